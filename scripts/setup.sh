@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs every Debian package the build, the tests and the demo need. Safe to run again.
+set -euo pipefail
+pkgs=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-odbc
+  qt6-webengine-dev qt6-webengine-dev-tools qt6-charts-dev qt6-tools-dev
+  libqt6svg6 qt6-svg-dev libgl-dev
+  unixodbc unixodbc-dev tdsodbc freetds-bin
+  libjs-leaflet sqlite3 libsqlite3-dev
+  xvfb xauth imagemagick poppler-utils fonts-dejavu-core
+)
+missing=()
+for p in "${pkgs[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

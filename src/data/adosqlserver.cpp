@@ -1,0 +1,353 @@
+#include "adosqlserver.h"
+#include "progresodescarga.h"
+
+#include "dialogos.h"
+#include "entorno.h"
+#include "regional.h"
+
+#include <QFile>
+#include <QRegularExpression>
+
+#include <filesystem>
+
+#ifndef VARDEN_SERVIDOR_REMOTO
+#define VARDEN_SERVIDOR_REMOTO ""
+#endif
+
+namespace Module1 {
+qint32 TotalRemotoDia = 0;
+QDateTime FechaDescarga;
+QPointer<QLabel> EtiquetaProgreso;
+QPointer<QWidget> FormularioDescarga;
+}
+
+namespace {
+QString servidorRemoto = QStringLiteral(VARDEN_SERVIDOR_REMOTO);
+
+QString rutaDeCadena(const QString &cadena)
+{
+    DestinoConexion d;
+    QString e;
+    return InterpretarCadenaConexion(cadena, d, e) ? d.ruta : QString();
+}
+
+// "*" outside string literals becomes "Count(*) ".
+QString contarAsteriscos(const QString &s)
+{
+    QString r;
+    r.reserve(s.size() + 16);
+    bool cadena = false;
+    for (QChar c : s) {
+        if (c == '\'')
+            cadena = !cadena;
+        if (c == '*' && !cadena)
+            r += QStringLiteral("Count(*) ");
+        else
+            r += c;
+    }
+    return r;
+}
+
+// A count has one row whatever its ordering: a trailing ORDER BY is dropped before it runs.
+QString sinOrdenFinal(const QString &s)
+{
+    static const QRegularExpression re(QStringLiteral(R"(\s+ORDER\s+BY\s+[^'()]*$)"),
+                                       QRegularExpression::CaseInsensitiveOption);
+    return QString(s).remove(re);
+}
+
+void borrarAcompanantes(const QString &ruta)
+{
+    for (const char *sufijo : {"-journal", "-wal", "-shm"})
+        QFile::remove(ruta + QLatin1String(sufijo));
+}
+}
+
+QString FilaDescarga::Texto() const
+{
+    QString t;
+    for (const QString &c : campos)
+        t += c + '|';
+    return t;
+}
+
+ADOSQLSERVER::ADOSQLSERVER() = default;
+ADOSQLSERVER::~ADOSQLSERVER() { CerrarMERLAN(); }
+
+QString ADOSQLSERVER::CadenaRemota()
+{
+    return QStringLiteral("Provider=SQLOLEDB;Data Provider=SQLNCLI;Data Source=") + servidorRemoto +
+           QStringLiteral(",1433;Initial Catalog=BDMERLAN;User Id=sa;Password=bortelquin;");
+}
+void ADOSQLSERVER::EstablecerServidorRemoto(const QString &direccion) { servidorRemoto = direccion; }
+QString ADOSQLSERVER::ServidorRemotoConfigurado() { return servidorRemoto; }
+
+QString ADOSQLSERVER::CadenaLocal()
+{
+    return QStringLiteral("Provider=Microsoft.SQLSERVER.CE.OLEDB.3.5;Data Source=") + CarpetaAplicacion() +
+           QStringLiteral("\\DATOS\\datoslocalizador.sdf;");
+}
+QString ADOSQLSERVER::CadenaTemporal()
+{
+    return QStringLiteral("Provider=Microsoft.SQLSERVER.CE.OLEDB.3.5;Data Source=") + CarpetaAplicacion() +
+           QStringLiteral("\\DATOS\\datoslocalizadortemp.sdf;");
+}
+
+void ADOSQLSERVER::exito()
+{
+    fallo = false;
+    motivo.clear();
+}
+void ADOSQLSERVER::error(const QString &texto)
+{
+    fallo = true;
+    motivo = texto;
+}
+void ADOSQLSERVER::anotar(const QString &sql)
+{
+    enviados << sql;
+    if (enviados.size() > 256)
+        enviados.removeFirst();
+}
+
+bool ADOSQLSERVER::Conectado() const { return proveedor && proveedor->Abierto(); }
+
+bool ADOSQLSERVER::CerrarMERLAN()
+{
+    if (proveedor)
+        proveedor->Cerrar();
+    proveedor.reset();
+    return false;
+}
+
+bool ADOSQLSERVER::conectar(const QString &cadena, const QString &prueba)
+{
+    CerrarMERLAN();
+    DestinoConexion destino;
+    QString texto;
+    if (InterpretarCadenaConexion(cadena, destino, texto)) {
+        auto p = CrearProveedor(destino);
+        if (p->Abrir(texto)) {
+            if (prueba.isEmpty() || p->Consultar(prueba, texto)) {
+                proveedor = std::move(p);
+                exito();
+                return true;
+            }
+        }
+    }
+    error(texto);
+    MsgBox(texto, vb::vbOKOnly, TituloAplicacion());
+    return false;
+}
+
+bool ADOSQLSERVER::ConectarMERLAN() { return conectar(CadenaRemota(), QString()); }
+
+bool ADOSQLSERVER::ConectarLOCAL()
+{
+    ConexionLocal = CadenaLocal();
+    ConexionTemporal = CadenaTemporal();
+    // Proves the file is the program's database, not just any file.
+    return conectar(ConexionLocal, QStringLiteral("SELECT COUNT(*) FROM DATOS WHERE 1=0"));
+}
+
+std::unique_ptr<Recordset> ADOSQLSERVER::consultar(const QString &sql)
+{
+    anotar(sql);
+    if (!proveedor) {
+        error(QStringLiteral("La conexión está cerrada."));
+        return nullptr;
+    }
+    QString texto;
+    auto rs = proveedor->Consultar(sql, texto);
+    if (rs)
+        exito();
+    else
+        error(texto);
+    return rs;
+}
+
+int ADOSQLSERVER::Execute(const QString &SQlInsertar)
+{
+    anotar(SQlInsertar);
+    if (!proveedor) {
+        error(QStringLiteral("La conexión está cerrada."));
+        return 0;
+    }
+    QString texto;
+    qint64 n = proveedor->Ejecutar(SQlInsertar, texto);
+    if (n < 0) {
+        error(texto);
+        return 0;
+    }
+    exito();
+    return n >= 1 ? int(qMin<qint64>(n, INT_MAX)) : 0;
+}
+
+bool ADOSQLSERVER::HayRegistros(const QString &SQlEscalar)
+{
+    QString sql = SQlEscalar;
+    if (sql.toUpper().contains(QLatin1String("SELECT * ")))
+        sql = sql.toUpper().replace(QLatin1String("SELECT * "), QLatin1String("SELECT COUNT(*) "));
+    auto rs = consultar(sql);
+    return rs && rs->RecordCount() > 0 && rs->Fields(0).toDouble() > 0;
+}
+
+bool ADOSQLSERVER::DameRecordset(const QString &sql, QList<FilaDescarga> &Coleccion)
+{
+    auto rs = consultar(sql);
+    if (!rs)
+        return false;
+    const bool respuesta = rs->RecordCount() > 0;
+    int n = 0;
+    for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) {
+        ++n;
+        if (Module1::EtiquetaProgreso) {
+            Module1::EtiquetaProgreso->setText(Regional::FechaCorta(Module1::FechaDescarga.date()) + '(' +
+                                               QString::number(n) + '/' + QString::number(Module1::TotalRemotoDia) + ')');
+        }
+        FilaDescarga fila;
+        fila.valores.reserve(rs->FieldCount());
+        for (int i = 0; i < rs->FieldCount(); ++i) {
+            const QVariant v = rs->Fields(i);
+            fila.valores << v;
+            if (i == 1)
+                fila.campos << (v.isNull() ? QString() : Regional::FechaGeneral(v.toDateTime()));
+            else
+                fila.campos << (v.isNull() ? QString() : v.toString());
+        }
+        if (auto *p = dynamic_cast<ProgresoDescarga *>(Module1::FormularioDescarga.data())) {
+            double porcentaje = Module1::TotalRemotoDia > 0 ? n * 100.0 / Module1::TotalRemotoDia : 0.0;
+            p->EstablecerPorcentaje(qBound(0.0, porcentaje, 100.0));
+        }
+        DoEvents();
+        Coleccion << std::move(fila);
+    }
+    return respuesta;
+}
+
+qint32 ADOSQLSERVER::TotalRegistros(QString &SQlEscalar)
+{
+    SQlEscalar = contarAsteriscos(SQlEscalar);
+    auto rs = consultar(sinOrdenFinal(SQlEscalar));
+    if (!rs || rs->RecordCount() == 0)
+        return 0;
+    return qint32(rs->Fields(0).toLongLong());
+}
+
+qint32 ADOSQLSERVER::NumRegistros(const QString &SQlEscalar)
+{
+    auto rs = consultar(SQlEscalar);
+    if (!rs || rs->RecordCount() == 0)
+        return 0;
+    return qint32(rs->Fields(0).toLongLong());
+}
+
+std::unique_ptr<Recordset> ADOSQLSERVER::DevuelveRecordset(const QString &SQl)
+{
+    auto rs = consultar(SQl);
+    if (!rs || rs->RecordCount() == 0)
+        return nullptr;
+    rs->MoveFirst();
+    return rs;
+}
+
+bool ADOSQLSERVER::IniciarTransaccion()
+{
+    QString t;
+    if (proveedor && proveedor->Transaccion(t)) {
+        exito();
+        return true;
+    }
+    error(proveedor ? t : QStringLiteral("La conexión está cerrada."));
+    return false;
+}
+bool ADOSQLSERVER::ConfirmarTransaccion()
+{
+    QString t;
+    if (proveedor && proveedor->Confirmar(t)) {
+        exito();
+        return true;
+    }
+    error(proveedor ? t : QStringLiteral("La conexión está cerrada."));
+    return false;
+}
+bool ADOSQLSERVER::DeshacerTransaccion()
+{
+    QString t;
+    if (proveedor && proveedor->Deshacer(t)) {
+        exito();
+        return true;
+    }
+    error(proveedor ? t : QStringLiteral("La conexión está cerrada."));
+    return false;
+}
+
+// Writes a compacted copy of the database file origen to destino, through a connection of its own.
+bool ADOSQLSERVER::vaciarEn(const QString &origen, const QString &destino, QString &texto)
+{
+    DestinoConexion d;
+    d.tipo = DestinoConexion::Sqlite;
+    d.ruta = origen;
+    auto p = CrearProveedor(d);
+    if (!p->Abrir(texto))
+        return false;
+    const QString sql = QStringLiteral("VACUUM INTO '") + QString(destino).replace('\'', QStringLiteral("''")) + '\'';
+    bool ok = p->Ejecutar(sql, texto) >= 0;
+    p->Cerrar();
+    return ok;
+}
+
+void ADOSQLSERVER::Compactar()
+{
+    CerrarMERLAN();
+    const QString local = rutaDeCadena(ConexionLocal.isEmpty() ? CadenaLocal() : ConexionLocal);
+    const QString temporal = rutaDeCadena(ConexionTemporal.isEmpty() ? CadenaTemporal() : ConexionTemporal);
+    QString texto;
+    if (QFile::exists(temporal) && !QFile::remove(temporal))
+        texto = QStringLiteral("No se puede borrar el archivo temporal %1").arg(temporal);
+    else if (!QFile::exists(local))
+        texto = QStringLiteral("No se encuentra el archivo de base de datos %1").arg(local);
+    else if (vaciarEn(local, temporal, texto)) {
+        borrarAcompanantes(local);
+        std::error_code ec;
+        std::filesystem::rename(QFile::encodeName(temporal).toStdString(), QFile::encodeName(local).toStdString(), ec);
+        if (!ec) {
+            exito();
+            MsgBox(QStringLiteral("Base de Datos Compactada correctamente."), vb::vbExclamation, QString());
+            return;
+        }
+        texto = QString::fromLocal8Bit(ec.message().c_str());
+    }
+    QFile::remove(temporal);
+    borrarAcompanantes(temporal);
+    error(texto);
+    MsgBox(texto, vb::vbCritical, TituloAplicacion());
+}
+
+void ADOSQLSERVER::Verificar()
+{
+    CerrarMERLAN();
+    DestinoConexion d;
+    d.tipo = DestinoConexion::Sqlite;
+    d.ruta = rutaDeCadena(ConexionLocal.isEmpty() ? CadenaLocal() : ConexionLocal);
+    auto p = CrearProveedor(d);
+    QString texto;
+    if (p->Abrir(texto)) {
+        auto rs = p->Consultar(QStringLiteral("PRAGMA integrity_check"), texto);
+        if (rs) {
+            QStringList informe;
+            for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext())
+                informe << rs->Texto(0);
+            if (informe == QStringList{QStringLiteral("ok")}) {
+                p->Cerrar();
+                exito();
+                MsgBox(QStringLiteral("Base de Datos verificada correctamente."), vb::vbExclamation, QString());
+                return;
+            }
+            texto = informe.isEmpty() ? QStringLiteral("La comprobación de integridad no ha dado respuesta.") : informe.join('\n');
+        }
+        p->Cerrar();
+    }
+    error(texto);
+    MsgBox(texto, vb::vbCritical, TituloAplicacion());
+}

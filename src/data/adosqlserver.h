@@ -1,0 +1,104 @@
+#pragma once
+// The one data-access class: a connection to the service's server or to the local database file.
+// Errors never escape: each operation answers a neutral value on failure (0, false, no record set);
+// beside that it records whether its last call failed and why, for callers that must not report
+// a failure as success.
+#include "proveedor.h"
+#include "recordset.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariantList>
+#include <memory>
+
+// One fetched row of DameRecordset: the fields kept apart, the "|" row text derivable.
+struct FilaDescarga {
+    QVariantList valores;  // as the provider gave them (the date as a date and time)
+    QStringList campos;    // each value as text (the date in the general date form, null as "")
+    QString Texto() const; // every field followed by "|"
+};
+
+class ADOSQLSERVER {
+public:
+    ADOSQLSERVER();
+    ~ADOSQLSERVER();
+    ADOSQLSERVER(const ADOSQLSERVER &) = delete;
+    ADOSQLSERVER &operator=(const ADOSQLSERVER &) = delete;
+
+    bool CerrarMERLAN();
+    bool ConectarMERLAN();
+    bool ConectarLOCAL();
+    // Rows affected when at least 1, else 0 (counts above 32767 are answered as they are).
+    int Execute(const QString &SQlInsertar);
+    bool HayRegistros(const QString &SQlEscalar);
+    bool DameRecordset(const QString &sql, QList<FilaDescarga> &Coleccion);
+    // Rewrites the caller's text into a count query ("*" -> "Count(*) ") and answers the count.
+    qint32 TotalRegistros(QString &SQlEscalar);
+    qint32 NumRegistros(const QString &SQlEscalar);
+    // The rows of a query, positioned on the first; no record set when there are none.
+    std::unique_ptr<Recordset> DevuelveRecordset(const QString &SQl);
+    void Compactar();
+    void Verificar();
+
+    // Connection strings, set by ConectarLOCAL.
+    QString ConexionLocal;
+    QString ConexionTemporal;
+
+    // Transactions for callers that write many rows.
+    bool IniciarTransaccion();
+    bool ConfirmarTransaccion();
+    bool DeshacerTransaccion();
+
+    bool Conectado() const;
+    bool UltimaOperacionFallida() const { return fallo; }
+    QString UltimoError() const { return motivo; }
+    // The last SQL texts this instance sent, oldest first (at most 256).
+    QStringList TextosEnviados() const { return enviados; }
+
+    // The remote connection string, with the address set at build time (or by a test).
+    static QString CadenaRemota();
+    static void EstablecerServidorRemoto(const QString &direccion);  // empty: the demo service
+    static QString ServidorRemotoConfigurado();
+    // The two local connection strings for the application folder.
+    static QString CadenaLocal();
+    static QString CadenaTemporal();
+
+private:
+    std::unique_ptr<Proveedor> proveedor;
+    bool fallo = false;
+    QString motivo;
+    QStringList enviados;
+
+    bool conectar(const QString &cadena, const QString &prueba);
+    void anotar(const QString &sql);
+    void exito();
+    void error(const QString &texto);
+    std::unique_ptr<Recordset> consultar(const QString &sql);
+    bool vaciarEn(const QString &origen, const QString &destino, QString &error);
+};
+
+// Commits when asked, rolls back on every other way out.
+class TransaccionLocal {
+public:
+    explicit TransaccionLocal(ADOSQLSERVER &base) : base(base), activa(base.IniciarTransaccion()) {}
+    ~TransaccionLocal()
+    {
+        if (activa)
+            base.DeshacerTransaccion();
+    }
+    bool Activa() const { return activa; }
+    bool Confirmar()
+    {
+        if (!activa)
+            return false;
+        activa = false;
+        return base.ConfirmarTransaccion();
+    }
+    TransaccionLocal(const TransaccionLocal &) = delete;
+    TransaccionLocal &operator=(const TransaccionLocal &) = delete;
+
+private:
+    ADOSQLSERVER &base;
+    bool activa;
+};

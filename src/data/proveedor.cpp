@@ -1,0 +1,290 @@
+#include "proveedor.h"
+#include "traductortsql.h"
+#include "entorno.h"
+
+#include <QAtomicInt>
+#include <QDir>
+#include <QSqlDatabase>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QUrl>
+#include <QLoggingCategory>
+
+#include <sqlite3.h>
+
+Q_LOGGING_CATEGORY(lcDatos, "varden.data", QtWarningMsg)
+
+namespace {
+
+QString nombreNuevaConexion()
+{
+    static QAtomicInt contador;
+    return QStringLiteral("varden-%1").arg(contador.fetchAndAddRelaxed(1));
+}
+
+QString textoError(const QSqlError &e)
+{
+    QString t = e.databaseText().trimmed();
+    QString d = e.driverText().trimmed();
+    if (t.isEmpty())
+        return d;
+    if (d.isEmpty() || t.contains(d))
+        return t;
+    return t + QStringLiteral(" (") + d + ')';
+}
+
+// SQL Server's comparison: trailing blanks ignored, letter case ignored.
+int compararTSQL(void *, int n1, const void *p1, int n2, const void *p2)
+{
+    auto a = static_cast<const unsigned char *>(p1);
+    auto b = static_cast<const unsigned char *>(p2);
+    while (n1 > 0 && a[n1 - 1] == ' ')
+        --n1;
+    while (n2 > 0 && b[n2 - 1] == ' ')
+        --n2;
+    int n = qMin(n1, n2);
+    for (int i = 0; i < n; ++i) {
+        unsigned char x = a[i], y = b[i];
+        if (x >= 0x80 || y >= 0x80) {
+            QString sa = QString::fromUtf8(reinterpret_cast<const char *>(a + i), n1 - i);
+            QString sb = QString::fromUtf8(reinterpret_cast<const char *>(b + i), n2 - i);
+            int c = sa.compare(sb, Qt::CaseInsensitive);
+            return c < 0 ? -1 : c > 0 ? 1 : 0;
+        }
+        if (x >= 'A' && x <= 'Z')
+            x += 32;
+        if (y >= 'A' && y <= 'Z')
+            y += 32;
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    return n1 == n2 ? 0 : n1 < n2 ? -1 : 1;
+}
+
+// FECHA, the one date-and-time column of both databases, is kept as ISO text in SQLite and read
+// back as a date and time. Texts computed from it (CONVERT) keep their own column names and stay texts.
+bool esColumnaFecha(const QString &nombre)
+{
+    return nombre.compare(QLatin1String("FECHA"), Qt::CaseInsensitive) == 0;
+}
+
+QVariant valorSqlite(const QVariant &v)
+{
+    if (v.typeId() != QMetaType::QString)
+        return v;
+    const QString s = v.toString();
+    if ((s.size() != 19 && s.size() != 23) || s[4] != '-' || s[7] != '-' || s[10] != ' ' || s[13] != ':' || s[16] != ':')
+        return v;
+    QDateTime dt = QDateTime::fromString(s, s.size() == 19 ? QStringLiteral("yyyy-MM-dd HH:mm:ss")
+                                                          : QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
+    return dt.isValid() ? QVariant(dt) : v;
+}
+
+class ProveedorQtSql : public Proveedor {
+public:
+    explicit ProveedorQtSql(DestinoConexion d) : destino(std::move(d)), nombre(nombreNuevaConexion()) {}
+    ~ProveedorQtSql() override { Cerrar(); }
+
+    bool Abrir(QString &error) override
+    {
+        Cerrar();
+        {
+            QSqlDatabase db;
+            if (destino.tipo == DestinoConexion::Sqlite) {
+                db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nombre);
+                // mode=rw: an existing file only, never a new empty one.
+                db.setDatabaseName(QUrl::fromLocalFile(destino.ruta).toString(QUrl::FullyEncoded) + (destino.crear ? QStringLiteral("?mode=rwc") : QStringLiteral("?mode=rw")));
+                db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=2000"));
+            } else {
+                db = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), nombre);
+                db.setDatabaseName(destino.cadenaOdbc);
+                db.setConnectOptions(QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=15"));
+            }
+            if (!db.isValid()) {
+                error = QStringLiteral("No se encuentra el proveedor de datos.");
+            } else if (!db.open()) {
+                error = textoError(db.lastError());
+                if (error.isEmpty())
+                    error = QStringLiteral("No se puede abrir la base de datos.");
+            } else if (destino.tipo == DestinoConexion::Sqlite) {
+                RegistrarColacionTSQL(db);
+                QSqlQuery q(db);
+                if (!q.exec(QStringLiteral("PRAGMA journal_mode=DELETE")) ||
+                    !q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
+                    error = textoError(q.lastError());
+                }
+            }
+            abierta = error.isEmpty();
+            if (abierta)
+                return true;
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(nombre);
+        return false;
+    }
+
+    void Cerrar() override
+    {
+        if (!QSqlDatabase::contains(nombre))
+            return;
+        {
+            QSqlDatabase db = QSqlDatabase::database(nombre, false);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(nombre);
+        abierta = false;
+    }
+
+    bool Abierto() const override { return abierta; }
+
+    qint64 Ejecutar(const QString &sql, QString &error) override
+    {
+        QString texto;
+        if (!preparar(sql, texto, error))
+            return -1;
+        QSqlQuery q(QSqlDatabase::database(nombre, false));
+        if (!q.exec(texto)) {
+            error = textoError(q.lastError());
+            return -1;
+        }
+        return q.numRowsAffected();
+    }
+
+    std::unique_ptr<Recordset> Consultar(const QString &sql, QString &error) override
+    {
+        QString texto;
+        if (!preparar(sql, texto, error))
+            return nullptr;
+        QSqlQuery q(QSqlDatabase::database(nombre, false));
+        q.setForwardOnly(true);
+        if (!q.exec(texto)) {
+            error = textoError(q.lastError());
+            return nullptr;
+        }
+        const QSqlRecord rec = q.record();
+        QStringList nombres;
+        for (int i = 0; i < rec.count(); ++i)
+            nombres << rec.fieldName(i);
+        QList<QVariantList> filas;
+        QList<bool> fechas;
+        for (const QString &n : nombres)
+            fechas << (destino.tipo == DestinoConexion::Sqlite && esColumnaFecha(n));
+        while (q.next()) {
+            QVariantList fila;
+            fila.reserve(nombres.size());
+            for (int i = 0; i < nombres.size(); ++i)
+                fila << (fechas[i] ? valorSqlite(q.value(i)) : q.value(i));
+            filas << std::move(fila);
+        }
+        if (q.lastError().isValid()) {
+            error = textoError(q.lastError());
+            return nullptr;
+        }
+        return std::make_unique<Recordset>(nombres, std::move(filas));
+    }
+
+    bool Transaccion(QString &error) override { return conBase(error, [](QSqlDatabase &db) { return db.transaction(); }); }
+    bool Confirmar(QString &error) override { return conBase(error, [](QSqlDatabase &db) { return db.commit(); }); }
+    bool Deshacer(QString &error) override { return conBase(error, [](QSqlDatabase &db) { return db.rollback(); }); }
+
+private:
+    DestinoConexion destino;
+    QString nombre;
+    bool abierta = false;
+
+    bool preparar(const QString &sql, QString &texto, QString &error)
+    {
+        if (!abierta) {
+            error = QStringLiteral("La conexión está cerrada.");
+            return false;
+        }
+        if (destino.tipo == DestinoConexion::Odbc) {
+            texto = sql;
+            return true;
+        }
+        Traduccion t = TraducirTSQL(sql);
+        if (!t.ok()) {
+            error = t.error;
+            return false;
+        }
+        texto = t.sql;
+        qCDebug(lcDatos) << sql << "->" << texto;
+        return true;
+    }
+
+    template <class F> bool conBase(QString &error, F f)
+    {
+        if (!abierta) {
+            error = QStringLiteral("La conexión está cerrada.");
+            return false;
+        }
+        QSqlDatabase db = QSqlDatabase::database(nombre, false);
+        if (!f(db)) {
+            error = textoError(db.lastError());
+            return false;
+        }
+        return true;
+    }
+};
+
+QMap<QString, QString> pares(const QString &cadena)
+{
+    QMap<QString, QString> r;
+    for (const QString &p : cadena.split(';', Qt::SkipEmptyParts)) {
+        int igual = p.indexOf('=');
+        if (igual > 0)
+            r.insert(p.left(igual).trimmed().toLower(), p.mid(igual + 1).trimmed());
+    }
+    return r;
+}
+
+}  // namespace
+
+QString RutaServicioDemo() { return QDir(CarpetaAplicacion()).filePath(QStringLiteral("BDMERLAN.sqlite")); }
+
+bool InterpretarCadenaConexion(const QString &cadena, DestinoConexion &destino, QString &error)
+{
+    const auto p = pares(cadena);
+    const QString proveedor = p.value(QStringLiteral("provider")).toLower();
+    const QString origen = p.value(QStringLiteral("data source"));
+    if (proveedor.startsWith(QLatin1String("microsoft.sqlserver.ce"))) {
+        if (origen.isEmpty()) {
+            error = QStringLiteral("No se ha indicado el archivo de la base de datos.");
+            return false;
+        }
+        destino.tipo = DestinoConexion::Sqlite;
+        destino.ruta = QDir::cleanPath(QString(origen).replace('\\', '/'));
+        return true;
+    }
+    if (proveedor == QLatin1String("sqloledb")) {
+        // "host,port": an address set at build time may carry its own port ("host,port"), which comes first.
+        const QStringList partes = origen.split(',');
+        const QString host = partes.value(0).trimmed();
+        const QString puerto = partes.size() > 1 ? partes.value(1).trimmed() : QStringLiteral("1433");
+        if (host.isEmpty()) {
+            destino.tipo = DestinoConexion::Sqlite;
+            destino.ruta = RutaServicioDemo();
+            return true;
+        }
+        destino.tipo = DestinoConexion::Odbc;
+        destino.cadenaOdbc = QStringLiteral("DRIVER={FreeTDS};SERVER=%1;PORT=%2;DATABASE=%3;UID=%4;PWD=%5;TDS_Version=7.3;ClientCharset=UTF-8;")
+                                 .arg(host, puerto, p.value(QStringLiteral("initial catalog")),
+                                      p.value(QStringLiteral("user id")), p.value(QStringLiteral("password")));
+        return true;
+    }
+    error = QStringLiteral("Proveedor no reconocido: %1").arg(p.value(QStringLiteral("provider")));
+    return false;
+}
+
+std::unique_ptr<Proveedor> CrearProveedor(const DestinoConexion &destino) { return std::make_unique<ProveedorQtSql>(destino); }
+
+bool RegistrarColacionTSQL(QSqlDatabase &db)
+{
+    QVariant v = db.driver()->handle();
+    if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0)
+        return false;
+    sqlite3 *h = *static_cast<sqlite3 *const *>(v.constData());
+    return h && sqlite3_create_collation(h, "TSQL", SQLITE_UTF8, nullptr, compararTSQL) == SQLITE_OK;
+}

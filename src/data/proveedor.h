@@ -1,0 +1,43 @@
+#pragma once
+// The engines behind ADOSQLSERVER. A connection string of the program is mapped to a provider:
+// SQL Server Compact -> a SQLite file (T-SQL translated), SQLOLEDB -> ODBC/FreeTDS (text sent
+// unchanged), or the demo service's SQLite file when no remote address was set at build time.
+#include "recordset.h"
+
+#include <QString>
+#include <memory>
+
+struct DestinoConexion {
+    enum Tipo { Sqlite, Odbc } tipo = Sqlite;
+    QString ruta;         // Sqlite: the database file
+    bool crear = false;   // Sqlite: create the file when it is missing
+    QString cadenaOdbc;   // Odbc: the ODBC connection string
+};
+
+// Reads one of the program's connection strings. Answers false with a reason when it is none.
+bool InterpretarCadenaConexion(const QString &cadena, DestinoConexion &destino, QString &error);
+
+class Proveedor {
+public:
+    virtual ~Proveedor() = default;
+    virtual bool Abrir(QString &error) = 0;
+    virtual void Cerrar() = 0;
+    virtual bool Abierto() const = 0;
+    // Rows affected, or -1 on failure (with error set).
+    virtual qint64 Ejecutar(const QString &sql, QString &error) = 0;
+    // All rows of a query, or nullptr on failure (with error set).
+    virtual std::unique_ptr<Recordset> Consultar(const QString &sql, QString &error) = 0;
+    virtual bool Transaccion(QString &error) = 0;
+    virtual bool Confirmar(QString &error) = 0;
+    virtual bool Deshacer(QString &error) = 0;
+};
+
+// The demo service's database: used when no remote address was set at build time.
+QString RutaServicioDemo();
+
+std::unique_ptr<Proveedor> CrearProveedor(const DestinoConexion &destino);
+
+// Registers the SQL Server text comparison (letter case and trailing blanks ignored) as the
+// collation "TSQL" on a SQLite connection of Qt. Answers false when the handle is no SQLite one.
+class QSqlDatabase;
+bool RegistrarColacionTSQL(QSqlDatabase &db);

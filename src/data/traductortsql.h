@@ -1,0 +1,20 @@
+#pragma once
+// Turns the program's T-SQL texts into SQLite with the same results as SQL Server gives:
+// CONVERT with styles 101/103/114 and DateTime, DatePart, DELETE without FROM, N'' literals,
+// and month-first date literals compared with or inserted into FECHA (stored as ISO text).
+// A style-101/103 day comparison on a column becomes an index range instead of a scan.
+#include <QString>
+
+struct Traduccion {
+    QString sql;     // the SQLite text
+    QString error;   // not empty when the text cannot run (for example an impossible date literal)
+    bool ok() const { return error.isEmpty(); }
+};
+
+Traduccion TraducirTSQL(const QString &tsql);
+
+// Date literal helpers, shared with the tests and the demo service.
+// Month-first "M/d/yyyy[ H:mm[:ss[.fff]]]" (or ISO) -> "yyyy-MM-dd HH:mm:ss[.fff]"; empty when not a date.
+QString LiteralMesPrimeroAISO(const QString &literal);
+// Day-first "d/M/yyyy[ H:mm[:ss]]" -> ISO; empty when not a date.
+QString LiteralDiaPrimeroAISO(const QString &literal);

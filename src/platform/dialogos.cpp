@@ -1,0 +1,76 @@
+#include "dialogos.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+DialogosQt &dialogosQt()
+{
+    static DialogosQt d;
+    return d;
+}
+Dialogos *actuales = nullptr;
+
+QWidget *ventanaActiva()
+{
+    QWidget *w = QApplication::activeModalWidget();
+    return w ? w : QApplication::activeWindow();
+}
+}
+
+Dialogos &DialogosActuales() { return actuales ? *actuales : dialogosQt(); }
+void EstablecerDialogos(Dialogos *d) { actuales = d; }
+
+QString TituloAplicacion() { return QStringLiteral("VARDENCliente"); }
+
+int DialogosQt::MsgBox(const QString &texto, int estilo, const QString &titulo)
+{
+    QMessageBox box(ventanaActiva());
+    box.setWindowTitle(titulo.isEmpty() ? TituloAplicacion() : titulo);
+    box.setText(texto);
+    box.setTextFormat(Qt::PlainText);
+    switch (estilo & 0x70) {
+    case vb::vbCritical: box.setIcon(QMessageBox::Critical); break;
+    case vb::vbQuestion: box.setIcon(QMessageBox::Question); break;
+    case vb::vbExclamation: box.setIcon(QMessageBox::Warning); break;
+    case vb::vbInformation: box.setIcon(QMessageBox::Information); break;
+    default: break;
+    }
+    struct Boton { QString texto; int resultado; QMessageBox::ButtonRole rol; };
+    QList<Boton> botones;
+    switch (estilo & 0x7) {
+    case vb::vbOKCancel: botones = {{"Aceptar", vb::vbOK, QMessageBox::AcceptRole}, {"Cancelar", vb::vbCancel, QMessageBox::RejectRole}}; break;
+    case vb::vbAbortRetryIgnore: botones = {{"Anular", vb::vbAbort, QMessageBox::RejectRole}, {"Reintentar", vb::vbRetry, QMessageBox::AcceptRole}, {"Omitir", vb::vbIgnore, QMessageBox::AcceptRole}}; break;
+    case vb::vbYesNoCancel: botones = {{"Sí", vb::vbYes, QMessageBox::YesRole}, {"No", vb::vbNo, QMessageBox::NoRole}, {"Cancelar", vb::vbCancel, QMessageBox::RejectRole}}; break;
+    case vb::vbYesNo: botones = {{"Sí", vb::vbYes, QMessageBox::YesRole}, {"No", vb::vbNo, QMessageBox::NoRole}}; break;
+    case vb::vbRetryCancel: botones = {{"Reintentar", vb::vbRetry, QMessageBox::AcceptRole}, {"Cancelar", vb::vbCancel, QMessageBox::RejectRole}}; break;
+    default: botones = {{"Aceptar", vb::vbOK, QMessageBox::AcceptRole}}; break;
+    }
+    int porDefecto = (estilo & vb::vbDefaultButton3) ? 2 : (estilo & vb::vbDefaultButton2) ? 1 : 0;
+    QList<QPushButton *> creados;
+    for (const Boton &b : botones)
+        creados << box.addButton(b.texto, b.rol);
+    box.setDefaultButton(creados.value(porDefecto, creados.first()));
+    box.exec();
+    for (int i = 0; i < creados.size(); ++i)
+        if (box.clickedButton() == creados[i])
+            return botones[i].resultado;
+    // Closed with Escape or the close box: VB answers Cancel (or OK for a lone OK button).
+    return (estilo & 0x7) == vb::vbOKOnly ? vb::vbOK : (estilo & 0x7) == vb::vbYesNo ? vb::vbNo : vb::vbCancel;
+}
+
+QString DialogosQt::InputBox(const QString &pregunta, const QString &titulo, const QString &porDefecto)
+{
+    bool ok = false;
+    QString t = QInputDialog::getText(ventanaActiva(), titulo.isEmpty() ? TituloAplicacion() : titulo, pregunta,
+                                      QLineEdit::Normal, porDefecto, &ok);
+    return ok ? t : QString();
+}
+
+QString DialogosQt::AbrirArchivo(const QString &titulo, const QString &filtro, const QString &carpeta)
+{
+    return QFileDialog::getOpenFileName(ventanaActiva(), titulo, carpeta, filtro);
+}

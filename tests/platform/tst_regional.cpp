@@ -1,0 +1,135 @@
+#include "regional.h"
+
+#include <QtTest>
+
+class TstRegional : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void formatos();
+    void numeros_data();
+    void numeros();
+    void leerNumero_data();
+    void leerNumero();
+    void esFecha_data();
+    void esFecha();
+    void dateSerial_data();
+    void dateSerial();
+};
+
+void TstRegional::formatos()
+{
+    QCOMPARE(Regional::FechaCorta(QDate(2010, 3, 5)), QStringLiteral("05/03/2010"));
+    QCOMPARE(Regional::FechaGeneral(QDateTime(QDate(2010, 3, 5), QTime(7, 4, 9))), QStringLiteral("05/03/2010 7:04:09"));
+    QCOMPARE(Regional::FechaGeneral(QDateTime(QDate(2010, 3, 5), QTime(0, 0))), QStringLiteral("05/03/2010"));
+    QCOMPARE(Regional::FechaLarga(QDate(2010, 3, 5)), QStringLiteral("viernes, 5 de marzo de 2010"));
+    QCOMPARE(Regional::FechaLarga(QDate(2011, 1, 1)), QStringLiteral("sábado, 1 de enero de 2011"));
+    QCOMPARE(Regional::HoraCorta(QTime(7, 4, 59)), QStringLiteral("07:04"));
+    QCOMPARE(Regional::NombreMes(9), QStringLiteral("septiembre"));
+    QVERIFY(Regional::NombreMes(13).isEmpty());
+}
+
+void TstRegional::numeros_data()
+{
+    QTest::addColumn<double>("valor");
+    QTest::addColumn<QString>("estandar");
+    QTest::newRow("cero") << 0.0 << "0,00";
+    QTest::newRow("miles") << 1234.567 << "1.234,57";
+    QTest::newRow("millones") << 1234567.0 << "1.234.567,00";
+    QTest::newRow("negativo") << -1234.5 << "-1.234,50";
+    QTest::newRow("menos cero") << -0.001 << "0,00";
+    QTest::newRow("pequeno") << 0.5 << "0,50";
+}
+
+void TstRegional::numeros()
+{
+    QFETCH(double, valor);
+    QFETCH(QString, estandar);
+    QCOMPARE(Regional::NumeroEstandar(valor), estandar);
+}
+
+void TstRegional::leerNumero_data()
+{
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<double>("valor");
+    QTest::addColumn<bool>("ok");
+    QTest::newRow("vacio") << "" << 0.0 << false;
+    QTest::newRow("punto") << "40.4168" << 40.4168 << true;
+    QTest::newRow("coma") << "40,4168" << 40.4168 << true;
+    QTest::newRow("miles y coma") << "1.234,5" << 1234.5 << true;
+    QTest::newRow("miles y punto") << "1,234.5" << 1234.5 << true;
+    QTest::newRow("negativo") << "-3,7038" << -3.7038 << true;
+    QTest::newRow("basura") << "abc" << 0.0 << false;
+}
+
+void TstRegional::leerNumero()
+{
+    QFETCH(QString, texto);
+    QFETCH(double, valor);
+    QFETCH(bool, ok);
+    bool leido = !ok;
+    QCOMPARE(Regional::LeerNumero(texto, &leido), valor);
+    QCOMPARE(leido, ok);
+}
+
+void TstRegional::esFecha_data()
+{
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<bool>("valida");
+    QTest::addColumn<QDateTime>("valor");
+    QTest::newRow("corta") << "05/03/2010" << true << QDateTime(QDate(2010, 3, 5), QTime(0, 0));
+    QTest::newRow("sin ceros") << "5/3/2010" << true << QDateTime(QDate(2010, 3, 5), QTime(0, 0));
+    QTest::newRow("con hora") << "05/03/2010 08:30" << true << QDateTime(QDate(2010, 3, 5), QTime(8, 30));
+    QTest::newRow("con segundos") << "05/03/2010 08:30:15" << true << QDateTime(QDate(2010, 3, 5), QTime(8, 30, 15));
+    QTest::newRow("guiones") << "05-03-2010" << true << QDateTime(QDate(2010, 3, 5), QTime(0, 0));
+    QTest::newRow("anio corto") << "05/03/10" << true << QDateTime(QDate(2010, 3, 5), QTime(0, 0));
+    QTest::newRow("anio corto 1900") << "05/03/75" << true << QDateTime(QDate(1975, 3, 5), QTime(0, 0));
+    QTest::newRow("solo hora") << "08:00" << true << QDateTime(QDate(1899, 12, 30), QTime(8, 0));
+    QTest::newRow("hora 23:59") << "23:59" << true << QDateTime(QDate(1899, 12, 30), QTime(23, 59));
+    QTest::newRow("30 de febrero") << "30/02/2010" << false << QDateTime();
+    QTest::newRow("mes 13") << "01/13/2010" << false << QDateTime();
+    QTest::newRow("hora 24") << "24:00" << false << QDateTime();
+    QTest::newRow("minuto 60") << "10:60" << false << QDateTime();
+    QTest::newRow("vacio") << "" << false << QDateTime();
+    QTest::newRow("blancos") << "   " << false << QDateTime();
+    QTest::newRow("texto") << "mañana" << false << QDateTime();
+    QTest::newRow("separadores mezclados") << "05/03-2010" << false << QDateTime();
+    QTest::newRow("bisiesto") << "29/02/2012" << true << QDateTime(QDate(2012, 2, 29), QTime(0, 0));
+}
+
+void TstRegional::esFecha()
+{
+    QFETCH(QString, texto);
+    QFETCH(bool, valida);
+    QFETCH(QDateTime, valor);
+    QCOMPARE(Regional::EsFecha(texto), valida);
+    QDateTime leido;
+    QCOMPARE(Regional::LeerFechaHora(texto, leido), valida);
+    if (valida)
+        QCOMPARE(leido, valor);
+}
+
+void TstRegional::dateSerial_data()
+{
+    QTest::addColumn<int>("anio");
+    QTest::addColumn<int>("mes");
+    QTest::addColumn<int>("dia");
+    QTest::addColumn<QDate>("fecha");
+    QTest::newRow("normal") << 2010 << 3 << 5 << QDate(2010, 3, 5);
+    QTest::newRow("dia 0") << 2010 << 3 << 0 << QDate(2010, 2, 28);
+    QTest::newRow("mes 13") << 2010 << 13 << 1 << QDate(2011, 1, 1);
+    QTest::newRow("mes 0") << 2010 << 0 << 1 << QDate(2009, 12, 1);
+    QTest::newRow("mes -1") << 2010 << -1 << 15 << QDate(2009, 11, 15);
+    QTest::newRow("dia 32") << 2010 << 1 << 32 << QDate(2010, 2, 1);
+}
+
+void TstRegional::dateSerial()
+{
+    QFETCH(int, anio);
+    QFETCH(int, mes);
+    QFETCH(int, dia);
+    QFETCH(QDate, fecha);
+    QCOMPARE(Regional::DateSerial(anio, mes, dia), fecha);
+}
+
+QTEST_GUILESS_MAIN(TstRegional)
+#include "tst_regional.moc"
