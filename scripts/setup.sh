@@ -8,7 +8,8 @@ pkgs=(
   libqt6svg6 qt6-svg-dev libgl-dev
   unixodbc unixodbc-dev tdsodbc freetds-bin
   libjs-leaflet sqlite3 libsqlite3-dev
-  xvfb xauth imagemagick poppler-utils fonts-dejavu-core
+  qt6-translations-l10n
+  xvfb xauth xdotool imagemagick poppler-utils fonts-dejavu-core
 )
 missing=()
 for p in "${pkgs[@]}"; do

@@ -64,10 +64,13 @@ int DialogosQt::MsgBox(const QString &texto, int estilo, const QString &titulo)
 
 QString DialogosQt::InputBox(const QString &pregunta, const QString &titulo, const QString &porDefecto)
 {
-    bool ok = false;
-    QString t = QInputDialog::getText(ventanaActiva(), titulo.isEmpty() ? TituloAplicacion() : titulo, pregunta,
-                                      QLineEdit::Normal, porDefecto, &ok);
-    return ok ? t : QString();
+    QInputDialog d(ventanaActiva());
+    d.setWindowTitle(titulo.isEmpty() ? TituloAplicacion() : titulo);
+    d.setLabelText(pregunta);
+    d.setTextValue(porDefecto);
+    d.setOkButtonText(QStringLiteral("Aceptar"));
+    d.setCancelButtonText(QStringLiteral("Cancelar"));
+    return d.exec() == QDialog::Accepted ? d.textValue() : QString();
 }
 
 QString DialogosQt::AbrirArchivo(const QString &titulo, const QString &filtro, const QString &carpeta)

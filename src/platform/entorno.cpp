@@ -5,6 +5,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QCursor>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 namespace {
 QString carpetaForzada;
@@ -32,6 +34,13 @@ QString CarpetaAplicacion()
 void EstablecerCarpetaAplicacion(const QString &carpeta)
 {
     carpetaForzada = carpeta.isEmpty() ? QString() : QDir::cleanPath(carpeta);
+}
+
+void InstalarTraduccionesQt()
+{
+    static QTranslator qt;
+    if (qt.load(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qt);
 }
 
 void DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }

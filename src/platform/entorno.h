@@ -8,6 +8,9 @@ QString CarpetaAplicacion();
 // Tests point the program at a temporary application folder; empty restores the real one.
 void EstablecerCarpetaAplicacion(const QString &carpeta);
 
+// Loads Qt's own Spanish texts for the standard dialogs (file, print, colour...).
+void InstalarTraduccionesQt();
+
 // Lets pending user-interface events run once.
 void DoEvents();
 

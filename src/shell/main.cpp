@@ -1,20 +1,28 @@
+#include "frmmenu.h"
 #include "module1.h"
-#include "esquema.h"
+#include "proveedor.h"
+#include "entorno.h"
 #include "serviciodemo.h"
 
 #include <QApplication>
-#include <QLabel>
 
 int main(int argc, char *argv[])
 {
+    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VARDENCliente"));
+    InstalarTraduccionesQt();
     if (ADOSQLSERVER::ServidorRemotoConfigurado().isEmpty())
         AsegurarServicioDemo(RutaServicioDemo());
-    QLabel ventana(QStringLiteral("KvLocalizador"));
-    ventana.setWindowTitle(QStringLiteral("KvLocalizador"));
-    ventana.show();
-    int r = app.exec();
+    int resultado = 1;
+    {
+        frmmenu menu;
+        if (menu.Cargar()) {
+            menu.showMaximized();
+            resultado = app.exec();
+        }
+    }
+    // Releasing both instances closes their connections.
     Module1::LiberarConexiones();
-    return r;
+    return resultado;
 }

@@ -1,0 +1,469 @@
+#include "frmmenu.h"
+
+#include "iconosmenu.h"
+#include "module1.h"
+#include "titularservicio.h"
+
+#include "comillas.h"
+#include "dialogos.h"
+#include "entorno.h"
+#include "esquema.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QToolButton>
+
+#if __has_include("frmdownload.h")
+#include "frmdownload.h"
+#define HAY_DESCARGA 1
+#endif
+#if __has_include("frmdiferido.h")
+#include "frmdiferido.h"
+#define HAY_DIFERIDO 1
+#endif
+#if __has_include("frmestadisticas.h")
+#include "frmestadisticas.h"
+#define HAY_ESTADISTICAS 1
+#endif
+#if __has_include("frmmantenimiento.h")
+#include "frmmantenimiento.h"
+#define HAY_MANTENIMIENTO 1
+#endif
+#if __has_include("frmrejillazonas.h")
+#include "frmrejillazonas.h"
+#define HAY_ZONAS 1
+#endif
+#if __has_include("frmtiemporeal.h")
+#include "frmtiemporeal.h"
+#define HAY_TIEMPOREAL 1
+#endif
+
+using Module1::BaseLocal;
+using Module1::ServidorRemoto;
+
+namespace {
+const QString kNoDisponible = QStringLiteral("No disponible todavía");
+
+QToolButton *botonMenu(QWidget *padre, const char *nombre, const QString &texto, const QString &icono)
+{
+    auto *b = new QToolButton(padre);
+    b->setObjectName(QLatin1String(nombre));
+    b->setText(texto);
+    b->setAccessibleName(texto);
+    b->setToolTip(texto);
+    b->setIcon(IconoMenu(icono));
+    b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    b->setFocusPolicy(Qt::StrongFocus);
+    b->setCursor(Qt::PointingHandCursor);
+    return b;
+}
+
+QLabel *etiqueta(QWidget *padre, const char *nombre, const QString &texto)
+{
+    auto *l = new QLabel(texto, padre);
+    l->setObjectName(QLatin1String(nombre));
+    l->setTextFormat(Qt::PlainText);
+    return l;
+}
+}
+
+frmmenu::frmmenu(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("frmmenu"));
+    setWindowTitle(QStringLiteral("KvLocalizador"));
+    setWindowIcon(IconoMenu(QStringLiteral("aplicacion")));
+    setStyleSheet(QStringLiteral(
+        "frmmenu { background: #eef2f6; }"
+        "QFrame#banda { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #173f63, stop:1 #2a6f97); }"
+        "QLabel#lbltitulo { color: white; font-size: 26pt; font-weight: bold; }"
+        "QLabel#lblcliente { color: #d8ecf7; font-size: 15pt; }"
+        "QFrame#Line1 { background: #2a6f97; }"
+        "QToolButton { background: white; border: 1px solid #c3ced8; border-radius: 10px; padding: 6px 14px;"
+        "  font-size: 14pt; color: #1f3b53; text-align: left; }"
+        "QToolButton:hover { background: #e3f1fa; border-color: #2e9cca; }"
+        "QToolButton:focus { border: 2px solid #2e9cca; }"
+        "QToolButton:pressed { background: #cfe6f4; }"
+        "QToolButton:disabled { color: #9aa3ad; background: #f4f6f8; }"
+        "QToolButton#btnsalir { border-radius: 24px; padding: 4px; }"
+        "QFrame#pnlclave { background: white; border: 1px solid #c3ced8; border-radius: 12px; }"
+        "QFrame#pnlclave QLabel { border: none; color: #1f3b53; font-size: 12pt; }"
+        "QLabel#Label5 { font-size: 15pt; font-weight: bold; color: #173f63; }"
+        "QLabel#lblnombretitular { font-weight: bold; }"
+        "QFrame#pnlclave QLabel#lblmsgacceso { color: #c0392b; font-weight: bold; }"
+        "QLineEdit#txtclave { font-size: 13pt; padding: 4px; border: 1px solid #9fb3c4; border-radius: 5px; }"
+        "QPushButton#Command1 { font-size: 12pt; padding: 5px 18px; background: #2a6f97; color: white;"
+        "  border: none; border-radius: 5px; }"
+        "QPushButton#Command1:focus { background: #173f63; }"
+        "QLabel#lblempresa { color: #6b7b8a; font-size: 10pt; }"));
+
+    banda = new QFrame(this);
+    banda->setObjectName(QStringLiteral("banda"));
+    lbltitulo = etiqueta(banda, "lbltitulo", QStringLiteral("KvLocalizador"));
+    lblcliente = etiqueta(banda, "lblcliente", QString());
+    Line1 = new QFrame(this);
+    Line1->setObjectName(QStringLiteral("Line1"));
+    Line1->setFixedHeight(2);
+
+    btnbajardatos = botonMenu(this, "btnbajardatos", QStringLiteral("Bajar Datos"), QStringLiteral("bajardatos"));
+    btndiferido = botonMenu(this, "btndiferido", QStringLiteral("Seguimiento Diferido"), QStringLiteral("diferido"));
+    btnestadisticas = botonMenu(this, "btnestadisticas", QStringLiteral("Estadísticas"), QStringLiteral("estadisticas"));
+    btnadministrar = botonMenu(this, "btnadministrar", QStringLiteral("Administrar Datos"), QStringLiteral("administrar"));
+    btnconfigurarzonas = botonMenu(this, "btnconfigurarzonas", QStringLiteral("Configurar Zonas"), QStringLiteral("zonas"));
+    btntiemporeal = botonMenu(this, "btntiemporeal", QStringLiteral("Seguimiento Tiempo Real"), QStringLiteral("tiemporeal"));
+    btnsalir = botonMenu(this, "btnsalir", QString(), QStringLiteral("salir"));
+    btnsalir->setAccessibleName(QStringLiteral("Salir"));
+    btnsalir->setToolTip(QStringLiteral("Salir"));
+    btnsalir->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    for (QToolButton *b : Botones())
+        b->hide();
+
+    pnlclave = new QFrame(this);
+    pnlclave->setObjectName(QStringLiteral("pnlclave"));
+    Label5 = etiqueta(pnlclave, "Label5", QStringLiteral("Autenticación de Usuario"));
+    Label6 = etiqueta(pnlclave, "Label6", QStringLiteral("Titular"));
+    lblnombretitular = etiqueta(pnlclave, "lblnombretitular", QString());
+    Label7 = etiqueta(pnlclave, "Label7", QStringLiteral("Clave de Acceso:"));
+    txtclave = new QLineEdit(pnlclave);
+    txtclave->setObjectName(QStringLiteral("txtclave"));
+    txtclave->setEchoMode(QLineEdit::Password);
+    txtclave->setAccessibleName(Label7->text());
+    Label7->setBuddy(txtclave);
+    Command1 = new QPushButton(QStringLiteral("Seguir"), pnlclave);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setAccessibleName(QStringLiteral("Seguir"));
+    Command1->setAutoDefault(false);
+    Command1->setDefault(false);
+    lblmsgacceso = etiqueta(pnlclave, "lblmsgacceso", QString());
+    pnlclave->hide();
+    lblnombretitular->setAccessibleName(Label6->text());
+
+    lblempresa = etiqueta(this, "lblempresa", QStringLiteral("VARDEN · Localización GPS de flotas"));
+    setTabOrder(txtclave, Command1);
+
+    SysTrayIcon1 = new QSystemTrayIcon(IconoMenu(QStringLiteral("aplicacion")), this);
+    SysTrayIcon1->setObjectName(QStringLiteral("SysTrayIcon1"));
+    SysTrayIcon1->setToolTip(QStringLiteral("KvLocalizador"));
+    connect(SysTrayIcon1, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
+        if (r == QSystemTrayIcon::Trigger || r == QSystemTrayIcon::DoubleClick)
+            SysTrayIcon1_Click();
+    });
+
+    connect(Command1, &QPushButton::clicked, this, &frmmenu::Command1_Click);
+    connect(txtclave, &QLineEdit::returnPressed, this, &frmmenu::Command1_Click);
+    connect(btnsalir, &QToolButton::clicked, this, &QWidget::close);
+
+    struct Entrada { QToolButton *boton; bool disponible; std::function<void()> abrir; };
+    const QList<Entrada> entradas = {
+#ifdef HAY_DESCARGA
+        {btnbajardatos, true, [this] { abrirDescarga(); }},
+#else
+        {btnbajardatos, false, {}},
+#endif
+#ifdef HAY_DIFERIDO
+        {btndiferido, true, [this] { Abrir<frmdiferido>(); }},
+#else
+        {btndiferido, false, {}},
+#endif
+#ifdef HAY_ESTADISTICAS
+        {btnestadisticas, true, [this] { Abrir<frmestadisticas>(); }},
+#else
+        {btnestadisticas, false, {}},
+#endif
+#ifdef HAY_MANTENIMIENTO
+        {btnadministrar, true, [this] { Abrir<frmmantenimiento>(); }},
+#else
+        {btnadministrar, false, {}},
+#endif
+#ifdef HAY_ZONAS
+        {btnconfigurarzonas, true, [this] { Abrir<frmrejillazonas>(); }},
+#else
+        {btnconfigurarzonas, false, {}},
+#endif
+#ifdef HAY_TIEMPOREAL
+        {btntiemporeal, true, [this] { Abrir<frmtiemporeal>(); }},
+#else
+        {btntiemporeal, false, {}},
+#endif
+    };
+    for (const Entrada &e : entradas) {
+        if (e.disponible) {
+            connect(e.boton, &QToolButton::clicked, this, e.abrir);
+        } else {
+            e.boton->setEnabled(false);
+            e.boton->setToolTip(kNoDisponible);
+        }
+    }
+    resize(1280, 800);
+}
+
+frmmenu::~frmmenu()
+{
+    SysTrayIcon1->hide();
+}
+
+QList<QToolButton *> frmmenu::Botones() const
+{
+    return {btnbajardatos, btndiferido, btnestadisticas, btnadministrar, btnconfigurarzonas, btntiemporeal};
+}
+
+template <class Ventana> void frmmenu::Abrir()
+{
+    if (abriendo)
+        return;
+    abriendo = true;
+    {
+        Ventana ventana(this);
+        ventana.exec();
+    }
+    abriendo = false;
+}
+
+void frmmenu::abrirDescarga()
+{
+#ifdef HAY_DESCARGA
+    if (abriendo)
+        return;
+    abriendo = true;
+    {
+        frmdownload ventana(this);
+        ventana.frmmenu = this;
+        ventanaDescarga = &ventana;
+        ventana.exec();
+    }
+    abriendo = false;
+#endif
+}
+
+bool frmmenu::Cargar()
+{
+    estado = Estado::Cargando;
+    if (QSystemTrayIcon::isSystemTrayAvailable())
+        SysTrayIcon1->show();
+    lblcliente->clear();
+    Distribuir();
+    repaint();
+
+    if (!ServidorRemoto().ConectarMERLAN()) {
+        Terminar();
+        return false;
+    }
+    // A missing local file is made only once the service has answered.
+    if (!QFile::exists(RutaBaseLocal())) {
+        QString error;
+        if (!CrearBaseLocal(RutaBaseLocal(), error)) {
+            MsgBox(error, vb::vbOKOnly, TituloAplicacion());
+            Terminar();
+            return false;
+        }
+    }
+    if (!BaseLocal().ConectarLOCAL()) {
+        Terminar();
+        return false;
+    }
+    switch (IdentificarTitular()) {
+    case Resultado::Bien:
+        estado = Estado::EsperandoClave;
+        pnlclave->show();
+        break;
+    case Resultado::Atascado:
+        Atascar();
+        break;
+    case Resultado::Salir:
+        Terminar();
+        return false;
+    }
+    return true;
+}
+
+void frmmenu::Terminar()
+{
+    estado = Estado::Terminado;
+    SysTrayIcon1->hide();
+    close();
+}
+
+void frmmenu::Atascar()
+{
+    estado = Estado::Atascado;
+    pnlclave->hide();
+    for (QToolButton *b : Botones())
+        b->hide();
+}
+
+frmmenu::Resultado frmmenu::IdentificarTitular()
+{
+    QString codigo;
+    auto rs = BaseLocal().DevuelveRecordset(QStringLiteral("Select * from [TITULAR]"));
+    if (rs) {
+        codigo = rs->Texto(0);
+    } else if (BaseLocal().UltimaOperacionFallida()) {
+        return Resultado::Atascado;
+    } else {
+        Resultado r = PrimerArranque(codigo);
+        if (r != Resultado::Bien)
+            return r;
+    }
+    const DatosTitular d = LeerTitularServicio(ServidorRemoto(), codigo);
+    if (d.estado == DatosTitular::Desconocido) {
+        MsgBox(QStringLiteral("El titular %1 no figura en el servicio. Hable con el administrador.").arg(codigo),
+               vb::vbExclamation, QString());
+        return Resultado::Atascado;
+    }
+    if (d.estado == DatosTitular::Fallo) {
+        MsgBox(QStringLiteral("No se ha podido consultar el titular en el servicio: %1").arg(d.error), vb::vbCritical,
+               QString());
+        return Resultado::Atascado;
+    }
+    Module1::CodigoTitular = codigo;
+    Module1::NombreTitular = d.nombre;
+    Module1::ClaveAcceso = d.clave;
+    lblcliente->setText(Module1::NombreTitular);
+    lblnombretitular->setText(Module1::NombreTitular);
+    return Resultado::Bien;
+}
+
+// A fresh local file does not know its holder yet: ask for the code once and keep it.
+frmmenu::Resultado frmmenu::PrimerArranque(QString &codigo)
+{
+    for (;;) {
+        const QString escrito =
+            InputBox(QStringLiteral("Es la primera vez que se usa este equipo.\n"
+                                    "Escriba el código de titular (CIF/NIF) con el que está dado de alta en el servicio:"),
+                     QStringLiteral("Primer arranque"), QString())
+                .trimmed();
+        if (escrito.isEmpty())
+            return Resultado::Salir;
+        if (!CodigoTitularAdmisible(escrito)) {
+            MsgBox(QStringLiteral("El código de titular no puede contener los caracteres %, _ ni [."), vb::vbExclamation,
+                   QString());
+            continue;
+        }
+        const DatosTitular d = LeerTitularServicio(ServidorRemoto(), escrito);
+        if (d.estado == DatosTitular::Fallo) {
+            MsgBox(QStringLiteral("No se ha podido consultar el titular en el servicio: %1").arg(d.error),
+                   vb::vbCritical, QString());
+            return Resultado::Atascado;
+        }
+        if (d.estado == DatosTitular::Desconocido) {
+            MsgBox(QStringLiteral("El servicio no tiene ningún titular con el código %1. Compruebe el código y "
+                                  "vuelva a escribirlo.").arg(escrito),
+                   vb::vbExclamation, QString());
+            continue;
+        }
+        if (BaseLocal().Execute(QStringLiteral("INSERT INTO Titular VALUES('") + EscaparComillas(d.codigo) +
+                                QStringLiteral("')")) != 1) {
+            MsgBox(QStringLiteral("No se ha podido guardar el titular en la base de datos local: %1")
+                       .arg(BaseLocal().UltimoError()),
+                   vb::vbCritical, QString());
+            return Resultado::Atascado;
+        }
+        codigo = d.codigo;
+        return Resultado::Bien;
+    }
+}
+
+void frmmenu::Command1_Click()
+{
+    if (Module1::ClaveAcceso.toUpper().isEmpty()) {
+        MsgBox(QStringLiteral("No se le ha proporcionado clave de acceso.Hable con el administrador!"), vb::vbInformation,
+               QString());
+        return;
+    }
+    if (txtclave->text().toUpper() == Module1::ClaveAcceso.toUpper()) {
+        pnlclave->hide();
+        estado = Estado::Menu;
+        MostrarBotones();
+        btnbajardatos->setFocus();
+    } else {
+        lblmsgacceso->setText(QStringLiteral("Clave de Acceso incorrecto"));
+        txtclave->selectAll();
+        txtclave->setFocus();
+    }
+}
+
+void frmmenu::MostrarBotones()
+{
+    for (QToolButton *b : Botones())
+        b->show();
+}
+
+void frmmenu::SysTrayIcon1_Click()
+{
+    if (!isMinimized())
+        return;
+    showMaximized();
+    if (ventanaDescarga)
+        ventanaDescarga->showNormal();
+}
+
+void frmmenu::showEvent(QShowEvent *e)
+{
+    QWidget::showEvent(e);
+    if (!PrimeraActivacion) {
+        PrimeraActivacion = true;
+        if (pnlclave->isVisible())
+            txtclave->setFocus();
+    }
+}
+
+void frmmenu::changeEvent(QEvent *e)
+{
+    QWidget::changeEvent(e);
+    // Whenever the window comes back from the task bar it is maximized again.
+    if (e->type() == QEvent::WindowStateChange && windowState() == Qt::WindowNoState && PrimeraActivacion &&
+        static_cast<QWindowStateChangeEvent *>(e)->oldState() & Qt::WindowMinimized)
+        QTimer::singleShot(0, this, [this] { setWindowState(Qt::WindowMaximized); });
+}
+
+void frmmenu::resizeEvent(QResizeEvent *e)
+{
+    QWidget::resizeEvent(e);
+    Distribuir();
+}
+
+// Places everything for the window's size (twips converted once here).
+void frmmenu::Distribuir()
+{
+    const int ancho = width(), alto = height();
+    auto tx = [](int twips) { return TwipsAPixelesX(twips); };
+    auto ty = [](int twips) { return TwipsAPixelesY(twips); };
+
+    banda->setGeometry(0, 0, ancho, ty(1500));
+    lbltitulo->setGeometry(tx(600), ty(180), ancho - tx(1200), ty(700));
+    lblcliente->setGeometry(tx(600), ty(850), ancho - tx(3000), ty(500));
+    // The line runs from its left end to the mirror point at the right.
+    const int izquierda = tx(600);
+    Line1->setGeometry(izquierda, ty(1560), ancho - 2 * izquierda, 2);
+
+    const QSize boton(tx(5600), ty(900));
+    const int paso = boton.height() + ty(220);
+    const int inicio = qMax(ty(1900), (alto - 6 * paso) / 2);
+    int i = 0;
+    for (QToolButton *b : Botones()) {
+        b->setIconSize(QSize(boton.height() - 16, boton.height() - 16));
+        b->setGeometry(ancho / 2 - boton.width() / 2, inicio + i++ * paso, boton.width(), boton.height());
+    }
+    const int lado = ty(800);
+    btnsalir->setIconSize(QSize(lado - 14, lado - 14));
+    btnsalir->setGeometry(ancho - lado - tx(600), ty(1500) + ty(250), lado, lado);
+
+    const QSize panel(tx(7200), ty(3900));
+    pnlclave->setGeometry(ancho / 2 - panel.width() / 2, alto / 2 - panel.height() / 2, panel.width(), panel.height());
+    const int m = tx(400), w = panel.width() - 2 * m;
+    Label5->setGeometry(m, ty(250), w, ty(450));
+    Label6->setGeometry(m, ty(900), tx(1700), ty(350));
+    lblnombretitular->setGeometry(m + tx(1700), ty(900), w - tx(1700), ty(350));
+    Label7->setGeometry(m, ty(1550), tx(2200), ty(380));
+    txtclave->setGeometry(m + tx(2200), ty(1500), w - tx(2200), ty(460));
+    Command1->setGeometry(panel.width() - m - tx(1600), ty(2300), tx(1600), ty(480));
+    lblmsgacceso->setGeometry(m, ty(3050), w, ty(400));
+
+    lblempresa->setGeometry(tx(600), alto - ty(1200), ancho - tx(1200), ty(400));
+}
