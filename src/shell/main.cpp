@@ -5,6 +5,7 @@
 #include "serviciodemo.h"
 
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char *argv[])
 {
@@ -18,6 +19,9 @@ int main(int argc, char *argv[])
     {
         frmmenu menu;
         if (menu.Cargar()) {
+            // Maximized; also sized to the screen for desktops without a window manager to do it.
+            if (QScreen *pantalla = QGuiApplication::primaryScreen())
+                menu.setGeometry(pantalla->availableGeometry());
             menu.showMaximized();
             resultado = app.exec();
         }
