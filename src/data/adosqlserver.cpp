@@ -79,6 +79,11 @@ QString ADOSQLSERVER::CadenaRemota()
     return QStringLiteral("Provider=SQLOLEDB;Data Provider=SQLNCLI;Data Source=") + servidorRemoto +
            QStringLiteral(",1433;Initial Catalog=BDMERLAN;User Id=sa;Password=bortelquin;");
 }
+QString ADOSQLSERVER::CadenaRemotaZonas()
+{
+    return QStringLiteral("Provider=SQLOLEDB;Data Provider=SQLNCLI;Data Source=") + servidorRemoto +
+           QStringLiteral(",1433;Initial Catalog=BDMERLAN;User Id=usermrln;Password=tz38wd71;");
+}
 void ADOSQLSERVER::EstablecerServidorRemoto(const QString &direccion) { servidorRemoto = direccion; }
 QString ADOSQLSERVER::ServidorRemotoConfigurado() { return servidorRemoto; }
 
@@ -120,7 +125,7 @@ bool ADOSQLSERVER::CerrarMERLAN()
     return false;
 }
 
-bool ADOSQLSERVER::conectar(const QString &cadena, const QString &prueba)
+bool ADOSQLSERVER::conectar(const QString &cadena, const QString &prueba, bool mostrarError)
 {
     CerrarMERLAN();
     DestinoConexion destino;
@@ -136,9 +141,12 @@ bool ADOSQLSERVER::conectar(const QString &cadena, const QString &prueba)
         }
     }
     error(texto);
-    MsgBox(texto, vb::vbOKOnly, TituloAplicacion());
+    if (mostrarError)
+        MsgBox(texto, vb::vbOKOnly, TituloAplicacion());
     return false;
 }
+
+bool ADOSQLSERVER::ConectarCon(const QString &cadena, bool mostrarError) { return conectar(cadena, QString(), mostrarError); }
 
 bool ADOSQLSERVER::ConectarMERLAN() { return conectar(CadenaRemota(), QString()); }
 
@@ -150,7 +158,7 @@ bool ADOSQLSERVER::ConectarLOCAL()
     return conectar(ConexionLocal, QStringLiteral("SELECT COUNT(*) FROM DATOS WHERE 1=0"));
 }
 
-std::unique_ptr<Recordset> ADOSQLSERVER::consultar(const QString &sql)
+std::unique_ptr<Recordset> ADOSQLSERVER::AbrirRecordset(const QString &sql)
 {
     anotar(sql);
     if (!proveedor) {
@@ -188,13 +196,13 @@ bool ADOSQLSERVER::HayRegistros(const QString &SQlEscalar)
     QString sql = SQlEscalar;
     if (sql.toUpper().contains(QLatin1String("SELECT * ")))
         sql = sql.toUpper().replace(QLatin1String("SELECT * "), QLatin1String("SELECT COUNT(*) "));
-    auto rs = consultar(sql);
+    auto rs = AbrirRecordset(sql);
     return rs && rs->RecordCount() > 0 && rs->Fields(0).toDouble() > 0;
 }
 
 bool ADOSQLSERVER::DameRecordset(const QString &sql, QList<FilaDescarga> &Coleccion)
 {
-    auto rs = consultar(sql);
+    auto rs = AbrirRecordset(sql);
     if (!rs)
         return false;
     const bool respuesta = rs->RecordCount() > 0;
@@ -228,7 +236,7 @@ bool ADOSQLSERVER::DameRecordset(const QString &sql, QList<FilaDescarga> &Colecc
 qint32 ADOSQLSERVER::TotalRegistros(QString &SQlEscalar)
 {
     SQlEscalar = contarAsteriscos(SQlEscalar);
-    auto rs = consultar(sinOrdenFinal(SQlEscalar));
+    auto rs = AbrirRecordset(sinOrdenFinal(SQlEscalar));
     if (!rs || rs->RecordCount() == 0)
         return 0;
     return qint32(rs->Fields(0).toLongLong());
@@ -236,7 +244,7 @@ qint32 ADOSQLSERVER::TotalRegistros(QString &SQlEscalar)
 
 qint32 ADOSQLSERVER::NumRegistros(const QString &SQlEscalar)
 {
-    auto rs = consultar(SQlEscalar);
+    auto rs = AbrirRecordset(SQlEscalar);
     if (!rs || rs->RecordCount() == 0)
         return 0;
     return qint32(rs->Fields(0).toLongLong());
@@ -244,7 +252,7 @@ qint32 ADOSQLSERVER::NumRegistros(const QString &SQlEscalar)
 
 std::unique_ptr<Recordset> ADOSQLSERVER::DevuelveRecordset(const QString &SQl)
 {
-    auto rs = consultar(SQl);
+    auto rs = AbrirRecordset(SQl);
     if (!rs || rs->RecordCount() == 0)
         return nullptr;
     rs->MoveFirst();

@@ -29,6 +29,9 @@ public:
     bool CerrarMERLAN();
     bool ConectarMERLAN();
     bool ConectarLOCAL();
+    // Connects with a connection string of its own (the zone list's data control has one);
+    // the failure's text is shown only when asked.
+    bool ConectarCon(const QString &cadena, bool mostrarError);
     // Rows affected when at least 1, else 0 (counts above 32767 are answered as they are).
     int Execute(const QString &SQlInsertar);
     bool HayRegistros(const QString &SQlEscalar);
@@ -38,6 +41,8 @@ public:
     qint32 NumRegistros(const QString &SQlEscalar);
     // The rows of a query, positioned on the first; no record set when there are none.
     std::unique_ptr<Recordset> DevuelveRecordset(const QString &SQl);
+    // The same, but an empty record set (with its field names) when there are no rows; none on failure.
+    std::unique_ptr<Recordset> AbrirRecordset(const QString &SQl);
     void Compactar();
     void Verificar();
 
@@ -58,6 +63,8 @@ public:
 
     // The remote connection string, with the address set at build time (or by a test).
     static QString CadenaRemota();
+    // The remote string of the zone list's data control (its own login).
+    static QString CadenaRemotaZonas();
     static void EstablecerServidorRemoto(const QString &direccion);  // empty: the demo service
     static QString ServidorRemotoConfigurado();
     // The two local connection strings for the application folder.
@@ -70,11 +77,10 @@ private:
     QString motivo;
     QStringList enviados;
 
-    bool conectar(const QString &cadena, const QString &prueba);
+    bool conectar(const QString &cadena, const QString &prueba, bool mostrarError = true);
     void anotar(const QString &sql);
     void exito();
     void error(const QString &texto);
-    std::unique_ptr<Recordset> consultar(const QString &sql);
     bool vaciarEn(const QString &origen, const QString &destino, QString &error);
 };
 
