@@ -32,8 +32,8 @@ const RegistroDia *RegistrosDias::Buscar(const QDate &fecha) const
 {
     if (!fecha.isValid())
         return nullptr;
-    auto it = registros.constFind(Clave(fecha));
-    return it == registros.constEnd() ? nullptr : &it.value();
+    auto it = registros.find(Clave(fecha));
+    return it == registros.end() ? nullptr : &it->second;
 }
 
 QVariant RegistrosDias::Valor(const QDate &fecha, int ranura) const
@@ -49,12 +49,10 @@ void RegistrosDias::Poner(const QDate &fecha, int ranura, const QVariant &valor)
     if (!fecha.isValid() || ranura <= Ranura::Clave || ranura >= Ranura::Total)
         return;
     const qint64 clave = Clave(fecha);
-    auto it = registros.find(clave);
-    if (it == registros.end()) {
-        it = registros.insert(clave, RegistroDia{});
-        it.value()[Ranura::Clave] = QString::number(clave);
-    }
-    it.value()[size_t(ranura)] = valor;
+    auto [it, nuevo] = registros.try_emplace(clave);
+    if (nuevo)
+        it->second[Ranura::Clave] = QString::number(clave);
+    it->second[size_t(ranura)] = valor;
 }
 
 void RegistrosDias::Vaciar(const QDate &fecha, int ranura)
@@ -63,7 +61,7 @@ void RegistrosDias::Vaciar(const QDate &fecha, int ranura)
         return;
     auto it = registros.find(Clave(fecha));
     if (it != registros.end())
-        it.value()[size_t(ranura)] = QVariant();
+        it->second[size_t(ranura)] = QVariant();
 }
 
 bool RegistrosDias::PonerTexto(const QDate &fecha, const QString &texto, int objeto, bool ocultar)

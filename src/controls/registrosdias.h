@@ -4,11 +4,11 @@
 #include "colorvb.h"
 
 #include <QDate>
-#include <QHash>
 #include <QImage>
 #include <QString>
 #include <QVariant>
 #include <array>
+#include <unordered_map>
 
 // Object codes of the per-day methods: 120-122 for texts and colours, 130-133 for visibility.
 namespace ObjetoCelda {
@@ -76,5 +76,6 @@ public:
     static ColorVB LeerColor(const QVariant &ranura, ColorVB porDefecto);
 
 private:
-    QHash<qint64, RegistroDia> registros;
+    // Node-based: a record never moves once made, so growing the collection copies no slots.
+    std::unordered_map<qint64, RegistroDia> registros;
 };
