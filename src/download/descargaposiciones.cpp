@@ -1,0 +1,168 @@
+#include "descargaposiciones.h"
+
+#include "comillas.h"
+#include "entorno.h"
+#include "module1.h"
+#include "regional.h"
+
+using namespace Module1;
+
+QString ConvFechayHora(const QDateTime &Fecha)
+{
+    if (!Fecha.isValid())
+        return QString();
+    return Fecha.toString(QStringLiteral("MM/dd/yyyy HH:mm:ss"));
+}
+
+QString SqlCuentaRemota(const QDate &dia, const QString &titular)
+{
+    return QStringLiteral("SELECT Count(*) from [CONSULTA GPS DETALLE] Where CONVERT(VarChar(100), FECHA, 103) = "
+                          "CONVERT(VarChar(100),'") +
+           Regional::FechaCorta(dia) + QStringLiteral("', 103) and TITULAR='") + EscaparComillas(titular) + '\'';
+}
+
+QString SqlCuentaLocal(const QDate &dia)
+{
+    return QStringLiteral("SELECT Count(*) from [DATOS] Where CONVERT(nVarChar(100), FECHA, 103) = "
+                          "CONVERT(nVarChar(100),'") +
+           ConvFechaDMA(dia) + QStringLiteral("', 103)");
+}
+
+QString SqlFilasRemotas(const QDate &dia, const QString &titular)
+{
+    return QStringLiteral("SELECT NOMBRE,FECHA,LATITUD,LONGITUD,VELOCIDAD,INFORMACION,ZONA FROM [CONSULTA GPS DETALLE] "
+                          "where  CONVERT(VarChar(100), FECHA, 103) = CONVERT(VarChar(100),'") +
+           Regional::FechaCorta(dia) + QStringLiteral("', 103) and TITULAR='") + EscaparComillas(titular) + '\'';
+}
+
+QString SqlInsertarFila(const FilaDescarga &fila)
+{
+    QString sql = QStringLiteral(
+        "INSERT INTO DATOS (IMEI, FECHA, LATITUD, LONGITUD, VELOCIDAD, INFORMACION, ZONA) VALUES('");
+    const qsizetype n = fila.campos.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        // The date and time from its raw value: the row text drops the time at midnight.
+        const QString valor = i == 1 ? ConvFechayHora(fila.valores.value(1).toDateTime()) : fila.campos[i];
+        sql += EscaparComillas(valor);
+        sql += i + 1 < n ? QStringLiteral("','") : QStringLiteral("')");
+    }
+    return sql;
+}
+
+namespace {
+QString textoFalloRemoto(const QString &dia)
+{
+    return QStringLiteral("No se ha podido leer el servidor el día ") + dia + QStringLiteral(". Descarga detenida.");
+}
+QString textoFalloLocal(const QString &dia)
+{
+    return QStringLiteral("No se ha podido grabar el día ") + dia +
+           QStringLiteral(" en la base local. Descarga detenida.");
+}
+}
+
+DescargaPosiciones::Fin DescargaPosiciones::DownLoad()
+{
+    Descargando = true;
+    FechaDescarga = QDateTime(QDate::currentDate(), QTime(0, 0));
+    qint16 DiasSinDatos = 0;
+    while (Descargando) {
+        const Dia dia = BajarDia();
+        if (dia == Dia::FalloRemoto || dia == Dia::FalloLocal)
+            return Fin::Fallo;
+        DiasSinDatos = dia == Dia::NadaQueBajar ? DiasSinDatos + 1 : 0;
+        FechaDescarga = FechaDescarga.addDays(-1);
+        vista.Repintar();
+        if (DiasSinDatos > DiasParaPreguntar) {
+            if (!Descargando)
+                break;  // Cerrar was pressed during this day: nothing to ask
+            if (!vista.PreguntarContinuar())
+                return Fin::Rechazada;
+            DiasSinDatos = 0;
+        }
+    }
+    return Fin::Detenida;
+}
+
+DescargaPosiciones::Dia DescargaPosiciones::BajarDia()
+{
+    const QDate fecha = FechaDescarga.date();
+    const QString dia = Regional::FechaCorta(fecha);
+    ADOSQLSERVER &remoto = ServidorRemoto();
+    ADOSQLSERVER &local = BaseLocal();
+
+    vista.MostrarEstado('(' + dia + ')');
+    vista.Repintar();
+    TotalRemotoDia = remoto.NumRegistros(SqlCuentaRemota(fecha, CodigoTitular));
+    if (remoto.UltimaOperacionFallida()) {
+        vista.AnadirLinea(textoFalloRemoto(dia));
+        return Dia::FalloRemoto;
+    }
+    // A failed local count reads as 0: the day is fetched again and its rows are rejected as present.
+    const qint32 locales = local.NumRegistros(SqlCuentaLocal(fecha));
+    DoEvents();
+
+    if (TotalRemotoDia < 1 || TotalRemotoDia == locales) {
+        vista.AnadirLinea(QStringLiteral("Nada que bajar el día ") + dia);
+        return Dia::NadaQueBajar;
+    }
+
+    FilasDia.clear();
+    vista.Repintar();
+    remoto.DameRecordset(SqlFilasRemotas(fecha, CodigoTitular), FilasDia);
+    const bool lecturaFallida = remoto.UltimaOperacionFallida();
+    if (lecturaFallida && FilasDia.isEmpty()) {
+        vista.AnadirLinea(textoFalloRemoto(dia));
+        return Dia::FalloRemoto;
+    }
+
+    vista.MostrarEstado(QStringLiteral("Grabando en Local (") + dia + ')');
+    vista.Repintar();
+    const Grabacion g = GrabarFilas(FilasDia);
+    const qsizetype bajados = FilasDia.size();
+    FilasDia.clear();  // the day is written: its rows need not stay in memory
+    if (!g.confirmada) {
+        vista.MostrarInsertados(TotalInsertados);
+        vista.AnadirLinea(textoFalloLocal(dia));
+        return Dia::FalloLocal;
+    }
+    TotalInsertados += g.insertados;
+    vista.MostrarInsertados(TotalInsertados);
+    // The remote count, unless the fetch was cut off: then the rows that did arrive.
+    vista.AnadirLinea(QStringLiteral("Bajados ") + QString::number(lecturaFallida ? bajados : TotalRemotoDia) +
+                      QStringLiteral(" regs el día ") + dia);
+    if (lecturaFallida) {
+        vista.AnadirLinea(textoFalloRemoto(dia));
+        return Dia::FalloRemoto;
+    }
+    vista.Repintar();
+    return Dia::Bajado;
+}
+
+DescargaPosiciones::Grabacion DescargaPosiciones::GrabarFilas(const QList<FilaDescarga> &filas)
+{
+    Grabacion g;
+    ADOSQLSERVER &local = BaseLocal();
+    TransaccionLocal transaccion(local);
+    if (!transaccion.Activa()) {
+        g.error = local.UltimoError();
+        return g;
+    }
+    int n = 0;
+    for (const FilaDescarga &fila : filas) {
+        // A row already present is rejected by the table's key and not counted.
+        if (local.Execute(SqlInsertarFila(fila)) == 1)
+            ++g.insertados;
+        if (++n % FilasPorPausa == 0) {
+            vista.MostrarInsertados(TotalInsertados + g.insertados);
+            DoEvents();
+        }
+    }
+    if (!transaccion.Confirmar()) {
+        g.error = local.UltimoError();
+        local.DeshacerTransaccion();  // a failed commit leaves the transaction open
+        return g;
+    }
+    g.confirmada = true;
+    return g;
+}
