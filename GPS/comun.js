@@ -69,7 +69,8 @@ var Varden = (function () {
   function contar(mapa) {
     var r = { marcadores: 0, lineas: 0, poligonos: 0, etiquetas: 0 };
     mapa.eachLayer(function (c) {
-      if (c instanceof L.Marker || c instanceof L.CircleMarker) r.marcadores++;
+      if (c.options && c.options.esEtiqueta) r.etiquetas++;
+      else if (c instanceof L.Marker || c instanceof L.CircleMarker) r.marcadores++;
       else if (c instanceof L.Polygon) r.poligonos++;
       else if (c instanceof L.Polyline) r.lineas++;
       else if (c instanceof L.Tooltip) r.etiquetas++;

@@ -3,6 +3,7 @@
 #include "entorno.h"
 #include "puentemapa.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QPointer>
 #include <QShowEvent>
@@ -57,7 +58,6 @@ frmtiemporeal::frmtiemporeal(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("frmtiemporeal"));
     setWindowTitle(QString());
     setWindowFlag(Qt::WindowMaximizeButtonHint);
-    setWindowState(windowState() | Qt::WindowMaximized);
     setSizeGripEnabled(false);
 
     WebBrowser1 = new QWebEngineView(this);
@@ -68,6 +68,7 @@ frmtiemporeal::frmtiemporeal(QWidget *parent) : QDialog(parent)
     capa->addWidget(WebBrowser1);
     // The browser fills the screen (the window opens maximized).
     resize(TwipsAPixelesX(AnchoPantallaTwips()), TwipsAPixelesY(AltoPantallaTwips()));
+    setWindowState(windowState() | Qt::WindowMaximized);
 
     puente = new PuenteMapa(WebBrowser1, PerfilTiempoReal());
     // Links that ask for a new window open in this one.
