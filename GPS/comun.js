@@ -78,5 +78,22 @@ var Varden = (function () {
     return r;
   }
 
-  return { contar: contar, mapaBase: mapaBase, numero: numero, limpio: limpio, etiqueta: etiqueta, color: color, mensaje: mensaje };
+  // Where a polygon's label goes: its centroid in degrees (small zones are nearly flat), computed
+  // from the vertices so that it does not depend on the zoom the polygon was drawn at.
+  function centro(puntos) {
+    var a = 0, x = 0, y = 0;
+    for (var i = 0; i < puntos.length; i++) {
+      var p = puntos[i], q = puntos[(i + 1) % puntos.length];
+      var f = p[1] * q[0] - q[1] * p[0];
+      a += f; x += (p[1] + q[1]) * f; y += (p[0] + q[0]) * f;
+    }
+    if (Math.abs(a) < 1e-12) {
+      var la = 0, lo = 0;
+      puntos.forEach(function (p) { la += p[0]; lo += p[1]; });
+      return L.latLng(la / puntos.length, lo / puntos.length);
+    }
+    return L.latLng(y / (3 * a), x / (3 * a));
+  }
+
+  return { centro: centro, contar: contar, mapaBase: mapaBase, numero: numero, limpio: limpio, etiqueta: etiqueta, color: color, mensaje: mensaje };
 })();
