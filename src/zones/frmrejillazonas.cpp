@@ -53,6 +53,7 @@ frmrejillazonas::frmrejillazonas(QWidget *parent) : QDialog(parent)
     TDBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TDBGrid1->setAlternatingRowColors(true);
     TDBGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
+    TDBGrid1->setTabKeyNavigation(false);
     TDBGrid1->installEventFilter(this);
     lblrejilla->setBuddy(TDBGrid1);
 
