@@ -47,13 +47,18 @@ frmcopiaseg::frmcopiaseg(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("frmcopiaseg"));
     setWindowTitle(QStringLiteral("Copia de Seguridad"));
     setStyleSheet(QStringLiteral(
-        "QFrame#SSPanel1 { background: #e9eef3; border: 1px solid #b8c4cf; border-radius: 6px; }"
         "QLabel#Label3 { font-weight: bold; color: #173f63; }"
         "QPushButton { padding: 5px 12px; }"));
 
     SSPanel1 = new QFrame(this);
     SSPanel1->setObjectName(QStringLiteral("SSPanel1"));
     SSPanel1->setAutoFillBackground(true);
+    SSPanel1->setFrameShape(QFrame::StyledPanel);
+    {
+        QPalette p = SSPanel1->palette();
+        p.setColor(QPalette::Window, QColor(0xe9, 0xee, 0xf3));
+        SSPanel1->setPalette(p);
+    }
     Label3 = etiqueta(SSPanel1, "Label3", QString());
     Label3->setWordWrap(true);
     Label1 = etiqueta(SSPanel1, "Label1", QStringLiteral("Unidad Disco"));
@@ -171,7 +176,6 @@ void frmcopiaseg::colorear()
         p.setColor(QPalette::Window, QColor(255, 0, 0));
         w->setPalette(p);
     }
-    SSPanel1->setStyleSheet(QStringLiteral("QFrame#SSPanel1 { background: #ff0000; }"));
 }
 
 void frmcopiaseg::Drive1_Change(int indice)
