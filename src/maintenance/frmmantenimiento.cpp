@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #if __has_include("minicalendar.h")
@@ -157,8 +158,16 @@ frmmantenimiento::frmmantenimiento(QWidget *parent) : QDialog(parent)
     connect(Command5, &QPushButton::clicked, this, &frmmantenimiento::Command5_Click);
     connect(Command6, &QPushButton::clicked, this, &frmmantenimiento::Command6_Click);
     connect(Command7, &QPushButton::clicked, this, &frmmantenimiento::Command7_Click);
+}
+
+void frmmantenimiento::showEvent(QShowEvent *e)
+{
+    QDialog::showEvent(e);
     // The window opens on the purge button, so the date picker waits until the date box is entered.
-    Command2->setFocus();
+    if (!mostrada) {
+        mostrada = true;
+        Command2->setFocus();
+    }
 }
 
 bool frmmantenimiento::eventFilter(QObject *objeto, QEvent *evento)
@@ -191,6 +200,9 @@ void frmmantenimiento::MiniCalendar1_Click()
 {
 #ifdef HAY_MINICALENDAR
     txtfecha->setText(Regional::FechaCorta(MiniCalendar1->FechaActual()));
+    // On to the purge button first: hiding the focused picker would hand the focus back to the
+    // date box, which would show the picker again.
+    Command2->setFocus();
     MiniCalendar1->hide();
 #endif
 }

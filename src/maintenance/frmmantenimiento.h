@@ -28,9 +28,11 @@ public:
 
 protected:
     bool eventFilter(QObject *objeto, QEvent *evento) override;
+    void showEvent(QShowEvent *e) override;
 
 private:
     void txtfecha_GotFocus();
     void MiniCalendar1_Click();
     void colocarCalendario();
+    bool mostrada = false;
 };

@@ -5,6 +5,7 @@
 #include "frmcopiaseg.h"
 #include "frmmantenimiento.h"
 #include "listacarpetas.h"
+#include "minicalendar.h"
 #include "module1.h"
 
 #include <QApplication>
@@ -42,6 +43,8 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void controlesYTextos();
+    void calendarioAlEntrarEnLaFecha_data();
+    void calendarioAlEntrarEnLaFecha();
     void purgaBorraLoAnteriorAlDia();
     void purgaSinFilasAnteriores();
     void purgaQueNoBorraNada_data();
@@ -111,6 +114,46 @@ void TstFrmMantenimiento::controlesYTextos()
     QCOMPARE(txtfecha()->accessibleName(), QStringLiteral("Fecha desde la que se borrará posiciones hacia atrás"));
     boton("Command1")->click();
     QVERIFY(!ventana->isVisible());
+}
+
+void TstFrmMantenimiento::calendarioAlEntrarEnLaFecha_data()
+{
+    QTest::addColumn<QString>("escrita");
+    QTest::addColumn<QDate>("mostrada");  // the picker's date on entering the box
+    QTest::newRow("fecha válida") << "15/02/2010" << QDate(2010, 2, 15);
+    QTest::newRow("sin fecha") << "" << QDate::currentDate();
+    QTest::newRow("fecha imposible") << "31/02/2010" << QDate::currentDate();
+}
+
+void TstFrmMantenimiento::calendarioAlEntrarEnLaFecha()
+{
+    QFETCH(QString, escrita);
+    QFETCH(QDate, mostrada);
+    auto *calendario = ventana->findChild<MiniCalendar *>(QStringLiteral("MiniCalendar1"));
+    QVERIFY(calendario);
+    QVERIFY(calendario->isHidden());
+    ventana->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(ventana.get()));
+    txtfecha()->setText(escrita);
+    txtfecha()->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(calendario->isVisible());
+    QCOMPARE(calendario->FechaActual(), mostrada);
+    // Below the date box, over the rest of the window.
+    QVERIFY(calendario->geometry().top() >= txtfecha()->mapTo(ventana.get(), QPoint(0, txtfecha()->height())).y());
+
+    // Picking the 20th of the month shown fills the box and hides the picker.
+    int celda = -1;
+    for (int i = 0; i < 42; ++i)
+        if (calendario->Label1(i).enMes && calendario->Label1(i).fecha.day() == 20)
+            celda = i;
+    QVERIFY(celda >= 0);
+    const QDate elegida = calendario->Label1(celda).fecha;
+    QTest::mouseClick(calendario, Qt::LeftButton, {}, calendario->RectanguloCelda(celda).center());
+    QCOMPARE(txtfecha()->text(), elegida.toString("dd/MM/yyyy"));
+    QVERIFY(calendario->isHidden());
+    // The focus goes on to the purge, not back into the box (which would open the picker again).
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(boton("Command2")));
+    QVERIFY(calendario->isHidden());
 }
 
 void TstFrmMantenimiento::purgaBorraLoAnteriorAlDia()
