@@ -50,10 +50,9 @@ QPushButton *boton(QWidget *padre, const char *nombre, const QString &texto)
 // One titled section of the window: its label over a framed row of controls.
 QGridLayout *seccion(QVBoxLayout *columna, QWidget *padre, QLabel *titulo)
 {
-    titulo->setProperty("seccion", true);
     columna->addWidget(titulo);
     auto *marco = new QFrame(padre);
-    marco->setProperty("seccion", true);
+    marco->setObjectName(QStringLiteral("seccion"));
     auto *rejilla = new QGridLayout(marco);
     columna->addWidget(marco);
     return rejilla;
@@ -66,8 +65,10 @@ frmmantenimiento::frmmantenimiento(QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Administrar Datos"));
     setStyleSheet(QStringLiteral(
         "frmmantenimiento { background: #eef2f6; }"
-        "QLabel[seccion=\"true\"] { font-weight: bold; color: white; background: #2a6f97; padding: 3px 6px; }"
-        "QFrame[seccion=\"true\"] { background: white; border: 1px solid #c3ced8; }"
+        "QLabel#Label2, QLabel#Label3, QLabel#Label4, QLabel#Label5, QLabel#Label6 {"
+        "  font-weight: bold; color: white; background: #2a6f97; padding: 3px 6px; }"
+        "QFrame#seccion { background: white; border: 1px solid #c3ced8; border-top: none; }"
+        "QFrame#seccion QLabel { border: none; }"
         "QPushButton { padding: 5px 14px; }"));
 
     auto *columna = new QVBoxLayout(this);
