@@ -1,0 +1,78 @@
+#include "ajustesdiferido.h"
+
+#include <QList>
+#include <utility>
+
+namespace AjustesDiferido {
+namespace {
+const QList<std::pair<QString, int>> &velocidades()
+{
+    static const QList<std::pair<QString, int>> v = {
+        {QStringLiteral("Muy Lento"), 1800}, {QStringLiteral("Lento"), 1000}, {QStringLiteral("Normal"), 300},
+        {QStringLiteral("Rápido"), 20},      {QStringLiteral("Muy Rápido"), 1}};
+    return v;
+}
+
+const QList<std::pair<QString, int>> &zooms()
+{
+    static const QList<std::pair<QString, int>> z = {
+        {QStringLiteral("Nulo"), 8},      {QStringLiteral("Muy Escaso"), 11}, {QStringLiteral("Escaso"), 13},
+        {QStringLiteral("Muy Poco"), 14}, {QStringLiteral("Poco"), 15},       {QStringLiteral("Mediano"), 16},
+        {QStringLiteral("Grande"), 17},   {QStringLiteral("Amplio"), 18},     {QStringLiteral("Muy Amplio"), 20}};
+    return z;
+}
+
+const QList<std::pair<QString, int>> &pasos()
+{
+    static const QList<std::pair<QString, int>> p = {
+        {QStringLiteral("Todos los puntos"), 1}, {QStringLiteral("Cada 2 puntos"), 2},
+        {QStringLiteral("Cada 3 puntos"), 3},    {QStringLiteral("Cada 4 puntos"), 4},
+        {QStringLiteral("Cada 5 puntos"), 5},    {QStringLiteral("Cada 6 puntos"), 6},
+        {QStringLiteral("Cada 10 puntos"), 10}};
+    return p;
+}
+
+QStringList nombres(const QList<std::pair<QString, int>> &tabla)
+{
+    QStringList r;
+    for (const auto &e : tabla)
+        r << e.first;
+    return r;
+}
+}
+
+QStringList EntradasVelocidad() { return nombres(velocidades()); }
+QStringList EntradasZoom() { return nombres(zooms()); }
+
+QStringList EntradasSeguimiento()
+{
+    QStringList r = nombres(pasos());
+    r.removeOne(QStringLiteral("Cada 5 puntos"));
+    return r;
+}
+
+std::optional<int> IntervaloVelocidad(const QString &texto)
+{
+    for (const auto &e : velocidades())
+        if (e.first == texto)
+            return e.second;
+    return std::nullopt;
+}
+
+std::optional<QString> NivelZoom(const QString &texto)
+{
+    const QString mayusculas = texto.toUpper();
+    for (const auto &e : zooms())
+        if (e.first.toUpper() == mayusculas)
+            return QString::number(e.second);
+    return std::nullopt;
+}
+
+int PasoSeguimiento(const QString &texto)
+{
+    for (const auto &e : pasos())
+        if (e.first == texto)
+            return e.second;
+    return 0;
+}
+}

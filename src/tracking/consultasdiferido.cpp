@@ -1,0 +1,99 @@
+#include "consultasdiferido.h"
+
+#include "comillas.h"
+#include "recordset.h"
+#include "regional.h"
+
+#include <QRegularExpression>
+
+namespace ConsultasDiferido {
+
+QString SqlLocalizadores() { return QStringLiteral("Select DISTINCT IMEI FROM DATOS"); }
+
+QString SqlIconoLocalizador(const QString &localizador)
+{
+    return QStringLiteral("SELECT * FROM LOCALIZADORES WHERE NOMBRE='") + EscaparComillas(localizador) + u'\'';
+}
+
+QString SqlDiasLocalizador(const QString &localizador)
+{
+    return QStringLiteral("SELECT DISTINCT CONVERT(nvarchar(11), FECHA, 101) as F1 FROM   DATOS where IMEI='") +
+           EscaparComillas(localizador) + QStringLiteral("' order by F1 ");
+}
+
+QString SqlHoraDia(const QString &diaMDA, bool ultima)
+{
+    return QStringLiteral("SELECT CONVERT(nvarchar(5), FECHA, 114) from Datos Where CONVERT(nvarchar(11), FECHA, 101)='") +
+           EscaparComillas(diaMDA) + (ultima ? QStringLiteral("' order by fecha DESC ") : QStringLiteral("' order by fecha ASC "));
+}
+
+QString SqlRecorrido(const QString &localizador, const QString &inicio, const QString &fin)
+{
+    return QStringLiteral("SELECT * FROM DATOS WHERE IMEI='") + EscaparComillas(localizador) +
+           QStringLiteral("' AND FECHA BETWEEN ") + inicio + QStringLiteral(" AND ") + fin +
+           QStringLiteral(" ORDER BY FECHA ASC");
+}
+
+QString ConvFecha1(const QDate &Fecha)
+{
+    if (!Fecha.isValid())
+        return QString();
+    return Fecha.toString(QStringLiteral("MM/dd/yyyy"));
+}
+
+QString ConvFecha2(const QString &Fecha) { return Fecha.mid(3, 2) + u'/' + Fecha.left(2) + u'/' + Fecha.mid(6, 4); }
+
+QString LimitePeriodo(const QString &fechaTexto, const QString &horaTexto, bool fin)
+{
+    const QDate d = Regional::LeerFecha(fechaTexto);
+    QString hora = horaTexto.trimmed();
+    // "19:12" as an end covers 19:12:00 to 19:12:59: the day click writes the last position's
+    // minute, and that position must be part of the track.
+    static const QRegularExpression sinSegundos(QStringLiteral(R"(^\d{1,2}:\d{1,2}$)"));
+    if (fin && sinSegundos.match(hora).hasMatch())
+        hora += QStringLiteral(":59");
+    return u'\'' + QString::number(d.month()) + u'/' + QString::number(d.day()) + u'/' + QString::number(d.year()) +
+           u' ' + hora + u'\'';
+}
+
+CajaPeriodo ComprobarPeriodo(const QString &fechaInicio, const QString &fechaFin, const QString &horaInicio,
+                             const QString &horaFin)
+{
+    // A date box must hold a date; a time box a time of day (a date there would make a broken bound).
+    auto esFecha = [](const QString &t) { return !t.trimmed().isEmpty() && Regional::EsFecha(t); };
+    auto esHora = [](const QString &t) { return !t.trimmed().isEmpty() && Regional::LeerHora(t).isValid(); };
+    if (!esFecha(fechaInicio))
+        return CajaPeriodo::FechaInicio;
+    if (!esFecha(fechaFin))
+        return CajaPeriodo::FechaFin;
+    if (!esHora(horaInicio))
+        return CajaPeriodo::HoraInicio;
+    if (!esHora(horaFin))
+        return CajaPeriodo::HoraFin;
+    return CajaPeriodo::Ninguna;
+}
+
+DiasRegistrados LeerDiasRegistrados(Recordset &filas)
+{
+    DiasRegistrados r;
+    for (filas.MoveFirst(); !filas.Eof(); filas.MoveNext()) {
+        const QDate d = QDate::fromString(filas.Texto(0).trimmed(), QStringLiteral("MM/dd/yyyy"));
+        if (!d.isValid())
+            continue;
+        r.dias << d;
+        if (!r.primero.isValid() || d < r.primero)
+            r.primero = d;
+        if (!r.ultimo.isValid() || d > r.ultimo)
+            r.ultimo = d;
+    }
+    return r;
+}
+
+QString TextoResumen(const QString &localizador, const DiasRegistrados &d)
+{
+    return QStringLiteral(" El localizador ") + localizador + QStringLiteral(" ha registrado ") +
+           QString::number(d.Cuenta()) + QStringLiteral(" días con posiciones de localización.") +
+           QStringLiteral("\r\n") + QStringLiteral(" Primer Día registrado: ") + Regional::FechaLarga(d.primero) +
+           QStringLiteral("\r\n") + QStringLiteral(" Ultimo Día registrado: ") + Regional::FechaLarga(d.ultimo);
+}
+}
