@@ -34,7 +34,9 @@ inline QStringList inserciones(const QString &imei, const QList<Punto> &puntos)
 
 inline bool guardar(const QString &imei, const QList<Punto> &puntos)
 {
-    return CarpetaPrueba::ejecutarEn(RutaBaseLocal(), inserciones(imei, puntos));
+    // One transaction: a long track is written at once.
+    return CarpetaPrueba::ejecutarEn(RutaBaseLocal(), QStringList{QStringLiteral("BEGIN")} + inserciones(imei, puntos) +
+                                                          QStringList{QStringLiteral("COMMIT")});
 }
 
 // n points from `desde`, one every `segundos` s, moving north by `pasoGrados` of latitude each.

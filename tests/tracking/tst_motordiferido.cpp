@@ -100,7 +100,7 @@ void TstMotorDiferido::distancia_data()
     QTest::newRow("sur y oeste") << -34.0 << -58.4 << -33.0 << -58.4 << "111,32";
     QTest::newRow("hacia atrás") << 41.0 << -3.7 << 40.0 << -3.7 << "111,32";
     QTest::newRow("antípodas") << 0.0 << 0.0 << 0.0 << 180.0 << "20.037,08";
-    QTest::newRow("Madrid-Barcelona") << 40.4168 << -3.7038 << 41.3874 << 2.1686 << "505,49";
+    QTest::newRow("Madrid-Barcelona") << 40.4168 << -3.7038 << 41.3874 << 2.1686 << "505,65";
 }
 
 void TstMotorDiferido::distancia()
@@ -304,7 +304,7 @@ void TstMotorDiferido::saltos_data()
     QTest::addColumn<int>("posicion");
     QTest::addColumn<int>("fila");
     QTest::addColumn<QString>("rotulo");
-    QTest::newRow("+8 en 95 de 100 vuelve al 1") << 8 << 95 << 1 << 1 << "95/100";
+    QTest::newRow("+8 en 95 de 100 vuelve al 1") << 8 << 95 << 1 << 1 << "1/100";
     QTest::newRow("+8 en 92 de 100 va al 100") << 8 << 92 << 100 << 100 << "100/100";
     QTest::newRow("+4 en 98 de 100: última fila, 102/100") << 4 << 98 << 102 << 100 << "102/100";
     QTest::newRow("+4 en 10") << 4 << 10 << 14 << 14 << "14/100";
