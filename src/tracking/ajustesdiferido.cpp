@@ -61,9 +61,9 @@ std::optional<int> IntervaloVelocidad(const QString &texto)
 
 std::optional<QString> NivelZoom(const QString &texto)
 {
-    const QString mayusculas = texto.toUpper();
+    // The words are compared in upper case, i.e. regardless of letter case.
     for (const auto &e : zooms())
-        if (e.first.toUpper() == mayusculas)
+        if (e.first.compare(texto, Qt::CaseInsensitive) == 0)
             return QString::number(e.second);
     return std::nullopt;
 }

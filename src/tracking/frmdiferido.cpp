@@ -573,7 +573,8 @@ void frmdiferido::GestionSigPunto()
     QScopedValueRollback<bool> guarda(enPaso, true);
     timerdiferido->stop();
     PunteroRaton(vb::vbCustom);
-    update();
+    // The labels repaint themselves while events run (a repaint of the whole window would
+    // redraw the map view at every step).
     DoEvents();
     // Pause, "Volver" or closing while events ran: the step is not made.
     if (!reproduciendo)
