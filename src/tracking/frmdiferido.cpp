@@ -336,22 +336,34 @@ void frmdiferido::crearMapa()
 
 void frmdiferido::colocar()
 {
-    const int anchoPantalla = AnchoPantallaTwips(), altoPantalla = AltoPantallaTwips();
-    resize(TwipsAPixelesX(anchoPantalla), TwipsAPixelesY(altoPantalla));
+    // The window opens with the screen's size; the frames are laid out on the area it gets.
+    resize(TwipsAPixelesX(AnchoPantallaTwips()), TwipsAPixelesY(AltoPantallaTwips()));
+    disponer();
+}
+
+void frmdiferido::disponer()
+{
+    const int ancho = PixelesATwipsX(width()), alto = PixelesATwipsY(height());
 
     // The selection frame, centred.
-    const int anchoSel = qMin(11400, anchoPantalla - 240), altoSel = qMin(9000, altoPantalla - 600);
-    fraSeleccion->setGeometry(TwipsAPixelesX(anchoPantalla / 2 - anchoSel / 2), TwipsAPixelesY(altoPantalla / 2 - altoSel / 2),
+    const int anchoSel = qMin(11400, ancho - 240), altoSel = qMin(9000, alto - 240);
+    fraSeleccion->setGeometry(TwipsAPixelesX(ancho / 2 - anchoSel / 2), TwipsAPixelesY(alto / 2 - altoSel / 2),
                               TwipsAPixelesX(anchoSel), TwipsAPixelesY(altoSel));
 
     // The map frame covers the window; the browser leaves room below for the controls.
-    const int anchoMapa = anchoPantalla - 100, altoMapa = altoPantalla - 200;
+    const int anchoMapa = ancho - 100, altoMapa = alto - 200;
     frmmapa->setGeometry(0, 0, TwipsAPixelesX(anchoMapa), TwipsAPixelesY(altoMapa));
     const int arriba = TwipsAPixelesY(300);
     WebBrowser1->setGeometry(TwipsAPixelesX(120), arriba, TwipsAPixelesX(anchoMapa - 240), TwipsAPixelesY(altoMapa - 1600));
     if (auto *controles = frmmapa->findChild<QWidget *>(QStringLiteral("controles")))
         controles->setGeometry(TwipsAPixelesX(120), WebBrowser1->geometry().bottom() + TwipsAPixelesY(90),
                                TwipsAPixelesX(anchoMapa - 240), TwipsAPixelesY(1600) - arriba - TwipsAPixelesY(120));
+}
+
+void frmdiferido::resizeEvent(QResizeEvent *e)
+{
+    QDialog::resizeEvent(e);
+    disponer();
 }
 
 // --- Selection ---

@@ -76,11 +76,13 @@ public Q_SLOTS:
 
 protected:
     bool eventFilter(QObject *o, QEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
 
 private:
     void crearSeleccion();
     void crearMapa();
     void colocar();
+    void disponer();
 
     void lbldiferido_Click();
     void KVCalen1_Click();

@@ -302,12 +302,14 @@ void TstFrmDiferido::reproduceEnLaPaginaHastaElFinal()
     QVERIFY(hijo<QToolButton>(*w, "ImagePlay")->isVisible());
     QVERIFY(!hijo<QToolButton>(*w, "ImageStop")->isVisible());
 
-    // Play again: the map is cleared and the track starts over.
+    // Play again: the map is cleared and the track starts over (here by the timer, which the
+    // first step slows down to "Muy Lento").
+    hijo<QComboBox>(*w, "cmbspeed")->setCurrentText("Muy Lento");
     hijo<QToolButton>(*w, "ImagePlay")->click();
     QVERIFY(hijo<QToolButton>(*w, "ImageStop")->isVisible());
     QVERIFY(timer->isActive());
-    QVERIFY(paso(*w));
-    QCOMPARE(hijo<QLabel>(*w, "lblposicion")->text(), QStringLiteral("1/6"));
+    QVERIFY(esperar([&] { return hijo<QLabel>(*w, "lblposicion")->text() == "1/6" && w->SentenciaEnCurso() == 0; }));
+    QCOMPARE(timer->interval(), 1800);
     QCOMPARE(estado(*w).value("puntos").toInt(), 1);
 }
 
