@@ -325,10 +325,17 @@ void frmdiferido::crearMapa()
         l->setMinimumWidth(TwipsAPixelesX(900));
     lblfecha->setMinimumWidth(TwipsAPixelesX(2100));
     lblzona->setMinimumWidth(TwipsAPixelesX(1800));
+    lblkilometros->setMinimumWidth(TwipsAPixelesX(600));
+    lblkilometros->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // nullptr: a gap between two read-outs.
     for (QWidget *w : std::initializer_list<QWidget *>{lbllocalizadorseguimiento, lblposicion, lblfecha, lblvelocidad,
-                                                       lblzona, lblDist, lblkilometros, lblKms, lblTiempo,
-                                                       lbltiempoparcial, lblMedia, lblvelocidadmedia})
-        fila2->addWidget(w);
+                                                       lblzona, lblDist, lblkilometros, lblKms, nullptr, lblTiempo,
+                                                       lbltiempoparcial, nullptr, lblMedia, lblvelocidadmedia}) {
+        if (w)
+            fila2->addWidget(w);
+        else
+            fila2->addSpacing(TwipsAPixelesX(300));
+    }
     fila2->addStretch();
     controles->setStyleSheet(QStringLiteral("QLabel#lblposicion, QLabel#lblkilometros, QLabel#lbltiempoparcial,"
                                             " QLabel#lblvelocidadmedia, QLabel#lblvelocidad { color: #0b3d91; }"));
