@@ -288,3 +288,9 @@ bool RegistrarColacionTSQL(QSqlDatabase &db)
     sqlite3 *h = *static_cast<sqlite3 *const *>(v.constData());
     return h && sqlite3_create_collation(h, "TSQL", SQLITE_UTF8, nullptr, compararTSQL) == SQLITE_OK;
 }
+
+bool MismoTextoTSQL(const QString &a, const QString &b)
+{
+    const QByteArray x = a.toUtf8(), y = b.toUtf8();
+    return compararTSQL(nullptr, int(x.size()), x.constData(), int(y.size()), y.constData()) == 0;
+}

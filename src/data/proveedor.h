@@ -41,3 +41,5 @@ std::unique_ptr<Proveedor> CrearProveedor(const DestinoConexion &destino);
 // collation "TSQL" on a SQLite connection of Qt. Answers false when the handle is no SQLite one.
 class QSqlDatabase;
 bool RegistrarColacionTSQL(QSqlDatabase &db);
+// The same comparison for texts the program holds (rows the engine grouped with that collation).
+bool MismoTextoTSQL(const QString &a, const QString &b);

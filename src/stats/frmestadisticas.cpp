@@ -1,0 +1,337 @@
+#include "frmestadisticas.h"
+
+#include "entorno.h"
+#include "filtroestadistica.h"
+#include "module1.h"
+#include "regional.h"
+
+#include <QComboBox>
+#include <QDate>
+#include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTableView>
+
+namespace {
+const QString kNoDisponible = QStringLiteral("No disponible todavía");
+
+// Sizes of the design, in twips.
+constexpr int kAltoFrame = 2300;
+constexpr int kAnchoBoton = 950;
+constexpr int kAltoBoton = 855;
+constexpr int kAltoTitulo = 330;
+
+QRect Twips(int x, int y, int w, int h)
+{
+    return QRect(TwipsAPixelesX(x), TwipsAPixelesY(y), TwipsAPixelesX(w), TwipsAPixelesY(h));
+}
+
+template <class W> W *Nombrado(W *w, const char *nombre)
+{
+    w->setObjectName(QLatin1String(nombre));
+    return w;
+}
+}
+
+frmestadisticas::frmestadisticas(QWidget *parent) : QDialog(parent)
+{
+    RelojArena reloj;
+    setObjectName(QStringLiteral("frmestadisticas"));
+    setWindowTitle(QStringLiteral("Estadísticas"));
+    modelo = new ModeloEstadistica(Resultado, this);
+    CrearControles();
+    Disponer();
+
+    txtfecha1->setText(Regional::FechaCorta(QDate::currentDate()));
+    txtfecha2->setText(Regional::FechaCorta(QDate::currentDate().addDays(1)));
+    lblcliente->setText(Module1::NombreTitular);
+    VecesActivado = 0;
+    DropDownList1->setCurrentIndex(0);
+    Resultado.MaxFilas = 200;
+    Resultado.MaxColumnas = QStringLiteral("4");
+}
+
+frmestadisticas::~frmestadisticas() = default;
+
+void frmestadisticas::CrearControles()
+{
+    Frame1 = Nombrado(new QFrame(this), "Frame1");
+    Frame1->setFrameShape(QFrame::StyledPanel);
+
+    auto etiqueta = [this](const QString &texto, QWidget *compa, const QRect &g) {
+        auto *l = new QLabel(texto, Frame1);
+        l->setGeometry(g);
+        if (compa) {
+            l->setBuddy(compa);
+            compa->setAccessibleName(texto);
+        }
+        return l;
+    };
+
+    lblcliente = Nombrado(new QLabel(Frame1), "lblcliente");
+    lblcliente->setTextFormat(Qt::PlainText);
+    QFont negrita = lblcliente->font();
+    negrita.setBold(true);
+    lblcliente->setFont(negrita);
+    lblcliente->setAccessibleName(QStringLiteral("Cliente"));
+
+    txtfecha1 = Nombrado(new QLineEdit(Frame1), "txtfecha1");
+    txtfecha2 = Nombrado(new QLineEdit(Frame1), "txtfecha2");
+    etiqueta(QStringLiteral("Periodo Fecha"), txtfecha1, Twips(200, 760, 1300, 300));
+    etiqueta(QStringLiteral("entre"), txtfecha2, Twips(3220, 760, 500, 300));
+    txtfecha1->setGeometry(Twips(1500, 720, 1350, 360));
+    txtfecha2->setGeometry(Twips(3720, 720, 1350, 360));
+    txtfecha1->installEventFilter(this);
+    txtfecha2->installEventFilter(this);
+
+    btncalendario1 = Nombrado(new QPushButton(QStringLiteral("..."), Frame1), "btncalendario1");
+    btncalendario2 = Nombrado(new QPushButton(QStringLiteral("..."), Frame1), "btncalendario2");
+    btncalendario1->setGeometry(Twips(2860, 720, 340, 360));
+    btncalendario2->setGeometry(Twips(5080, 720, 340, 360));
+    btncalendario1->setAccessibleName(QStringLiteral("Calendario de la fecha inicial"));
+    btncalendario2->setAccessibleName(QStringLiteral("Calendario de la fecha final"));
+
+    lstlocalizadores = Nombrado(new QComboBox(Frame1), "lstlocalizadores");
+    lstzonas = Nombrado(new QComboBox(Frame1), "lstzonas");
+    etiqueta(QStringLiteral("Localizadores"), lstlocalizadores, Twips(200, 1260, 1300, 300));
+    lstlocalizadores->setGeometry(Twips(1500, 1220, 2600, 360));
+    etiqueta(QStringLiteral("Zona Estadistica"), lstzonas, Twips(4300, 1260, 1500, 300));
+    lstzonas->setGeometry(Twips(5800, 1220, 2800, 360));
+
+    DropDownList1 = Nombrado(new QComboBox(Frame1), "DropDownList1");
+    DropDownList1->addItems({QStringLiteral("No"), QStringLiteral("Por Zonas"), QStringLiteral("Por Localizadores y Zonas")});
+    etiqueta(QStringLiteral("Agrupar en Estadística"), DropDownList1, Twips(200, 1760, 2100, 300));
+    DropDownList1->setGeometry(Twips(2300, 1720, 3000, 360));
+
+    lblmensaje = Nombrado(new QLabel(Frame1), "lblmensaje");
+    lblmensaje->setTextFormat(Qt::PlainText);
+    lblmensaje->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0); font-weight: bold;"));
+    lblmensaje->setAccessibleName(QStringLiteral("Mensaje"));
+
+    auto boton = [this](const char *nombre, const QString &texto) {
+        auto *b = Nombrado(new QPushButton(texto, Frame1), nombre);
+        b->setAccessibleName(texto);
+        return b;
+    };
+    btnmapa = boton("btnmapa", QStringLiteral("Mapa"));
+    btnvergoogle = boton("btnvergoogle", QStringLiteral("Informe"));
+    btnfiltrar = boton("btnfiltrar", QStringLiteral("Filtrar"));
+    btnestadisticas = boton("btnestadisticas", QStringLiteral("Gráficas"));
+    btnsalir = boton("btnsalir", QStringLiteral("Salir"));
+    btnfiltrar->setDefault(true);
+    for (QPushButton *b : {btnestadisticas, btnvergoogle, btnmapa}) {
+        b->setEnabled(false);
+        b->setToolTip(kNoDisponible);
+    }
+
+    lbltitulorejilla = Nombrado(new QLabel(this), "lbltitulorejilla");
+    lbltitulorejilla->setTextFormat(Qt::PlainText);
+    lbltitulorejilla->setAlignment(Qt::AlignCenter);
+    lbltitulorejilla->setStyleSheet(QStringLiteral("background: rgb(0, 0, 128); color: white; font-weight: bold;"));
+
+    TDBGrid1 = Nombrado(new QTableView(this), "TDBGrid1");
+    TDBGrid1->setModel(modelo);
+    TDBGrid1->setAccessibleName(QStringLiteral("Resultado de la estadística"));
+    TDBGrid1->verticalHeader()->setDefaultSectionSize(TwipsAPixelesY(330));
+    TDBGrid1->verticalHeader()->setFixedWidth(TwipsAPixelesX(200));
+    TDBGrid1->setFont(ModeloEstadistica::FuenteColumnas());
+    TDBGrid1->setWordWrap(false);
+
+    frmcalendario = Nombrado(new QGroupBox(QStringLiteral("Calendario"), this), "frmcalendario");
+    XPButton1 = Nombrado(new QPushButton(QStringLiteral("Cerrar"), frmcalendario), "XPButton1");
+    frmcalendario->hide();
+    // The date picker is not part of this build yet: its buttons stay in place, disabled.
+    for (QPushButton *b : {btncalendario1, btncalendario2}) {
+        b->setEnabled(false);
+        b->setToolTip(kNoDisponible);
+    }
+
+    connect(btnfiltrar, &QPushButton::clicked, this, &frmestadisticas::btnfiltrar_Click);
+    connect(btnsalir, &QPushButton::clicked, this, &QDialog::reject);
+    connect(XPButton1, &QPushButton::clicked, frmcalendario, &QWidget::hide);
+    connect(btnestadisticas, &QPushButton::clicked, this, &frmestadisticas::btnestadisticas_Click);
+    connect(btnvergoogle, &QPushButton::clicked, this, &frmestadisticas::btnvergoogle_Click);
+    connect(btnmapa, &QPushButton::clicked, this, &frmestadisticas::btnmapa_Click);
+
+    setTabOrder(txtfecha1, txtfecha2);
+    setTabOrder(txtfecha2, lstlocalizadores);
+    setTabOrder(lstlocalizadores, lstzonas);
+    setTabOrder(lstzonas, DropDownList1);
+    setTabOrder(DropDownList1, btnfiltrar);
+    setTabOrder(btnfiltrar, TDBGrid1);
+    setTabOrder(TDBGrid1, btnsalir);
+}
+
+void frmestadisticas::Disponer()
+{
+    const int anchoPantalla = AnchoPantallaTwips(), altoPantalla = AltoPantallaTwips();
+    const int W = anchoPantalla - 260;
+    Frame1->setGeometry(Twips(130, 100, W, kAltoFrame));
+    lblcliente->setGeometry(Twips(200, 200, 8000, 360));
+    lblmensaje->setGeometry(Twips(5500, 1760, qMax(2000, W - 5500 - 5600), 300));
+
+    const int b = kAltoBoton;  // the height of btnsalir
+    const int arriba = 300;
+    btnsalir->setGeometry(Twips(W - b - 200, arriba, kAnchoBoton, b));
+    btnestadisticas->setGeometry(Twips(W - b - 1400, arriba, kAnchoBoton, b));
+    btnfiltrar->setGeometry(Twips(W - b - 2400, arriba, kAnchoBoton, b));
+    btnvergoogle->setGeometry(Twips(W - b - 3400, arriba, kAnchoBoton, b));
+    btnmapa->setGeometry(Twips(W - b - 4400, arriba, kAnchoBoton, b));
+
+    const int arribaRejilla = 100 + kAltoFrame + 60;
+    const int altoRejilla = qMax(1500, altoPantalla - kAltoFrame - 1000);
+    lbltitulorejilla->setGeometry(Twips(130, arribaRejilla, W, kAltoTitulo));
+    TDBGrid1->setGeometry(Twips(130, arribaRejilla + kAltoTitulo, W, altoRejilla - kAltoTitulo));
+
+    frmcalendario->setGeometry(Twips(1500, 100 + 1100, 3600, 3400));
+    XPButton1->setGeometry(Twips(2400, 2900, 1000, 380));
+
+    resize(TwipsAPixelesX(anchoPantalla), TwipsAPixelesY(arribaRejilla + altoRejilla + 200));
+}
+
+void frmestadisticas::showEvent(QShowEvent *e)
+{
+    QDialog::showEvent(e);
+    if (e->spontaneous() || VecesActivado > 0)
+        return;
+    RelojArena reloj;
+    DameLocalizadores();
+    DameZonas();
+    ++VecesActivado;
+}
+
+bool frmestadisticas::eventFilter(QObject *o, QEvent *e)
+{
+    if (e->type() == QEvent::FocusIn && (o == txtfecha1 || o == txtfecha2))
+        AbrirCalendario(static_cast<QLineEdit *>(o));
+    return QDialog::eventFilter(o, e);
+}
+
+void frmestadisticas::AbrirCalendario(QLineEdit *caja)
+{
+    CajaFecha = caja;
+    if (!MiniCalendar1)
+        return;  // no picker in this build: the box is typed into
+    frmcalendario->show();
+    frmcalendario->raise();
+}
+
+bool frmestadisticas::DameLocalizadores()
+{
+    lstlocalizadores->clear();
+    lstlocalizadores->addItem(FiltroEstadistica::kTodos);
+    auto rs = Module1::ServidorRemoto().DevuelveRecordset(
+        QStringLiteral("SELECT * from LOCALIZADORES WHERE TITULAR LIKE '") + Module1::CodigoTitular + QLatin1Char('\''));
+    if (!rs) {
+        lstlocalizadores->setCurrentIndex(-1);
+        return false;
+    }
+    for (; !rs->Eof(); rs->MoveNext())
+        lstlocalizadores->addItem(rs->Texto(2));
+    lstlocalizadores->setCurrentIndex(0);
+    return true;
+}
+
+bool frmestadisticas::DameZonas()
+{
+    lstzonas->clear();
+    lstzonas->addItem(QString());
+    auto rs = Module1::ServidorRemoto().DevuelveRecordset(
+        QStringLiteral("SELECT * from Zonas WHERE TITULAR LIKE '") + Module1::CodigoTitular + QLatin1Char('\''));
+    if (rs)
+        for (; !rs->Eof(); rs->MoveNext())
+            lstzonas->addItem(rs->Texto(1));
+    lstzonas->setCurrentIndex(-1);  // no zone chosen
+    return bool(rs);
+}
+
+void frmestadisticas::btnfiltrar_Click()
+{
+    using namespace FiltroEstadistica;
+    const Validacion v = Validar(txtfecha1->text(), txtfecha2->text());
+    if (!v.valida) {
+        lblmensaje->setText(v.mensaje);
+        if (v.foco == Foco::Fecha1)
+            txtfecha1->setFocus();
+        else if (v.foco == Foco::Fecha2)
+            txtfecha2->setFocus();
+        if (v.foco != Foco::Ninguno)
+            AbrirCalendario(v.foco == Foco::Fecha1 ? txtfecha1 : txtfecha2);
+        return;
+    }
+    modelo->EstilosPorFila(true);
+    switch (DropDownList1->currentIndex()) {
+    case 0: RealizaConsulta(); break;
+    case 1: RealizaConsultaPorZonas(); break;
+    case 2: RealizaConsultaPorLocalizadoresyZonas(); break;
+    default: break;
+    }
+}
+
+void frmestadisticas::RealizaConsulta() { Ejecutar(1); }
+void frmestadisticas::RealizaConsultaPorZonas() { Ejecutar(2); }
+void frmestadisticas::RealizaConsultaPorLocalizadoresyZonas() { Ejecutar(3); }
+
+void frmestadisticas::Ejecutar(int tipo)
+{
+    using namespace FiltroEstadistica;
+    Resultado.TipoEstadistica = tipo;
+    const QString d1 = txtfecha1->text(), d2 = txtfecha2->text();
+    if (PeriodoExcesivo(d1, d2)) {
+        lblmensaje->setText(kPeriodoExcesivo);
+        return;
+    }
+    QStringList entradas;
+    for (int i = 0; i < lstlocalizadores->count(); ++i)
+        entradas << lstlocalizadores->itemText(i);
+    const QString sql = TextoConsulta(tipo, entradas, lstlocalizadores->currentText(), d1, d2, lstzonas->currentText());
+
+    RelojArena reloj;
+    auto rs = Module1::BaseLocal().DevuelveRecordset(sql);
+    if (!rs) {
+        lblmensaje->setText(kSinPosiciones);
+        lblmensaje->setVisible(true);
+        if (tipo == 2) {
+            modelo->AntesDeCambiar();
+            Resultado.LimpiaArray();
+            modelo->DespuesDeCambiar();
+        }
+        MostrarRejilla(false);
+        repaint();
+        return;
+    }
+    MostrarRejilla(true);
+    modelo->AntesDeCambiar();
+    Resultado.Llenar(tipo, rs->Filas());
+    modelo->ConfigurarColumnas(tipo);
+    modelo->DespuesDeCambiar();
+    lbltitulorejilla->setText(ResultadoEstadistica::Titulo(tipo));
+    TDBGrid1->setAccessibleDescription(lbltitulorejilla->text());
+    AplicarColumnas();
+    btnestadisticas->setVisible(tipo != 3);
+    btnmapa->setVisible(tipo == 2);
+    lblmensaje->clear();  // an earlier message must not stand beside a full grid
+}
+
+void frmestadisticas::AplicarColumnas()
+{
+    const int tipo = modelo->TipoColumnas();
+    for (int c = 0; c < modelo->columnCount(); ++c)
+        TDBGrid1->setColumnWidth(c, TwipsAPixelesX(ModeloEstadistica::AnchoTwips(tipo, c)));
+    TDBGrid1->scrollToTop();
+}
+
+void frmestadisticas::MostrarRejilla(bool visible)
+{
+    TDBGrid1->setVisible(visible);
+    lbltitulorejilla->setVisible(visible);
+}
+
+void frmestadisticas::btnestadisticas_Click() {}
+void frmestadisticas::btnvergoogle_Click() {}
+void frmestadisticas::btnmapa_Click() {}

@@ -1,0 +1,84 @@
+#pragma once
+// "Estadísticas": counts of positions per hour of the day, grouped by day, by zone or by
+// locator and zone, over a period of at most 30 days, shown in a grid with totals.
+#include "modeloestadistica.h"
+#include "resultadoestadistica.h"
+
+#include <QDialog>
+#include <QPointer>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+class QFrame;
+
+class frmestadisticas : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmestadisticas(QWidget *parent = nullptr);
+    ~frmestadisticas() override;
+
+    // The result that the grid shows and that the chart, report and map windows read:
+    // TablaEstadistica, MaxFilas, MaxColumnas, TipoEstadistica and TipoResultado.
+    ResultadoEstadistica Resultado;
+    int VecesActivado = 0;
+
+    bool DameLocalizadores();
+    bool DameZonas();
+    void RealizaConsulta();
+    void RealizaConsultaPorZonas();
+    void RealizaConsultaPorLocalizadoresyZonas();
+
+    ModeloEstadistica *Modelo() const { return modelo; }
+
+    // Controls (objectName = member name).
+    QFrame *Frame1 = nullptr;
+    QLabel *lblcliente = nullptr;
+    QLineEdit *txtfecha1 = nullptr;
+    QLineEdit *txtfecha2 = nullptr;
+    QPushButton *btncalendario1 = nullptr;
+    QPushButton *btncalendario2 = nullptr;
+    QComboBox *lstlocalizadores = nullptr;
+    QComboBox *lstzonas = nullptr;
+    QComboBox *DropDownList1 = nullptr;
+    QPushButton *btnfiltrar = nullptr;
+    QLabel *lblmensaje = nullptr;
+    QPushButton *btnestadisticas = nullptr;
+    QPushButton *btnvergoogle = nullptr;
+    QPushButton *btnmapa = nullptr;
+    QPushButton *btnsalir = nullptr;
+    QLabel *lbltitulorejilla = nullptr;
+    QTableView *TDBGrid1 = nullptr;
+    QGroupBox *frmcalendario = nullptr;
+    QWidget *MiniCalendar1 = nullptr;
+    QPushButton *XPButton1 = nullptr;
+    // The date box that the calendar fills.
+    QPointer<QLineEdit> CajaFecha;
+
+public Q_SLOTS:
+    void btnfiltrar_Click();
+
+protected:
+    void showEvent(QShowEvent *e) override;
+    bool eventFilter(QObject *o, QEvent *e) override;
+
+private Q_SLOTS:
+    // The chart (btnestadisticas), report (btnvergoogle) and zone map (btnmapa) windows read
+    // Resultado; until they exist their buttons stay disabled and these do nothing.
+    void btnestadisticas_Click();
+    void btnvergoogle_Click();
+    void btnmapa_Click();
+
+private:
+    ModeloEstadistica *modelo = nullptr;
+
+    void CrearControles();
+    void Disponer();
+    void AbrirCalendario(QLineEdit *caja);
+    void Ejecutar(int tipo);
+    void MostrarRejilla(bool visible);
+    void AplicarColumnas();
+};
