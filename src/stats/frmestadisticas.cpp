@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QStyle>
+#include <QFontMetrics>
 #include <QTableView>
 
 namespace {
@@ -141,6 +143,7 @@ void frmestadisticas::CrearControles()
     TDBGrid1->verticalHeader()->setFixedWidth(TwipsAPixelesX(200));
     TDBGrid1->setFont(ModeloEstadistica::FuenteColumnas());
     TDBGrid1->setWordWrap(false);
+    TDBGrid1->setTextElideMode(Qt::ElideNone);
 
     frmcalendario = Nombrado(new QGroupBox(QStringLiteral("Calendario"), this), "frmcalendario");
     XPButton1 = Nombrado(new QPushButton(QStringLiteral("Cerrar"), frmcalendario), "XPButton1");
@@ -320,9 +323,21 @@ void frmestadisticas::Ejecutar(int tipo)
 
 void frmestadisticas::AplicarColumnas()
 {
+    // The design widths, widened where a cell's text would not fit in them (the widths were made
+    // for Arial's figures; a wider face or a five-digit count would be cut).
     const int tipo = modelo->TipoColumnas();
-    for (int c = 0; c < modelo->columnCount(); ++c)
-        TDBGrid1->setColumnWidth(c, TwipsAPixelesX(ModeloEstadistica::AnchoTwips(tipo, c)));
+    const QFontMetrics fm(ModeloEstadistica::FuenteEstilo());
+    const int margen = 2 * TDBGrid1->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, TDBGrid1) + 6;
+    for (int c = 0; c < modelo->columnCount(); ++c) {
+        int ancho = TwipsAPixelesX(ModeloEstadistica::AnchoTwips(tipo, c));
+        ancho = qMax(ancho, QFontMetrics(ModeloEstadistica::FuenteColumnas()).horizontalAdvance(ModeloEstadistica::Encabezado(tipo, c)) + margen);
+        for (int f = 0; f < Resultado.MaxFilas; ++f) {
+            const QString &t = Resultado.TablaEstadistica.Celda(f, c);
+            if (!t.isEmpty())
+                ancho = qMax(ancho, fm.horizontalAdvance(t) + margen);
+        }
+        TDBGrid1->setColumnWidth(c, ancho);
+    }
     TDBGrid1->scrollToTop();
 }
 
