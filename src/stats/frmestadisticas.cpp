@@ -2,9 +2,11 @@
 
 #include "entorno.h"
 #include "filtroestadistica.h"
+#include "minicalendar.h"
 #include "module1.h"
 #include "regional.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDate>
 #include <QEvent>
@@ -56,6 +58,8 @@ frmestadisticas::frmestadisticas(QWidget *parent) : QDialog(parent)
     DropDownList1->setCurrentIndex(0);
     Resultado.MaxFilas = 200;
     Resultado.MaxColumnas = QStringLiteral("4");
+    // The window opens on its filter button: a date box with the focus would open the calendar.
+    btnfiltrar->setFocus();
 }
 
 frmestadisticas::~frmestadisticas() = default;
@@ -85,18 +89,11 @@ void frmestadisticas::CrearControles()
     txtfecha1 = Nombrado(new QLineEdit(Frame1), "txtfecha1");
     txtfecha2 = Nombrado(new QLineEdit(Frame1), "txtfecha2");
     etiqueta(QStringLiteral("Periodo Fecha"), txtfecha1, Twips(200, 760, 1300, 300));
-    etiqueta(QStringLiteral("entre"), txtfecha2, Twips(3220, 760, 500, 300));
+    etiqueta(QStringLiteral("entre"), txtfecha2, Twips(3000, 760, 600, 300));
     txtfecha1->setGeometry(Twips(1500, 720, 1350, 360));
-    txtfecha2->setGeometry(Twips(3720, 720, 1350, 360));
+    txtfecha2->setGeometry(Twips(3600, 720, 1350, 360));
     txtfecha1->installEventFilter(this);
     txtfecha2->installEventFilter(this);
-
-    btncalendario1 = Nombrado(new QPushButton(QStringLiteral("..."), Frame1), "btncalendario1");
-    btncalendario2 = Nombrado(new QPushButton(QStringLiteral("..."), Frame1), "btncalendario2");
-    btncalendario1->setGeometry(Twips(2860, 720, 340, 360));
-    btncalendario2->setGeometry(Twips(5080, 720, 340, 360));
-    btncalendario1->setAccessibleName(QStringLiteral("Calendario de la fecha inicial"));
-    btncalendario2->setAccessibleName(QStringLiteral("Calendario de la fecha final"));
 
     lstlocalizadores = Nombrado(new QComboBox(Frame1), "lstlocalizadores");
     lstzonas = Nombrado(new QComboBox(Frame1), "lstzonas");
@@ -146,17 +143,16 @@ void frmestadisticas::CrearControles()
     TDBGrid1->setTextElideMode(Qt::ElideNone);
 
     frmcalendario = Nombrado(new QGroupBox(QStringLiteral("Calendario"), this), "frmcalendario");
+    MiniCalendar1 = Nombrado(new MiniCalendar(frmcalendario), "MiniCalendar1");
+    MiniCalendar1->setAccessibleName(QStringLiteral("Calendario"));
     XPButton1 = Nombrado(new QPushButton(QStringLiteral("Cerrar"), frmcalendario), "XPButton1");
+    XPButton1->setAccessibleName(QStringLiteral("Cerrar el calendario"));
     frmcalendario->hide();
-    // The date picker is not part of this build yet: its buttons stay in place, disabled.
-    for (QPushButton *b : {btncalendario1, btncalendario2}) {
-        b->setEnabled(false);
-        b->setToolTip(kNoDisponible);
-    }
+    connect(MiniCalendar1, &MiniCalendar::Click, this, &frmestadisticas::MiniCalendar1_Click);
 
     connect(btnfiltrar, &QPushButton::clicked, this, &frmestadisticas::btnfiltrar_Click);
     connect(btnsalir, &QPushButton::clicked, this, &QDialog::reject);
-    connect(XPButton1, &QPushButton::clicked, frmcalendario, &QWidget::hide);
+    connect(XPButton1, &QPushButton::clicked, this, &frmestadisticas::CerrarCalendario);
     connect(btnestadisticas, &QPushButton::clicked, this, &frmestadisticas::btnestadisticas_Click);
     connect(btnvergoogle, &QPushButton::clicked, this, &frmestadisticas::btnvergoogle_Click);
     connect(btnmapa, &QPushButton::clicked, this, &frmestadisticas::btnmapa_Click);
@@ -191,8 +187,9 @@ void frmestadisticas::Disponer()
     lbltitulorejilla->setGeometry(Twips(130, arribaRejilla, W, kAltoTitulo));
     TDBGrid1->setGeometry(Twips(130, arribaRejilla + kAltoTitulo, W, altoRejilla - kAltoTitulo));
 
-    frmcalendario->setGeometry(Twips(1500, 100 + 1100, 3600, 3400));
-    XPButton1->setGeometry(Twips(2400, 2900, 1000, 380));
+    frmcalendario->setGeometry(Twips(1630, 100 + 1100, 3800, 3900));
+    MiniCalendar1->setGeometry(Twips(100, 300, 3600, 3000));
+    XPButton1->setGeometry(Twips(2700, 3380, 1000, 400));
 
     resize(TwipsAPixelesX(anchoPantalla), TwipsAPixelesY(arribaRejilla + altoRejilla + 200));
 }
@@ -210,7 +207,9 @@ void frmestadisticas::showEvent(QShowEvent *e)
 
 bool frmestadisticas::eventFilter(QObject *o, QEvent *e)
 {
-    if (e->type() == QEvent::FocusIn && (o == txtfecha1 || o == txtfecha2))
+    // The focus opens the calendar; a click on a box that already has it opens it again.
+    if (!cerrandoCalendario && (e->type() == QEvent::FocusIn || e->type() == QEvent::MouseButtonPress) &&
+        (o == txtfecha1 || o == txtfecha2))
         AbrirCalendario(static_cast<QLineEdit *>(o));
     return QDialog::eventFilter(o, e);
 }
@@ -218,10 +217,28 @@ bool frmestadisticas::eventFilter(QObject *o, QEvent *e)
 void frmestadisticas::AbrirCalendario(QLineEdit *caja)
 {
     CajaFecha = caja;
-    if (!MiniCalendar1)
-        return;  // no picker in this build: the box is typed into
     frmcalendario->show();
     frmcalendario->raise();
+    if (Regional::EsFecha(caja->text()))
+        MiniCalendar1->setFechaActual(Regional::LeerFecha(caja->text()));
+}
+
+void frmestadisticas::MiniCalendar1_Click()
+{
+    if (CajaFecha)
+        CajaFecha->setText(Regional::FechaCorta(MiniCalendar1->FechaActual()));
+    CerrarCalendario();
+}
+
+void frmestadisticas::CerrarCalendario()
+{
+    // Hiding the frame hands the focus on, often back to the date box: that is no request
+    // to open the calendar again.
+    cerrandoCalendario = true;
+    if (CajaFecha && frmcalendario->isAncestorOf(QApplication::focusWidget()))
+        CajaFecha->setFocus(Qt::OtherFocusReason);
+    frmcalendario->hide();
+    cerrandoCalendario = false;
 }
 
 bool frmestadisticas::DameLocalizadores()

@@ -14,6 +14,7 @@ class QLineEdit;
 class QPushButton;
 class QTableView;
 class QFrame;
+class MiniCalendar;
 
 class frmestadisticas : public QDialog {
     Q_OBJECT
@@ -39,8 +40,6 @@ public:
     QLabel *lblcliente = nullptr;
     QLineEdit *txtfecha1 = nullptr;
     QLineEdit *txtfecha2 = nullptr;
-    QPushButton *btncalendario1 = nullptr;
-    QPushButton *btncalendario2 = nullptr;
     QComboBox *lstlocalizadores = nullptr;
     QComboBox *lstzonas = nullptr;
     QComboBox *DropDownList1 = nullptr;
@@ -53,7 +52,7 @@ public:
     QLabel *lbltitulorejilla = nullptr;
     QTableView *TDBGrid1 = nullptr;
     QGroupBox *frmcalendario = nullptr;
-    QWidget *MiniCalendar1 = nullptr;
+    MiniCalendar *MiniCalendar1 = nullptr;
     QPushButton *XPButton1 = nullptr;
     // The date box that the calendar fills.
     QPointer<QLineEdit> CajaFecha;
@@ -74,10 +73,13 @@ private Q_SLOTS:
 
 private:
     ModeloEstadistica *modelo = nullptr;
+    bool cerrandoCalendario = false;
 
     void CrearControles();
     void Disponer();
     void AbrirCalendario(QLineEdit *caja);
+    void MiniCalendar1_Click();
+    void CerrarCalendario();
     void Ejecutar(int tipo);
     void MostrarRejilla(bool visible);
     void AplicarColumnas();

@@ -4,11 +4,13 @@
 #include "dialogosguion.h"
 #include "entorno.h"
 #include "frmestadisticas.h"
+#include "minicalendar.h"
 #include "module1.h"
 #include "proveedor.h"
 #include "regional.h"
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -48,6 +50,7 @@ private Q_SLOTS:
     void sinLocalizadores();
     void pintarNoMueveLaSeleccion();
     void botonesNoDisponibles();
+    void calendario();
 
 private:
     std::unique_ptr<CarpetaPrueba> carpeta;
@@ -360,6 +363,57 @@ void TstFrmEstadisticas::botonesNoDisponibles()
     QVERIFY(salir->isEnabled());
     QTest::mouseClick(salir, Qt::LeftButton);
     QVERIFY(!w->isVisible());
+}
+
+void TstFrmEstadisticas::calendario()
+{
+    auto w = ventana();
+    QApplication::setActiveWindow(w.get());
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    auto *marco = w->findChild<QGroupBox *>("frmcalendario");
+    auto *mini = w->findChild<MiniCalendar *>("MiniCalendar1");
+    auto *f1 = w->findChild<QLineEdit *>("txtfecha1");
+    auto *f2 = w->findChild<QLineEdit *>("txtfecha2");
+    QVERIFY(marco && mini);
+    QCOMPARE(marco->title(), QString("Calendario"));
+    QVERIFY(!marco->isVisible());  // not on opening
+    QCOMPARE(QApplication::focusWidget(), w->findChild<QPushButton *>("btnfiltrar"));
+
+    // The focus opens the calendar on the box's date.
+    f1->setText("15/03/2027");
+    f1->setFocus();
+    QTRY_VERIFY(marco->isVisible());
+    QCOMPARE(w->CajaFecha.data(), f1);
+    QCOMPARE(mini->FechaActual(), QDate(2027, 3, 15));
+
+    // A picked day is written into that box in the short date form, and the calendar closes.
+    int celda = -1;
+    for (int i = 0; i < 42; ++i)
+        if (mini->Label1(i).enMes && mini->Label1(i).fecha == QDate(2027, 3, 20))
+            celda = i;
+    QVERIFY(celda >= 0);
+    QSignalSpy pulsado(mini, &MiniCalendar::Click);
+    QTest::mouseClick(mini, Qt::LeftButton, {}, mini->RectanguloCelda(celda).center());
+    QCOMPARE(pulsado.count(), 1);
+    QCOMPARE(f1->text(), QString("20/03/2027"));
+    QVERIFY(!marco->isVisible());
+    QCOMPARE(mini->FechaActual(), QDate(2027, 3, 20));
+    QCOMPARE(f2->text(), Regional::FechaCorta(QDate::currentDate().addDays(1)));
+
+    // The other box, with no date in it: the picker keeps its date; Cerrar closes without writing.
+    f2->setText("no es fecha");
+    f2->setFocus();
+    QTRY_VERIFY(marco->isVisible());
+    QCOMPARE(w->CajaFecha.data(), f2);
+    QCOMPARE(mini->FechaActual(), QDate(2027, 3, 20));
+    QTest::mouseClick(w->findChild<QPushButton *>("XPButton1"), Qt::LeftButton);
+    QVERIFY(!marco->isVisible());
+    QCOMPARE(f2->text(), QString("no es fecha"));
+
+    // A refused filter that names a box opens the calendar on it.
+    filtrar(*w, 1, "01/12/2026", "");
+    QTRY_VERIFY(marco->isVisible());
+    QCOMPARE(w->CajaFecha.data(), f2);
 }
 
 QTEST_MAIN(TstFrmEstadisticas)
