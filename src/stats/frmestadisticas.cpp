@@ -143,6 +143,7 @@ void frmestadisticas::CrearControles()
     TDBGrid1->setTextElideMode(Qt::ElideNone);
 
     frmcalendario = Nombrado(new QGroupBox(QStringLiteral("Calendario"), this), "frmcalendario");
+    frmcalendario->setAutoFillBackground(true);  // it lies over the filter and the grid
     MiniCalendar1 = Nombrado(new MiniCalendar(frmcalendario), "MiniCalendar1");
     MiniCalendar1->setAccessibleName(QStringLiteral("Calendario"));
     XPButton1 = Nombrado(new QPushButton(QStringLiteral("Cerrar"), frmcalendario), "XPButton1");
