@@ -116,6 +116,7 @@ struct VistaBench : VistaDescarga {
 
 int main(int argc, char **argv)
 {
+    FijarZonaHoraria();  // as the program does
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

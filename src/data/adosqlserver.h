@@ -60,6 +60,8 @@ public:
     QString UltimoError() const { return motivo; }
     // The last SQL texts this instance sent, oldest first (at most 256).
     QStringList TextosEnviados() const { return enviados; }
+    // Marks the last call as failed with a reason (for helpers that act on the instance).
+    void AnotarFallo(const QString &texto) { error(texto); }
 
     // The remote connection string, with the address set at build time (or by a test).
     static QString CadenaRemota();
@@ -94,12 +96,18 @@ public:
             base.DeshacerTransaccion();
     }
     bool Activa() const { return activa; }
+    // A commit that fails rolls the transaction back: nothing is left open behind it.
     bool Confirmar()
     {
         if (!activa)
             return false;
         activa = false;
-        return base.ConfirmarTransaccion();
+        if (base.ConfirmarTransaccion())
+            return true;
+        const QString motivo = base.UltimoError();
+        base.DeshacerTransaccion();
+        base.AnotarFallo(motivo);
+        return false;
     }
     TransaccionLocal(const TransaccionLocal &) = delete;
     TransaccionLocal &operator=(const TransaccionLocal &) = delete;

@@ -10,6 +10,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QUrl>
+#include <QHash>
 #include <QLoggingCategory>
 
 #include <sqlite3.h>
@@ -127,6 +128,7 @@ public:
 
     void Cerrar() override
     {
+        preparadas.clear();
         if (!QSqlDatabase::contains(nombre))
             return;
         {
@@ -144,6 +146,33 @@ public:
         QString texto;
         if (!preparar(sql, texto, error))
             return -1;
+        if (destino.tipo == DestinoConexion::Sqlite) {
+            // Rows written one statement at a time differ only in their values: the statement is
+            // prepared once with its texts as parameters and reused.
+            QString esqueleto;
+            QVariantList valores;
+            if (separarLiterales(texto, esqueleto, valores)) {
+                auto it = preparadas.find(esqueleto);
+                if (it == preparadas.end()) {
+                    if (preparadas.size() >= 32)
+                        preparadas.clear();
+                    QSqlQuery q(QSqlDatabase::database(nombre, false));
+                    if (!q.prepare(esqueleto)) {
+                        error = textoError(q.lastError());
+                        return -1;
+                    }
+                    it = preparadas.insert(esqueleto, q);
+                }
+                QSqlQuery &q = it.value();
+                for (int i = 0; i < valores.size(); ++i)
+                    q.bindValue(i, valores[i]);
+                if (!q.exec()) {
+                    error = textoError(q.lastError());
+                    return -1;
+                }
+                return q.numRowsAffected();
+            }
+        }
         QSqlQuery q(QSqlDatabase::database(nombre, false));
         if (!q.exec(texto)) {
             error = textoError(q.lastError());
@@ -193,6 +222,49 @@ private:
     DestinoConexion destino;
     QString nombre;
     bool abierta = false;
+    QHash<QString, QSqlQuery> preparadas;
+
+    // An INSERT, UPDATE or DELETE with its string literals taken out as parameters.
+    static bool separarLiterales(const QString &sql, QString &esqueleto, QVariantList &valores)
+    {
+        const QString inicio = sql.trimmed().left(6).toUpper();
+        if (inicio != QLatin1String("INSERT") && inicio != QLatin1String("UPDATE") && inicio != QLatin1String("DELETE"))
+            return false;
+        esqueleto.reserve(sql.size());
+        const int n = sql.size();
+        for (int i = 0; i < n;) {
+            const QChar c = sql[i];
+            if (c == '[' || c == '"') {
+                const int fin = sql.indexOf(c == '[' ? QLatin1Char(']') : QLatin1Char('"'), i + 1);
+                const int hasta = fin < 0 ? n : fin + 1;
+                esqueleto += QStringView(sql).mid(i, hasta - i);
+                i = hasta;
+            } else if (c == '\'') {
+                QString valor;
+                int j = i + 1;
+                for (;; ++j) {
+                    if (j >= n)
+                        return false;
+                    if (sql[j] == '\'') {
+                        if (j + 1 < n && sql[j + 1] == '\'') {
+                            valor += '\'';
+                            ++j;
+                            continue;
+                        }
+                        break;
+                    }
+                    valor += sql[j];
+                }
+                valores << valor;
+                esqueleto += '?';
+                i = j + 1;
+            } else {
+                esqueleto += c;
+                ++i;
+            }
+        }
+        return true;
+    }
 
     bool preparar(const QString &sql, QString &texto, QString &error)
     {

@@ -22,6 +22,14 @@ frmdownload::frmdownload(QWidget *parent) : QDialog(parent), descarga(*this)
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setWindowFlag(Qt::WindowMinimizeButtonHint, true);
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    // Own styles: the menu that owns this window styles controls of the same names for itself.
+    setStyleSheet(QStringLiteral(
+        "QLabel#lblcliente { color: #173f63; font-size: 14pt; font-weight: bold; }"
+        "QLabel#Label1 { color: #1f3b53; }"
+        "QPushButton#Command1 { font-size: 11pt; padding: 5px 18px; background: #2a6f97; color: white;"
+        "  border: none; border-radius: 5px; }"
+        "QPushButton#Command1:focus { background: #173f63; }"
+        "QPushButton#Command1:disabled { background: #9aa3ad; }"));
 
     lblcliente = new QLabel(this);
     lblcliente->setObjectName(QStringLiteral("lblcliente"));

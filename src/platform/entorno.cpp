@@ -7,6 +7,9 @@
 #include <QCursor>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <QFileInfo>
+
+#include <ctime>
 
 namespace {
 QString carpetaForzada;
@@ -41,6 +44,14 @@ void InstalarTraduccionesQt()
     static QTranslator qt;
     if (qt.load(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qt);
+}
+
+void FijarZonaHoraria()
+{
+    if (qEnvironmentVariableIsSet("TZ") || !QFileInfo::exists(QStringLiteral("/etc/localtime")))
+        return;
+    qputenv("TZ", ":/etc/localtime");
+    tzset();
 }
 
 void DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }

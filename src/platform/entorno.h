@@ -11,6 +11,10 @@ void EstablecerCarpetaAplicacion(const QString &carpeta);
 // Loads Qt's own Spanish texts for the standard dialogs (file, print, colour...).
 void InstalarTraduccionesQt();
 
+// With TZ unset, the C library checks /etc/localtime again at every local-time conversion (one per
+// date read from the database). Naming the same zone file once keeps the zone and drops that cost.
+void FijarZonaHoraria();
+
 // Lets pending user-interface events run once.
 void DoEvents();
 

@@ -9,6 +9,7 @@
 
 int main(int argc, char *argv[])
 {
+    FijarZonaHoraria();
     QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VARDENCliente"));

@@ -1,0 +1,209 @@
+#include "frmrejillazonas.h"
+#include "frmnuevazona.h"
+
+#include "comillas.h"
+#include "dialogos.h"
+#include "entorno.h"
+#include "module1.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+using Module1::CodigoTitular;
+using Module1::ServidorRemoto;
+
+frmrejillazonas::frmrejillazonas(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmrejillazonas"));
+    setWindowTitle(QStringLiteral("Configurar Zonas"));
+    setStyleSheet(QStringLiteral(
+        "QLabel#Label1 { font-size: 16pt; font-weight: bold; color: #173f63; }"
+        "QLabel#lblrejilla { font-weight: bold; color: #2a6f97; }"
+        "QTableView { font-size: 11pt; }"));
+
+    Label1 = new QLabel(QStringLiteral("Zonas Geográficas"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label2 = new QLabel(QStringLiteral("Mi Ciudad"), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    txtciudad = new QLineEdit(this);
+    txtciudad->setObjectName(QStringLiteral("txtciudad"));
+    txtciudad->setAccessibleName(Label2->text());
+    Label2->setBuddy(txtciudad);
+    MyButton2 = new QPushButton(QStringLiteral("Grabar"), this);
+    MyButton2->setObjectName(QStringLiteral("MyButton2"));
+    lblrejilla = new QLabel(QStringLiteral("ZONAS DEFINIDAS"), this);
+    lblrejilla->setObjectName(QStringLiteral("lblrejilla"));
+
+    Adodc1 = new ControlDatosZonas(this);
+    Adodc1->setObjectName(QStringLiteral("Adodc1"));
+    TDBGrid1 = new QTableView(this);
+    TDBGrid1->setObjectName(QStringLiteral("TDBGrid1"));
+    TDBGrid1->setAccessibleName(lblrejilla->text());
+    TDBGrid1->setModel(Adodc1);
+    TDBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    TDBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    TDBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    TDBGrid1->setAlternatingRowColors(true);
+    TDBGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
+    TDBGrid1->setTabKeyNavigation(false);
+    TDBGrid1->installEventFilter(this);
+    lblrejilla->setBuddy(TDBGrid1);
+
+    btnnuevazona = new QPushButton(QStringLiteral("Nueva Zona/Editar Zona"), this);
+    btnnuevazona->setObjectName(QStringLiteral("btnnuevazona"));
+    MyButton1 = new QPushButton(QStringLiteral("Ver todas las zonas en Mapa"), this);
+    MyButton1->setObjectName(QStringLiteral("MyButton1"));
+    btnsalir = new QPushButton(QStringLiteral("Salir"), this);
+    btnsalir->setObjectName(QStringLiteral("btnsalir"));
+    for (QPushButton *b : {MyButton2, btnnuevazona, MyButton1, btnsalir}) {
+        b->setAutoDefault(false);
+        b->setAccessibleName(b->text());
+    }
+
+    auto *ciudad = new QHBoxLayout;
+    ciudad->addWidget(Label2);
+    ciudad->addWidget(txtciudad, 1);
+    ciudad->addWidget(MyButton2);
+    auto *botones = new QHBoxLayout;
+    botones->addWidget(btnnuevazona);
+    botones->addWidget(MyButton1);
+    botones->addStretch(1);
+    botones->addWidget(btnsalir);
+    auto *principal = new QVBoxLayout(this);
+    principal->addWidget(Label1);
+    principal->addLayout(ciudad);
+    principal->addSpacing(8);
+    principal->addWidget(lblrejilla);
+    principal->addWidget(TDBGrid1, 1);
+    principal->addLayout(botones);
+
+    connect(btnnuevazona, &QPushButton::clicked, this, &frmrejillazonas::btnnuevazona_Click);
+    connect(MyButton1, &QPushButton::clicked, this, &frmrejillazonas::MyButton1_Click);
+    connect(MyButton2, &QPushButton::clicked, this, &frmrejillazonas::MyButton2_Click);
+    connect(btnsalir, &QPushButton::clicked, this, &QDialog::close);
+    connect(TDBGrid1, &QTableView::customContextMenuRequested, this, [this](const QPoint &p) {
+        const QModelIndex i = TDBGrid1->indexAt(p);
+        if (!i.isValid() || Adodc1->EsFilaNueva(i.row()))
+            return;
+        TDBGrid1->selectRow(i.row());
+        QMenu menu(this);
+        QAction *eliminar = menu.addAction(QStringLiteral("Eliminar zona"));
+        if (menu.exec(TDBGrid1->viewport()->mapToGlobal(p)) == eliminar)
+            EliminarZonaActual();
+    });
+    connect(TDBGrid1, &QTableView::doubleClicked, this, [this](const QModelIndex &) { btnnuevazona_Click(); });
+
+    resize(TwipsAPixelesX(12500), TwipsAPixelesY(8000));
+
+    // Loading: the data control and the city; failures leave the list or the city empty.
+    Adodc1->ConnectionString = ADOSQLSERVER::CadenaRemotaZonas();
+    Adodc1->RecordSource = QStringLiteral("SELECT *  from ZONAS where TITULAR LIKE '") + EscaparComillas(CodigoTitular) + '\'';
+    Adodc1->Refresh();
+    if (auto rs = ServidorRemoto().DevuelveRecordset(QStringLiteral("Select * from MICIUDAD where Titular='") +
+                                                     EscaparComillas(CodigoTitular) + '\'')) {
+        txtciudad->setText(rs->Texto(1));
+        ElCodigoPostal = txtciudad->text();
+    }
+}
+
+void frmrejillazonas::showEvent(QShowEvent *e)
+{
+    QDialog::showEvent(e);
+    if (!mostrada) {
+        mostrada = true;
+        Activar();
+    }
+}
+
+// First show and every return from the editor: the list stands on its first zone.
+void frmrejillazonas::Activar()
+{
+    Adodc1->MoveFirst();
+    for (int c = 0; c < Adodc1->columnCount(); ++c)
+        TDBGrid1->setColumnHidden(c, c != 1 && c != 3);
+    TDBGrid1->setColumnWidth(1, TwipsAPixelesX(5000));
+    TDBGrid1->setColumnWidth(3, TwipsAPixelesX(5000));
+    TDBGrid1->selectRow(0);
+    TDBGrid1->setCurrentIndex(Adodc1->index(0, 1));
+}
+
+int frmrejillazonas::FilaActual() const
+{
+    const QModelIndex i = TDBGrid1->currentIndex();
+    return i.isValid() ? i.row() : Adodc1->RecordCount();
+}
+
+void frmrejillazonas::AbrirEditor(bool soloVer, const QString &zona)
+{
+    {
+        frmnuevazona editor(this);
+        editor.SoloVer = soloVer;
+        editor.ZonaEdicion = zona;
+        editor.EsteFrm = this;
+        editor.exec();
+    }
+    Activar();
+}
+
+void frmrejillazonas::btnnuevazona_Click()
+{
+    const int fila = FilaActual();
+    if (Adodc1->EsFilaNueva(fila)) {
+        AbrirEditor(false, QString());
+        return;
+    }
+    Adodc1->SetBookmark(fila);
+    BookmarkZona = fila;
+    AbrirEditor(false, Adodc1->Fields(QStringLiteral("Descripcion Zona")).toString());
+}
+
+void frmrejillazonas::MyButton1_Click()
+{
+    if (Adodc1->RecordCount() > 0)
+        AbrirEditor(true, QString());
+    else
+        MsgBox(QStringLiteral("No hay todavía zonas asignadas"), vb::vbExclamation, QString());
+}
+
+void frmrejillazonas::MyButton2_Click()
+{
+    // A holder that already has a city row: the insert fails quietly and the update names the city.
+    ServidorRemoto().Execute(QStringLiteral("Insert into MiCiudad Values('") + EscaparComillas(CodigoTitular) +
+                             QStringLiteral("','") + EscaparComillas(txtciudad->text()) + QStringLiteral("')"));
+    ServidorRemoto().Execute(QStringLiteral("Update Miciudad SET [Mi Ciudad]='") + EscaparComillas(txtciudad->text()) +
+                             QStringLiteral("' where titular='") + EscaparComillas(CodigoTitular) + '\'');
+    MsgBox(QStringLiteral("Se grabó el nombre de la ciudad"), vb::vbExclamation, QString());
+}
+
+bool frmrejillazonas::EliminarZonaActual()
+{
+    const int fila = FilaActual();
+    if (Adodc1->EsFilaNueva(fila))
+        return false;
+    if (MsgBox(QStringLiteral("¿Seguro que quiere eliminar esta zona?"), 52, QStringLiteral("Atención")) != vb::vbYes)
+        return false;
+    Adodc1->SetBookmark(fila);
+    if (!Adodc1->Delete()) {
+        MsgBox(QStringLiteral("No se ha podido eliminar la zona: %1").arg(Adodc1->UltimoError()), vb::vbExclamation, QString());
+        return false;
+    }
+    TDBGrid1->selectRow(qMin(fila, Adodc1->RecordCount()));
+    return true;
+}
+
+bool frmrejillazonas::eventFilter(QObject *o, QEvent *e)
+{
+    if (o == TDBGrid1 && e->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(e)->key() == Qt::Key_Delete) {
+        EliminarZonaActual();
+        return true;
+    }
+    return QDialog::eventFilter(o, e);
+}
