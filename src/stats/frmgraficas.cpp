@@ -36,6 +36,7 @@ void LlenarGrafica(QChartView *vista, const QStringList &categorias, const QStri
         *conjunto << v;
         maximo = qMax(maximo, v);
     }
+    conjunto->setLabelColor(Qt::black);
     serie->append(conjunto);
     serie->setLabelsVisible(true);
     serie->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
@@ -57,6 +58,7 @@ void LlenarGrafica(QChartView *vista, const QStringList &categorias, const QStri
     auto *ejeY = new QValueAxis;
     ejeY->setRange(0, maximo > 0 ? maximo * 1.15 : 1);
     ejeY->setLabelFormat(QStringLiteral("%d"));
+    ejeY->applyNiceNumbers();
     grafica->addAxis(ejeY, Qt::AlignLeft);
     serie->attachAxis(ejeY);
     grafica->legend()->setAlignment(Qt::AlignBottom);
