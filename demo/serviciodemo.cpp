@@ -1,4 +1,5 @@
 #include "serviciodemo.h"
+#include "esquema.h"
 #include "proveedor.h"
 
 #include <QDateTime>
@@ -11,7 +12,6 @@
 #include <QVariant>
 
 #include <cmath>
-#include <filesystem>
 
 namespace {
 
@@ -320,44 +320,14 @@ bool DentroDe(const Zona &z, double lat, double lon)
 
 }  // namespace Demo
 
-namespace {
-template <class F> bool construir(const QString &ruta, const QDate &hoy, QString &error, F relleno)
+bool CrearServicioDemo(const QString &ruta, const QDate &hoy, QString &error)
 {
-    const QString nueva = ruta + QStringLiteral(".nueva");
-    QFile::remove(nueva);
-    QFile::remove(nueva + QStringLiteral("-journal"));
-    QDir().mkpath(QFileInfo(ruta).absolutePath());
-    const QString nombre = QStringLiteral("varden-demo-creacion");
-    bool ok = false;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nombre);
-        db.setDatabaseName(nueva);
-        if (!db.open()) {
-            error = db.lastError().text();
-        } else {
-            RegistrarColacionTSQL(db);
-            db.transaction();
-            ok = relleno(db, hoy, error);
-            ok = ok ? db.commit() : (db.rollback(), false);
-            db.close();
-        }
-    }
-    QSqlDatabase::removeDatabase(nombre);
-    if (ok) {
-        std::error_code ec;
-        std::filesystem::rename(QFile::encodeName(nueva).toStdString(), QFile::encodeName(ruta).toStdString(), ec);
-        if (!ec)
-            return true;
-        error = QString::fromLocal8Bit(ec.message().c_str());
-    }
-    QFile::remove(nueva);
-    return false;
+    return ConstruirBaseNueva(ruta, [hoy](QSqlDatabase &db, QString &e) { return llenar(db, hoy, e); }, error);
 }
-
-}  // namespace
-
-bool CrearServicioDemo(const QString &ruta, const QDate &hoy, QString &error) { return construir(ruta, hoy, error, llenar); }
-bool CrearServicioVacio(const QString &ruta, QString &error) { return construir(ruta, QDate(), error, crearTablas); }
+bool CrearServicioVacio(const QString &ruta, QString &error)
+{
+    return ConstruirBaseNueva(ruta, [](QSqlDatabase &db, QString &e) { return crearTablas(db, QDate(), e); }, error);
+}
 
 bool AsegurarServicioDemo(const QString &ruta)
 {

@@ -7,6 +7,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
 
 #include <filesystem>
 
@@ -30,12 +33,9 @@ QStringList EsquemaLocal()
     };
 }
 
-bool CrearBaseLocal(const QString &ruta, QString &error)
+bool ConstruirBaseNueva(const QString &ruta, const std::function<bool(QSqlDatabase &, QString &)> &relleno,
+                        QString &error)
 {
-    if (QFileInfo::exists(ruta)) {
-        error = QStringLiteral("El archivo %1 ya existe.").arg(ruta);
-        return false;
-    }
     if (!QDir().mkpath(QFileInfo(ruta).absolutePath())) {
         error = QStringLiteral("No se puede crear la carpeta %1.").arg(QFileInfo(ruta).absolutePath());
         return false;
@@ -43,23 +43,24 @@ bool CrearBaseLocal(const QString &ruta, QString &error)
     const QString nueva = ruta + QStringLiteral(".nueva");
     QFile::remove(nueva);
     QFile::remove(nueva + QStringLiteral("-journal"));
-    DestinoConexion d;
-    d.ruta = nueva;
-    d.crear = true;
+    const QString nombre = QStringLiteral("varden-construccion");
     bool ok = false;
     {
-        auto p = CrearProveedor(d);
-        if (p->Abrir(error) && p->Transaccion(error)) {
-            ok = true;
-            for (const QString &sql : EsquemaLocal())
-                if (p->Ejecutar(sql, error) < 0) {
-                    ok = false;
-                    break;
-                }
-            ok = ok ? p->Confirmar(error) : (p->Deshacer(error), false);
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nombre);
+        db.setDatabaseName(nueva);
+        if (!db.open()) {
+            error = db.lastError().text();
+        } else {
+            RegistrarColacionTSQL(db);
+            db.transaction();
+            ok = relleno(db, error);
+            ok = ok ? db.commit() : (db.rollback(), false);
+            if (!ok && error.isEmpty())
+                error = db.lastError().text();
+            db.close();
         }
-        p->Cerrar();
     }
+    QSqlDatabase::removeDatabase(nombre);
     if (ok) {
         std::error_code ec;
         std::filesystem::rename(QFile::encodeName(nueva).toStdString(), QFile::encodeName(ruta).toStdString(), ec);
@@ -69,4 +70,21 @@ bool CrearBaseLocal(const QString &ruta, QString &error)
     }
     QFile::remove(nueva);
     return false;
+}
+
+bool CrearBaseLocal(const QString &ruta, QString &error)
+{
+    if (QFileInfo::exists(ruta)) {
+        error = QStringLiteral("El archivo %1 ya existe.").arg(ruta);
+        return false;
+    }
+    return ConstruirBaseNueva(ruta, [](QSqlDatabase &db, QString &e) {
+        QSqlQuery q(db);
+        for (const QString &sql : EsquemaLocal())
+            if (!q.exec(sql)) {
+                e = q.lastError().text();
+                return false;
+            }
+        return true;
+    }, error);
 }

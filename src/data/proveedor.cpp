@@ -96,7 +96,7 @@ public:
             if (destino.tipo == DestinoConexion::Sqlite) {
                 db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nombre);
                 // mode=rw: an existing file only, never a new empty one.
-                db.setDatabaseName(QUrl::fromLocalFile(destino.ruta).toString(QUrl::FullyEncoded) + (destino.crear ? QStringLiteral("?mode=rwc") : QStringLiteral("?mode=rw")));
+                db.setDatabaseName(QUrl::fromLocalFile(destino.ruta).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=rw"));
                 db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=2000"));
             } else {
                 db = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), nombre);

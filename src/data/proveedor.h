@@ -10,7 +10,6 @@
 struct DestinoConexion {
     enum Tipo { Sqlite, Odbc } tipo = Sqlite;
     QString ruta;         // Sqlite: the database file
-    bool crear = false;   // Sqlite: create the file when it is missing
     QString cadenaOdbc;   // Odbc: the ODBC connection string
 };
 

@@ -1,0 +1,194 @@
+#include "frmiconoslocalizadores.h"
+
+#include "argumentosscript.h"
+#include "comillas.h"
+#include "entorno.h"
+#include "module1.h"
+#include "puentemapa.h"
+
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTimer>
+#include <QWebEngineView>
+
+using Module1::BaseLocal;
+
+namespace {
+// The pause before the lists are filled, so the page can start loading.
+constexpr int kPausaCargaMs = 150;
+
+QLabel *etiqueta(QWidget *padre, const char *nombre, const QString &texto)
+{
+    auto *l = new QLabel(texto, padre);
+    l->setObjectName(QLatin1String(nombre));
+    l->setTextFormat(Qt::PlainText);
+    l->setWordWrap(true);
+    return l;
+}
+QString sentenciaImagen(const QString &icono)
+{
+    return QStringLiteral("ponerimagen('") + ArgumentoScript(icono + QStringLiteral(".png")) + QStringLiteral("');");
+}
+}
+
+const QStringList &frmiconoslocalizadores::NombresIconos()
+{
+    static const QStringList nombres{
+        QStringLiteral("Ninguno"), QStringLiteral("policia1"), QStringLiteral("coche1"), QStringLiteral("coche2"),
+        QStringLiteral("coche3"), QStringLiteral("coche4"), QStringLiteral("corredor1"), QStringLiteral("especialista1"),
+        QStringLiteral("furgoneta1"), QStringLiteral("moto1"), QStringLiteral("niños1"), QStringLiteral("num1"),
+        QStringLiteral("num2"), QStringLiteral("num3"), QStringLiteral("num4"), QStringLiteral("num5"),
+        QStringLiteral("persona1"), QStringLiteral("persona2")};
+    return nombres;
+}
+
+frmiconoslocalizadores::frmiconoslocalizadores(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmiconoslocalizadores"));
+    setWindowTitle(QStringLiteral("Iconos de los Localizadores"));
+
+    Label1 = etiqueta(this, "Label1", QStringLiteral("Localizadores"));
+    cmblocalizadores = new QComboBox(this);
+    cmblocalizadores->setObjectName(QStringLiteral("cmblocalizadores"));
+    cmblocalizadores->setAccessibleName(Label1->text());
+    Label1->setBuddy(cmblocalizadores);
+    Label2 = etiqueta(this, "Label2", QStringLiteral("Escoja el icono con el que estará asociado el localizador"));
+    List1 = new QListWidget(this);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setAccessibleName(Label2->text());
+    Label2->setBuddy(List1);
+    List1->addItems(NombresIconos());
+    WebBrowser1 = new QWebEngineView(this);
+    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
+    WebBrowser1->setAccessibleName(QStringLiteral("Vista previa del icono"));
+    WebBrowser1->setFocusPolicy(Qt::NoFocus);
+    Mapa = new PuenteMapa(WebBrowser1);
+    MyButton1 = new QPushButton(QStringLiteral("Cerrar"), this);
+    MyButton1->setObjectName(QStringLiteral("MyButton1"));
+    MyButton1->setAccessibleName(MyButton1->text());
+    MyButton1->setAutoDefault(false);
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setSingleShot(true);
+    Timer1->setInterval(1000);
+
+    auto *rejilla = new QGridLayout(this);
+    rejilla->addWidget(Label1, 0, 0);
+    rejilla->addWidget(cmblocalizadores, 1, 0);
+    rejilla->addWidget(Label2, 2, 0);
+    rejilla->addWidget(List1, 3, 0);
+    rejilla->addWidget(WebBrowser1, 0, 1, 4, 1);
+    rejilla->addWidget(MyButton1, 4, 1, Qt::AlignRight);
+    rejilla->setColumnStretch(1, 1);
+    rejilla->setRowStretch(3, 1);
+    setTabOrder(cmblocalizadores, List1);
+    setTabOrder(List1, MyButton1);
+    resize(TwipsAPixelesX(7200), TwipsAPixelesY(5400));
+
+    connect(Timer1, &QTimer::timeout, this, &frmiconoslocalizadores::Timer1_Timer);
+    connect(cmblocalizadores, &QComboBox::activated, this, &frmiconoslocalizadores::cmblocalizadores_Click);
+    // A click, or the keyboard moving through the list.
+    connect(List1, &QListWidget::currentRowChanged, this, [this] {
+        if (!posicionando)
+            List1_Click();
+    });
+    connect(MyButton1, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void frmiconoslocalizadores::showEvent(QShowEvent *e)
+{
+    QDialog::showEvent(e);
+    if (!cargado) {
+        cargado = true;
+        cargar();
+    }
+}
+
+void frmiconoslocalizadores::cargar()
+{
+    RelojArena reloj;
+    Cargando = true;
+    Mapa->AbrirPagina(QStringLiteral("viisor.htm"));
+    QElapsedTimer pausa;
+    pausa.start();
+    while (pausa.elapsed() < kPausaCargaMs)
+        DoEvents();
+    MeterLocalizadores();
+    Cargando = false;
+    // Started once the lists are filled, so the first locator's icon always shows.
+    Timer1->start();
+}
+
+void frmiconoslocalizadores::MeterLocalizadores()
+{
+    auto rs = BaseLocal().DevuelveRecordset(QStringLiteral("Select DISTINCT IMEI FROM DATOS"));
+    if (!rs)
+        return;
+    for (; !rs->Eof(); rs->MoveNext())
+        cmblocalizadores->addItem(rs->Texto(0));
+    cmblocalizadores->setCurrentIndex(0);
+}
+
+void frmiconoslocalizadores::PosicionaListaen(const QString &arg)
+{
+    for (int i = 0; i < List1->count(); ++i)
+        if (List1->item(i)->text() == arg) {
+            posicionando = true;
+            List1->setCurrentRow(i);
+            posicionando = false;
+            return;
+        }
+}
+
+void frmiconoslocalizadores::SincronizaLocalizadorYLista()
+{
+    auto rs = BaseLocal().DevuelveRecordset(QStringLiteral("SELECT * FROM LOCALIZADORES WHERE NOMBRE='") +
+                                            EscaparComillas(cmblocalizadores->currentText()) + QStringLiteral("'"));
+    if (!rs)
+        return;
+    const QString icono = rs->Texto(1);
+    Mapa->Ejecutar(sentenciaImagen(icono), QStringLiteral("JavaScript"));
+    PosicionaListaen(icono);
+}
+
+void frmiconoslocalizadores::GrabarIcono()
+{
+    const QString L = cmblocalizadores->currentText();
+    QListWidgetItem *elegido = List1->currentItem();
+    // Nothing to store without a locator or an icon.
+    if (L.isEmpty() || !elegido)
+        return;
+    const QString I = elegido->text();
+    BaseLocal().Execute(QStringLiteral("Insert into localizadores Values('") + EscaparComillas(L) + QStringLiteral("','") +
+                        EscaparComillas(I) + QStringLiteral("')"));
+    BaseLocal().Execute(QStringLiteral("Update Localizadores SET [Icono]='") + EscaparComillas(I) +
+                        QStringLiteral("' where Nombre='") + EscaparComillas(L) + QStringLiteral("'"));
+}
+
+void frmiconoslocalizadores::Timer1_Timer()
+{
+    Timer1->stop();
+    SincronizaLocalizadorYLista();
+}
+
+void frmiconoslocalizadores::cmblocalizadores_Click()
+{
+    if (!Cargando)
+        SincronizaLocalizadorYLista();
+}
+
+void frmiconoslocalizadores::List1_Click()
+{
+    if (Cargando)
+        return;
+    QListWidgetItem *elegido = List1->currentItem();
+    if (!elegido)
+        return;
+    Mapa->Ejecutar(sentenciaImagen(elegido->text()), QStringLiteral("JavaScript"));
+    GrabarIcono();
+}

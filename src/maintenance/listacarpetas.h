@@ -1,0 +1,26 @@
+#pragma once
+// Dir1 of the folder chooser: the folder tree of one drive, folders only. Path() is the folder
+// the user is on (the one a caller reads when the chooser closes).
+#include <QTreeView>
+
+class QFileSystemModel;
+
+class ListaCarpetas : public QTreeView {
+    Q_OBJECT
+public:
+    explicit ListaCarpetas(QWidget *parent = nullptr);
+
+    QString Path() const { return ruta; }
+    // Shows the tree below raiz (the drive) with carpeta selected and unfolded.
+    void MostrarUnidad(const QString &raiz, const QString &carpeta);
+    void setPath(const QString &carpeta);
+    void Refresh();
+
+Q_SIGNALS:
+    void Change();
+
+private:
+    QFileSystemModel *modelo;
+    QString raizActual;
+    QString ruta;
+};
