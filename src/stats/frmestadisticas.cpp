@@ -1,7 +1,15 @@
 #include "frmestadisticas.h"
 
 #include "entorno.h"
+#include "archivoinforme.h"
+#include "comillas.h"
+#include "datosgraficas.h"
 #include "filtroestadistica.h"
+#include "frmgraficas.h"
+#include "frmgraficaszonas.h"
+#include "frmzonas.h"
+#include "informes.h"
+#include "mapazonas.h"
 #include "minicalendar.h"
 #include "module1.h"
 #include "regional.h"
@@ -22,8 +30,6 @@
 #include <QTableView>
 
 namespace {
-const QString kNoDisponible = QStringLiteral("No disponible todavía");
-
 // Sizes of the design, in twips.
 constexpr int kAltoFrame = 2300;
 constexpr int kAnchoBoton = 950;
@@ -123,10 +129,6 @@ void frmestadisticas::CrearControles()
     btnestadisticas = boton("btnestadisticas", QStringLiteral("Gráficas"));
     btnsalir = boton("btnsalir", QStringLiteral("Salir"));
     btnfiltrar->setDefault(true);
-    for (QPushButton *b : {btnestadisticas, btnvergoogle, btnmapa}) {
-        b->setEnabled(false);
-        b->setToolTip(kNoDisponible);
-    }
 
     lbltitulorejilla = Nombrado(new QLabel(this), "lbltitulorejilla");
     lbltitulorejilla->setTextFormat(Qt::PlainText);
@@ -365,6 +367,56 @@ void frmestadisticas::MostrarRejilla(bool visible)
     lbltitulorejilla->setVisible(visible);
 }
 
-void frmestadisticas::btnestadisticas_Click() {}
-void frmestadisticas::btnvergoogle_Click() {}
-void frmestadisticas::btnmapa_Click() {}
+QString frmestadisticas::CadenaGrid() const { return ::CadenaGrid(*modelo); }
+
+QString frmestadisticas::DameCoordenadasZona(const QString &EstaZona)
+{
+    auto rs = Module1::ServidorRemoto().DevuelveRecordset(
+        QStringLiteral("SELECT [Coor Geo] from Zonas WHERE TITULAR LIKE '") + Module1::CodigoTitular +
+        QStringLiteral("' and [Descripcion zona]='") + EscaparComillas(EstaZona) + QLatin1Char('\''));
+    return rs ? rs->Texto(0) : QString();
+}
+
+// The chart, report and map open on the kind of result the grid holds (TipoResultado), so a later
+// refused or empty statistic of another kind never pairs a result with the wrong design.
+void frmestadisticas::btnestadisticas_Click()
+{
+    using namespace DatosGraficas;
+    switch (Resultado.TipoResultado) {
+    case 1: {
+        frmgraficas g(this);
+        g.Datos = PreparadatosResumen1(Resultado);
+        g.exec();
+        break;
+    }
+    case 2: {
+        frmgraficaszonas g(this);
+        g.NumFilas2 = qint16(Resultado.MaxFilas);
+        g.Datos1 = PreparadatosResumen1(Resultado);
+        g.Datos2 = PreparadatosResumen2(Resultado);
+        g.Zonas = PreparadatosZonas(Resultado);
+        g.exec();
+        break;
+    }
+    default: break;
+    }
+}
+
+void frmestadisticas::btnvergoogle_Click()
+{
+    GrabarArchivoTexto(ArchivoInforme::Ruta(), CadenaGrid());
+    if (auto informe = CrearInforme(Resultado.TipoResultado))
+        informe->Show(1);
+}
+
+void frmestadisticas::btnmapa_Click()
+{
+    if (Resultado.TipoResultado != 2)
+        return;
+    frmzonas z(this);
+    {
+        RelojArena reloj;
+        z.argumento = MapaZonas::Texto(Resultado, [this](const QString &zona) { return DameCoordenadasZona(zona); });
+    }
+    z.exec();
+}

@@ -35,6 +35,11 @@ public:
 
     ModeloEstadistica *Modelo() const { return modelo; }
 
+    // The report data file's content, from the grid.
+    QString CadenaGrid() const;
+    // A zone's stored vertex list, empty when the holder has no such zone.
+    QString DameCoordenadasZona(const QString &EstaZona);
+
     // Controls (objectName = member name).
     QFrame *Frame1 = nullptr;
     QLabel *lblcliente = nullptr;
@@ -64,9 +69,8 @@ protected:
     void showEvent(QShowEvent *e) override;
     bool eventFilter(QObject *o, QEvent *e) override;
 
-private Q_SLOTS:
-    // The chart (btnestadisticas), report (btnvergoogle) and zone map (btnmapa) windows read
-    // Resultado; until they exist their buttons stay disabled and these do nothing.
+public Q_SLOTS:
+    // The chart (btnestadisticas), report (btnvergoogle) and zone map (btnmapa) windows.
     void btnestadisticas_Click();
     void btnvergoogle_Click();
     void btnmapa_Click();
