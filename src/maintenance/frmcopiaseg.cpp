@@ -2,6 +2,7 @@
 #include "listacarpetas.h"
 
 #include "archivos.h"
+#include "controles.h"
 #include "dialogos.h"
 #include "entorno.h"
 
@@ -21,21 +22,6 @@
 #include <QVBoxLayout>
 
 namespace {
-QLabel *etiqueta(QWidget *padre, const char *nombre, const QString &texto)
-{
-    auto *l = new QLabel(texto, padre);
-    l->setObjectName(QLatin1String(nombre));
-    l->setTextFormat(Qt::PlainText);
-    return l;
-}
-QPushButton *boton(QWidget *padre, const char *nombre, const QString &texto)
-{
-    auto *b = new QPushButton(texto, padre);
-    b->setObjectName(QLatin1String(nombre));
-    b->setAccessibleName(texto);
-    b->setAutoDefault(false);
-    return b;
-}
 bool dentroDe(const QString &ruta, const QString &unidad)
 {
     return unidad == QLatin1String("/") || ruta == unidad || ruta.startsWith(unidad + '/');
@@ -59,14 +45,14 @@ frmcopiaseg::frmcopiaseg(QWidget *parent) : QDialog(parent)
         p.setColor(QPalette::Window, QColor(0xe9, 0xee, 0xf3));
         SSPanel1->setPalette(p);
     }
-    Label3 = etiqueta(SSPanel1, "Label3", QString());
+    Label3 = EtiquetaNombrada(SSPanel1, "Label3", QString());
     Label3->setWordWrap(true);
-    Label1 = etiqueta(SSPanel1, "Label1", QStringLiteral("Unidad Disco"));
+    Label1 = EtiquetaNombrada(SSPanel1, "Label1", QStringLiteral("Unidad Disco"));
     Drive1 = new QComboBox(SSPanel1);
     Drive1->setObjectName(QStringLiteral("Drive1"));
     Drive1->setAccessibleName(Label1->text());
     Label1->setBuddy(Drive1);
-    Label2 = etiqueta(SSPanel1, "Label2", QStringLiteral("Escoja una carpeta "));
+    Label2 = EtiquetaNombrada(SSPanel1, "Label2", QStringLiteral("Escoja una carpeta "));
     Dir1 = new ListaCarpetas(SSPanel1);
     Dir1->setObjectName(QStringLiteral("Dir1"));
     Dir1->setAccessibleName(Label2->text().trimmed());
@@ -74,12 +60,12 @@ frmcopiaseg::frmcopiaseg(QWidget *parent) : QDialog(parent)
     for (QLabel *l : {Label1, Label2})
         l->setAutoFillBackground(true);
 
-    SSCommand1 = boton(SSPanel1, "SSCommand1", QString());
+    SSCommand1 = BotonNombrado(SSPanel1, "SSCommand1", QString());
     SSCommand1->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
     SSCommand1->setAccessibleName(QStringLiteral("Aceptar"));
     SSCommand1->setToolTip(QStringLiteral("Aceptar"));
-    SSCommand2 = boton(SSPanel1, "SSCommand2", QStringLiteral("Cancelar"));
-    SSCommand3 = boton(SSPanel1, "SSCommand3", QStringLiteral("Nueva carpeta"));
+    SSCommand2 = BotonNombrado(SSPanel1, "SSCommand2", QStringLiteral("Cancelar"));
+    SSCommand3 = BotonNombrado(SSPanel1, "SSCommand3", QStringLiteral("Nueva carpeta"));
 
     auto *rejilla = new QGridLayout(SSPanel1);
     rejilla->addWidget(Label3, 0, 0, 1, 3);

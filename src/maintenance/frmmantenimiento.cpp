@@ -3,6 +3,7 @@
 #include "listacarpetas.h"
 #include "operacionesmantenimiento.h"
 
+#include "controles.h"
 #include "dialogos.h"
 #include "entorno.h"
 #include "module1.h"
@@ -32,21 +33,6 @@ using Module1::BaseLocal;
 namespace {
 const QString kNoDisponible = QStringLiteral("No disponible todavía");
 
-QLabel *etiqueta(QWidget *padre, const char *nombre, const QString &texto)
-{
-    auto *l = new QLabel(texto, padre);
-    l->setObjectName(QLatin1String(nombre));
-    l->setTextFormat(Qt::PlainText);
-    return l;
-}
-QPushButton *boton(QWidget *padre, const char *nombre, const QString &texto)
-{
-    auto *b = new QPushButton(texto, padre);
-    b->setObjectName(QLatin1String(nombre));
-    b->setAccessibleName(texto);
-    b->setAutoDefault(false);
-    return b;
-}
 // One titled section of the window: its label over a framed row of controls.
 QGridLayout *seccion(QVBoxLayout *columna, QWidget *padre, QLabel *titulo)
 {
@@ -74,53 +60,53 @@ frmmantenimiento::frmmantenimiento(QWidget *parent) : QDialog(parent)
     auto *columna = new QVBoxLayout(this);
     columna->setSpacing(0);
 
-    Label2 = etiqueta(this, "Label2", QStringLiteral(" Borrar Datos"));
+    Label2 = EtiquetaNombrada(this, "Label2", QStringLiteral(" Borrar Datos"));
     QGridLayout *borrar = seccion(columna, this, Label2);
-    Label1 = etiqueta(this, "Label1", QStringLiteral("Fecha desde la que se borrará posiciones hacia atrás"));
+    Label1 = EtiquetaNombrada(this, "Label1", QStringLiteral("Fecha desde la que se borrará posiciones hacia atrás"));
     txtfecha = new QLineEdit(this);
     txtfecha->setObjectName(QStringLiteral("txtfecha"));
     txtfecha->setAccessibleName(Label1->text());
     txtfecha->setPlaceholderText(QStringLiteral("dd/mm/aaaa"));
     txtfecha->setMaximumWidth(TwipsAPixelesX(1600));
     Label1->setBuddy(txtfecha);
-    Command2 = boton(this, "Command2", QStringLiteral("Borrar"));
+    Command2 = BotonNombrado(this, "Command2", QStringLiteral("Borrar"));
     borrar->addWidget(Label1, 0, 0, 1, 3);
     borrar->addWidget(txtfecha, 1, 0);
     borrar->addWidget(Command2, 1, 2);
     borrar->setColumnStretch(1, 1);
     columna->addSpacing(TwipsAPixelesY(120));
 
-    Label3 = etiqueta(this, "Label3", QStringLiteral("Compactar Base Datos"));
+    Label3 = EtiquetaNombrada(this, "Label3", QStringLiteral("Compactar Base Datos"));
     QGridLayout *compactar = seccion(columna, this, Label3);
-    Command3 = boton(this, "Command3", QStringLiteral("Compactar"));
+    Command3 = BotonNombrado(this, "Command3", QStringLiteral("Compactar"));
     compactar->addWidget(Command3, 0, 1);
     compactar->setColumnStretch(0, 1);
     columna->addSpacing(TwipsAPixelesY(120));
 
-    Label5 = etiqueta(this, "Label5", QStringLiteral("Verficar Base Datos"));
+    Label5 = EtiquetaNombrada(this, "Label5", QStringLiteral("Verficar Base Datos"));
     QGridLayout *verificar = seccion(columna, this, Label5);
-    Command6 = boton(this, "Command6", QStringLiteral("Verificar"));
+    Command6 = BotonNombrado(this, "Command6", QStringLiteral("Verificar"));
     verificar->addWidget(Command6, 0, 1);
     verificar->setColumnStretch(0, 1);
     columna->addSpacing(TwipsAPixelesY(120));
 
-    Label4 = etiqueta(this, "Label4", QStringLiteral("Copia Seguridad"));
+    Label4 = EtiquetaNombrada(this, "Label4", QStringLiteral("Copia Seguridad"));
     QGridLayout *copia = seccion(columna, this, Label4);
-    Command4 = boton(this, "Command4", QStringLiteral("Realizar Copia de Segurirad"));
-    Command5 = boton(this, "Command5", QStringLiteral("Recuperar Copia de Segurirad"));
+    Command4 = BotonNombrado(this, "Command4", QStringLiteral("Realizar Copia de Segurirad"));
+    Command5 = BotonNombrado(this, "Command5", QStringLiteral("Recuperar Copia de Segurirad"));
     copia->addWidget(Command4, 0, 0);
     copia->addWidget(Command5, 0, 1);
     columna->addSpacing(TwipsAPixelesY(120));
 
-    Label6 = etiqueta(this, "Label6", QStringLiteral("Otros"));
+    Label6 = EtiquetaNombrada(this, "Label6", QStringLiteral("Otros"));
     QGridLayout *otros = seccion(columna, this, Label6);
-    Command7 = boton(this, "Command7", QStringLiteral("Asociar iconos a Localizadores"));
+    Command7 = BotonNombrado(this, "Command7", QStringLiteral("Asociar iconos a Localizadores"));
     otros->addWidget(Command7, 0, 0);
     otros->setColumnStretch(1, 1);
     columna->addSpacing(TwipsAPixelesY(200));
     columna->addStretch(1);
 
-    Command1 = boton(this, "Command1", QStringLiteral("Salir"));
+    Command1 = BotonNombrado(this, "Command1", QStringLiteral("Salir"));
     auto *pie = new QHBoxLayout;
     pie->addStretch(1);
     pie->addWidget(Command1);

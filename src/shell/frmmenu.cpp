@@ -5,6 +5,7 @@
 #include "titularservicio.h"
 
 #include "comillas.h"
+#include "controles.h"
 #include "dialogos.h"
 #include "entorno.h"
 #include "esquema.h"
@@ -65,13 +66,6 @@ QToolButton *botonMenu(QWidget *padre, const char *nombre, const QString &texto,
     return b;
 }
 
-QLabel *etiqueta(QWidget *padre, const char *nombre, const QString &texto)
-{
-    auto *l = new QLabel(texto, padre);
-    l->setObjectName(QLatin1String(nombre));
-    l->setTextFormat(Qt::PlainText);
-    return l;
-}
 }
 
 frmmenu::frmmenu(QWidget *parent) : QWidget(parent)
@@ -105,8 +99,8 @@ frmmenu::frmmenu(QWidget *parent) : QWidget(parent)
 
     banda = new QFrame(this);
     banda->setObjectName(QStringLiteral("banda"));
-    lbltitulo = etiqueta(banda, "lbltitulo", QStringLiteral("KvLocalizador"));
-    lblcliente = etiqueta(banda, "lblcliente", QString());
+    lbltitulo = EtiquetaNombrada(banda, "lbltitulo", QStringLiteral("KvLocalizador"));
+    lblcliente = EtiquetaNombrada(banda, "lblcliente", QString());
     Line1 = new QFrame(this);
     Line1->setObjectName(QStringLiteral("Line1"));
     Line1->setFixedHeight(2);
@@ -126,10 +120,10 @@ frmmenu::frmmenu(QWidget *parent) : QWidget(parent)
 
     pnlclave = new QFrame(this);
     pnlclave->setObjectName(QStringLiteral("pnlclave"));
-    Label5 = etiqueta(pnlclave, "Label5", QStringLiteral("Autenticación de Usuario"));
-    Label6 = etiqueta(pnlclave, "Label6", QStringLiteral("Titular"));
-    lblnombretitular = etiqueta(pnlclave, "lblnombretitular", QString());
-    Label7 = etiqueta(pnlclave, "Label7", QStringLiteral("Clave de Acceso:"));
+    Label5 = EtiquetaNombrada(pnlclave, "Label5", QStringLiteral("Autenticación de Usuario"));
+    Label6 = EtiquetaNombrada(pnlclave, "Label6", QStringLiteral("Titular"));
+    lblnombretitular = EtiquetaNombrada(pnlclave, "lblnombretitular", QString());
+    Label7 = EtiquetaNombrada(pnlclave, "Label7", QStringLiteral("Clave de Acceso:"));
     txtclave = new QLineEdit(pnlclave);
     txtclave->setObjectName(QStringLiteral("txtclave"));
     txtclave->setEchoMode(QLineEdit::Password);
@@ -140,11 +134,11 @@ frmmenu::frmmenu(QWidget *parent) : QWidget(parent)
     Command1->setAccessibleName(QStringLiteral("Seguir"));
     Command1->setAutoDefault(false);
     Command1->setDefault(false);
-    lblmsgacceso = etiqueta(pnlclave, "lblmsgacceso", QString());
+    lblmsgacceso = EtiquetaNombrada(pnlclave, "lblmsgacceso", QString());
     pnlclave->hide();
     lblnombretitular->setAccessibleName(Label6->text());
 
-    lblempresa = etiqueta(this, "lblempresa", QStringLiteral("VARDEN · Localización GPS de flotas"));
+    lblempresa = EtiquetaNombrada(this, "lblempresa", QStringLiteral("VARDEN · Localización GPS de flotas"));
     setTabOrder(txtclave, Command1);
 
     SysTrayIcon1 = new QSystemTrayIcon(IconoMenu(QStringLiteral("aplicacion")), this);

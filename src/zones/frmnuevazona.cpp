@@ -5,6 +5,7 @@
 #include "argumentosscript.h"
 #include "puentemapa.h"
 
+#include "controles.h"
 #include "dialogos.h"
 #include "entorno.h"
 #include "module1.h"
@@ -46,13 +47,6 @@ QPixmap dibujoMapa(int lado)
     return pm;
 }
 
-QLabel *etiqueta(QWidget *padre, const char *nombre, const QString &texto)
-{
-    auto *l = new QLabel(texto, padre);
-    l->setObjectName(QLatin1String(nombre));
-    l->setTextFormat(Qt::PlainText);
-    return l;
-}
 }
 
 frmnuevazona::frmnuevazona(QWidget *parent) : QDialog(parent)
@@ -66,7 +60,7 @@ frmnuevazona::frmnuevazona(QWidget *parent) : QDialog(parent)
         "QLabel#pnlzonas { font-size: 14pt; font-weight: bold; color: white; background: #2a6f97; padding: 6px 10px; }"
         "QFrame#panelprincipal { background: #f4f6f8; border-top: 1px solid #c3ced8; }"));
 
-    pnlzonas = etiqueta(this, "pnlzonas", QStringLiteral("Sus Zonas"));
+    pnlzonas = EtiquetaNombrada(this, "pnlzonas", QStringLiteral("Sus Zonas"));
     WebBrowser1 = new QWebEngineView(this);
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
     WebBrowser1->setAccessibleName(QStringLiteral("Mapa de zonas"));
@@ -74,12 +68,12 @@ frmnuevazona::frmnuevazona(QWidget *parent) : QDialog(parent)
 
     frminicio = new QFrame(this);
     frminicio->setObjectName(QStringLiteral("frminicio"));
-    Picture1 = etiqueta(frminicio, "Picture1", QString());
+    Picture1 = EtiquetaNombrada(frminicio, "Picture1", QString());
     Picture1->setPixmap(dibujoMapa(96));
     Picture1->setAlignment(Qt::AlignCenter);
-    lblaccion = etiqueta(frminicio, "lblaccion", QStringLiteral("Conectando con Google Map"));
+    lblaccion = EtiquetaNombrada(frminicio, "lblaccion", QStringLiteral("Conectando con Google Map"));
     lblaccion->setAlignment(Qt::AlignCenter);
-    Label1 = etiqueta(frminicio, "Label1", QStringLiteral("Iniciando... Un momento por favor!"));
+    Label1 = EtiquetaNombrada(frminicio, "Label1", QStringLiteral("Iniciando... Un momento por favor!"));
     Label1->setAlignment(Qt::AlignCenter);
     auto *inicio = new QVBoxLayout(frminicio);
     inicio->addStretch(1);
@@ -90,7 +84,7 @@ frmnuevazona::frmnuevazona(QWidget *parent) : QDialog(parent)
 
     panelprincipal = new QFrame(this);
     panelprincipal->setObjectName(QStringLiteral("panelprincipal"));
-    lblzona = etiqueta(panelprincipal, "lblzona", QStringLiteral("Descripción Zona"));
+    lblzona = EtiquetaNombrada(panelprincipal, "lblzona", QStringLiteral("Descripción Zona"));
     txtzona = new QLineEdit(panelprincipal);
     txtzona->setObjectName(QStringLiteral("txtzona"));
     txtzona->setAccessibleName(lblzona->text());

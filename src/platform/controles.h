@@ -1,0 +1,23 @@
+#pragma once
+// Small factories for controls named as the windows' designs name them.
+#include <QLabel>
+#include <QPushButton>
+
+// A label with its control name; plain text, so data such as "<Madrid>" shows as written.
+inline QLabel *EtiquetaNombrada(QWidget *padre, const char *nombre, const QString &texto)
+{
+    auto *l = new QLabel(texto, padre);
+    l->setObjectName(QLatin1String(nombre));
+    l->setTextFormat(Qt::PlainText);
+    return l;
+}
+
+// A push button with its control name, its caption as accessible name, and no default-button role.
+inline QPushButton *BotonNombrado(QWidget *padre, const char *nombre, const QString &texto)
+{
+    auto *b = new QPushButton(texto, padre);
+    b->setObjectName(QLatin1String(nombre));
+    b->setAccessibleName(texto);
+    b->setAutoDefault(false);
+    return b;
+}
