@@ -4,6 +4,7 @@
 #include "adosqlserver.h"
 #include "entorno.h"
 #include "esquema.h"
+#include "fechastexto.h"
 #include "module1.h"
 #include "proveedor.h"
 
@@ -83,7 +84,7 @@ int main(int argc, char **argv)
     for (int v = 0; v < vueltas; ++v)
         for (int d = 0; d < dias; ++d)
             total += base.NumRegistros(QStringLiteral("SELECT Count(*) from [DATOS] Where CONVERT(nVarChar(100), FECHA, 103) = CONVERT(nVarChar(100),'")
-                                       + Module1::ConvFechaDMA(inicio.date().addDays(d)) + QStringLiteral("', 103)"));
+                                       + ConvFechaDMA(inicio.date().addDays(d)) + QStringLiteral("', 103)"));
     const double programa = t.nsecsElapsed() / 1e9;
     qint64 totalCrudo = 0;
     {

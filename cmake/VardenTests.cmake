@@ -3,7 +3,7 @@
 function(varden_test name)
   cmake_parse_arguments(T "WEB" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
-  target_link_libraries(${name} PRIVATE Qt6::Test varden_testsupport ${T_LIBS})
+  target_link_libraries(${name} PRIVATE varden_testsupport ${T_LIBS})
   add_test(NAME ${name} COMMAND ${name})
   set(env "QT_QPA_PLATFORM=offscreen" "QTWEBENGINE_DISABLE_SANDBOX=1"
           "QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu --no-sandbox" "VARDEN_GPS_DIR=${CMAKE_BINARY_DIR}/GPS")

@@ -1,5 +1,4 @@
 #include "adosqlserver.h"
-#include "progresodescarga.h"
 
 #include "dialogos.h"
 #include "entorno.h"
@@ -13,13 +12,6 @@
 #ifndef VARDEN_SERVIDOR_REMOTO
 #define VARDEN_SERVIDOR_REMOTO ""
 #endif
-
-namespace Module1 {
-qint32 TotalRemotoDia = 0;
-QDateTime FechaDescarga;
-QPointer<QLabel> EtiquetaProgreso;
-QPointer<QWidget> FormularioDescarga;
-}
 
 namespace {
 QString servidorRemoto = QStringLiteral(VARDEN_SERVIDOR_REMOTO);
@@ -200,7 +192,8 @@ bool ADOSQLSERVER::HayRegistros(const QString &SQlEscalar)
     return rs && rs->RecordCount() > 0 && rs->Fields(0).toDouble() > 0;
 }
 
-bool ADOSQLSERVER::DameRecordset(const QString &sql, QList<FilaDescarga> &Coleccion)
+bool ADOSQLSERVER::DameRecordset(const QString &sql, QList<FilaDescarga> &Coleccion,
+                                 const std::function<void(int)> &alRecibirFila)
 {
     auto rs = AbrirRecordset(sql);
     if (!rs)
@@ -209,10 +202,6 @@ bool ADOSQLSERVER::DameRecordset(const QString &sql, QList<FilaDescarga> &Colecc
     int n = 0;
     for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) {
         ++n;
-        if (Module1::EtiquetaProgreso) {
-            Module1::EtiquetaProgreso->setText(Regional::FechaCorta(Module1::FechaDescarga.date()) + '(' +
-                                               QString::number(n) + '/' + QString::number(Module1::TotalRemotoDia) + ')');
-        }
         FilaDescarga fila;
         fila.valores.reserve(rs->FieldCount());
         for (int i = 0; i < rs->FieldCount(); ++i) {
@@ -223,10 +212,8 @@ bool ADOSQLSERVER::DameRecordset(const QString &sql, QList<FilaDescarga> &Colecc
             else
                 fila.campos << (v.isNull() ? QString() : v.toString());
         }
-        if (auto *p = dynamic_cast<ProgresoDescarga *>(Module1::FormularioDescarga.data())) {
-            double porcentaje = Module1::TotalRemotoDia > 0 ? n * 100.0 / Module1::TotalRemotoDia : 0.0;
-            p->EstablecerPorcentaje(qBound(0.0, porcentaje, 100.0));
-        }
+        if (alRecibirFila)
+            alRecibirFila(n);
         DoEvents();
         Coleccion << std::move(fila);
     }

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
+#include <functional>
 #include <memory>
 
 // One fetched row of DameRecordset: the fields kept apart, the "|" row text derivable.
@@ -35,7 +36,10 @@ public:
     // Rows affected when at least 1, else 0 (counts above 32767 are answered as they are).
     int Execute(const QString &SQlInsertar);
     bool HayRegistros(const QString &SQlEscalar);
-    bool DameRecordset(const QString &sql, QList<FilaDescarga> &Coleccion);
+    // Collects every row; after each one it calls alRecibirFila with the rows so far and lets
+    // pending events run (the download shows its progress there).
+    bool DameRecordset(const QString &sql, QList<FilaDescarga> &Coleccion,
+                       const std::function<void(int)> &alRecibirFila = {});
     // Rewrites the caller's text into a count query ("*" -> "Count(*) ") and answers the count.
     qint32 TotalRegistros(QString &SQlEscalar);
     qint32 NumRegistros(const QString &SQlEscalar);

@@ -2,17 +2,11 @@
 
 #include "comillas.h"
 #include "entorno.h"
+#include "fechastexto.h"
 #include "module1.h"
 #include "regional.h"
 
 using namespace Module1;
-
-QString ConvFechayHora(const QDateTime &Fecha)
-{
-    if (!Fecha.isValid())
-        return QString();
-    return Fecha.toString(QStringLiteral("MM/dd/yyyy HH:mm:ss"));
-}
 
 QString SqlCuentaRemota(const QDate &dia, const QString &titular)
 {
@@ -109,7 +103,11 @@ DescargaPosiciones::Dia DescargaPosiciones::BajarDia()
 
     FilasDia.clear();
     vista.Repintar();
-    remoto.DameRecordset(SqlFilasRemotas(fecha, CodigoTitular), FilasDia);
+    remoto.DameRecordset(SqlFilasRemotas(fecha, CodigoTitular), FilasDia, [this, &dia](int n) {
+        vista.MostrarEstado(dia + '(' + QString::number(n) + '/' + QString::number(TotalRemotoDia) + ')');
+        const double porcentaje = TotalRemotoDia > 0 ? n * 100.0 / TotalRemotoDia : 0.0;
+        vista.EstablecerPorcentaje(qBound(0.0, porcentaje, 100.0));
+    });
     const bool lecturaFallida = remoto.UltimaOperacionFallida();
     if (lecturaFallida && FilasDia.isEmpty()) {
         vista.AnadirLinea(textoFalloRemoto(dia));

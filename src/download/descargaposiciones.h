@@ -9,8 +9,7 @@
 #include <QList>
 #include <QString>
 
-// The SQL texts and the date form of the download.
-QString ConvFechayHora(const QDateTime &Fecha);  // MM/dd/yyyy HH:mm:ss
+// The SQL texts of the download.
 QString SqlCuentaRemota(const QDate &dia, const QString &titular);
 QString SqlCuentaLocal(const QDate &dia);
 QString SqlFilasRemotas(const QDate &dia, const QString &titular);
@@ -25,6 +24,7 @@ public:
     virtual void AnadirLinea(const QString &texto) = 0;       // a new last line of the day list
     virtual void MostrarInsertados(qint32 total) = 0;         // the caption "Registros Insertados: N"
     virtual void Repintar() = 0;
+    virtual void EstablecerPorcentaje(double porcentaje) = 0;  // the fill of the progress panel
     // After a month of days with nothing to download: true to go on.
     virtual bool PreguntarContinuar() = 0;
 };

@@ -66,17 +66,10 @@ frmdownload::frmdownload(QWidget *parent) : QDialog(parent), descarga(*this)
 
     colocar();
 
-    // Loading: the holder's name, and the progress display that DameRecordset writes into.
     lblcliente->setText(Module1::NombreTitular);
-    Module1::EtiquetaProgreso = Label1;
-    Module1::FormularioDescarga = this;
 }
 
-frmdownload::~frmdownload()
-{
-    if (Module1::FormularioDescarga == this)
-        Module1::FormularioDescarga = nullptr;
-}
+frmdownload::~frmdownload() = default;
 
 void frmdownload::colocar()
 {

@@ -3,7 +3,6 @@
 // when the window is first shown; Cerrar stops it at the start of the next day and the window
 // closes when the day loop has returned.
 #include "descargaposiciones.h"
-#include "progresodescarga.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -13,7 +12,7 @@ class QListWidget;
 class QProgressBar;
 class QPushButton;
 
-class frmdownload : public QDialog, public VistaDescarga, public ProgresoDescarga {
+class frmdownload : public QDialog, public VistaDescarga {
     Q_OBJECT
 public:
     explicit frmdownload(QWidget *parent = nullptr);

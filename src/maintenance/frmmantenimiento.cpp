@@ -19,20 +19,12 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#if __has_include("minicalendar.h")
-#include "minicalendar.h"
-#define HAY_MINICALENDAR 1
-#endif
-#if __has_include("frmiconoslocalizadores.h")
 #include "frmiconoslocalizadores.h"
-#define HAY_ICONOS 1
-#endif
+#include "minicalendar.h"
 
 using Module1::BaseLocal;
 
 namespace {
-const QString kNoDisponible = QStringLiteral("No disponible todavía");
-
 // One titled section of the window: its label over a framed row of controls.
 QGridLayout *seccion(QVBoxLayout *columna, QWidget *padre, QLabel *titulo)
 {
@@ -120,21 +112,12 @@ frmmantenimiento::frmmantenimiento(QWidget *parent) : QDialog(parent)
     setTabOrder(Command5, Command7);
     setTabOrder(Command7, Command1);
 
-#ifdef HAY_MINICALENDAR
     MiniCalendar1 = new MiniCalendar(this);
     MiniCalendar1->setObjectName(QStringLiteral("MiniCalendar1"));
     MiniCalendar1->setAccessibleName(QStringLiteral("Calendario"));
     MiniCalendar1->hide();
     connect(MiniCalendar1, &MiniCalendar::Click, this, &frmmantenimiento::MiniCalendar1_Click);
-#else
-    txtfecha->setToolTip(kNoDisponible);
-#endif
     txtfecha->installEventFilter(this);
-
-#ifndef HAY_ICONOS
-    Command7->setEnabled(false);
-    Command7->setToolTip(kNoDisponible);
-#endif
 
     resize(TwipsAPixelesX(6600), TwipsAPixelesY(6900));
 
@@ -166,32 +149,26 @@ bool frmmantenimiento::eventFilter(QObject *objeto, QEvent *evento)
 
 void frmmantenimiento::colocarCalendario()
 {
-#ifdef HAY_MINICALENDAR
     const QPoint abajo = txtfecha->mapTo(this, QPoint(0, txtfecha->height() + 2));
     MiniCalendar1->setGeometry(abajo.x(), abajo.y(), TwipsAPixelesX(3200), TwipsAPixelesY(2600));
     MiniCalendar1->raise();
-#endif
 }
 
 void frmmantenimiento::txtfecha_GotFocus()
 {
-#ifdef HAY_MINICALENDAR
     colocarCalendario();
     MiniCalendar1->show();
     if (Regional::EsFecha(txtfecha->text()))
         MiniCalendar1->setFechaActual(Regional::LeerFecha(txtfecha->text()));
-#endif
 }
 
 void frmmantenimiento::MiniCalendar1_Click()
 {
-#ifdef HAY_MINICALENDAR
     txtfecha->setText(Regional::FechaCorta(MiniCalendar1->FechaActual()));
     // On to the purge button first: hiding the focused picker would hand the focus back to the
     // date box, which would show the picker again.
     Command2->setFocus();
     MiniCalendar1->hide();
-#endif
 }
 
 void frmmantenimiento::Command1_Click() { reject(); }
@@ -289,8 +266,6 @@ void frmmantenimiento::Command5_Click()
 
 void frmmantenimiento::Command7_Click()
 {
-#ifdef HAY_ICONOS
     frmiconoslocalizadores iconos(this);
     iconos.exec();
-#endif
 }

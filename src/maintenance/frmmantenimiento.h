@@ -15,7 +15,7 @@ public:
 
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6;
     QLineEdit *txtfecha;
-    MiniCalendar *MiniCalendar1 = nullptr;  // null while the date picker is not built in
+    MiniCalendar *MiniCalendar1 = nullptr;
     QPushButton *Command1, *Command2, *Command3, *Command4, *Command5, *Command6, *Command7;
 
     void Command1_Click();

@@ -44,14 +44,6 @@ bool reconectar(ADOSQLSERVER &base, QString &error)
 }
 }
 
-QString ConvFecha(const QDate &Fecha)
-{
-    return QStringLiteral("%1/%2/%3")
-        .arg(Fecha.month(), 2, 10, QLatin1Char('0'))
-        .arg(Fecha.day(), 2, 10, QLatin1Char('0'))
-        .arg(Fecha.year());
-}
-
 QString TextoPurga(const QDate &Fecha)
 {
     return QStringLiteral("DELETE  Datos  WHERE  FECHA < '") + ConvFecha(Fecha) + QStringLiteral("'");

@@ -1,13 +1,13 @@
 #pragma once
 // The work behind the maintenance window, without a screen: the purge text, the backup and the
 // restore of the local database file. The window shows the messages; these say what happened.
+#include "fechastexto.h"
+
 #include <QDate>
 #include <QString>
 
 class ADOSQLSERVER;
 
-// MM/dd/yyyy (1 March 2010 -> 03/01/2010).
-QString ConvFecha(const QDate &Fecha);
 // The purge statement: every position before that day (the day itself is kept).
 QString TextoPurga(const QDate &Fecha);
 

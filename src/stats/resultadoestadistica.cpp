@@ -1,4 +1,5 @@
 #include "resultadoestadistica.h"
+#include "fechastexto.h"
 
 #include "proveedor.h"
 
@@ -95,11 +96,6 @@ void ResultadoEstadistica::LimpiaArray()
     TablaEstadistica.Limpiar();
     Totales.fill(QString());
     TipoResultado = 0;
-}
-
-QString ResultadoEstadistica::ConvFecha2(const QString &Fecha)
-{
-    return Fecha.mid(3, 2) + QLatin1Char('/') + Fecha.mid(0, 2) + QLatin1Char('/') + Fecha.mid(6, 4);
 }
 
 QString ResultadoEstadistica::Titulo(int tipo)

@@ -57,8 +57,6 @@ public:
     int LlenarPorZonas(const QList<QVariantList> &filas);             // kind 2
     int LlenarPorLocalizadoresyZonas(const QList<QVariantList> &filas); // kind 3
 
-    // mm/dd/yyyy -> dd/mm/yyyy by character positions.
-    static QString ConvFecha2(const QString &Fecha);
     // The grid's caption for a kind.
     static QString Titulo(int tipo);
 };

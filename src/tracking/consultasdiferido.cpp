@@ -34,15 +34,6 @@ QString SqlRecorrido(const QString &localizador, const QString &inicio, const QS
            QStringLiteral(" ORDER BY FECHA ASC");
 }
 
-QString ConvFecha1(const QDate &Fecha)
-{
-    if (!Fecha.isValid())
-        return QString();
-    return Fecha.toString(QStringLiteral("MM/dd/yyyy"));
-}
-
-QString ConvFecha2(const QString &Fecha) { return Fecha.mid(3, 2) + u'/' + Fecha.left(2) + u'/' + Fecha.mid(6, 4); }
-
 QString LimitePeriodo(const QString &fechaTexto, const QString &horaTexto, bool fin)
 {
     const QDate d = Regional::LeerFecha(fechaTexto);

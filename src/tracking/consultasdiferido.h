@@ -1,6 +1,8 @@
 #pragma once
 // The SQL texts of the playback window, the checks of a period before it is queried, and the
 // reading of a locator's recorded days.
+#include "fechastexto.h"
+
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -18,11 +20,6 @@ QString SqlDiasLocalizador(const QString &localizador);
 QString SqlHoraDia(const QString &diaMDA, bool ultima);
 // The locator's rows between two bounds written by LimitePeriodo, in time order.
 QString SqlRecorrido(const QString &localizador, const QString &inicio, const QString &fin);
-
-// mm/dd/yyyy.
-QString ConvFecha1(const QDate &Fecha);
-// mm/dd/yyyy -> dd/mm/yyyy (characters swapped, nothing checked).
-QString ConvFecha2(const QString &Fecha);
 
 // One bound of the period between quotes: month/day/year without leading zeros, a blank and the
 // time text as typed. An end bound whose time has no seconds covers its whole minute (":59").

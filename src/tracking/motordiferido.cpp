@@ -2,7 +2,7 @@
 
 #include "ajustesdiferido.h"
 #include "argumentosscript.h"
-#include "distancia.h"
+#include "module1.h"
 #include "regional.h"
 
 namespace {

@@ -2,6 +2,7 @@
 #include "carpetaprueba.h"
 #include "dialogosguion.h"
 #include "entorno.h"
+#include "fechastexto.h"
 #include "module1.h"
 #include "serviciodemo.h"
 
@@ -65,7 +66,7 @@ void TstServicioDemo::datosRealistas()
     int diasConDatos = 0, finesDeSemanaConDatos = 0, domingos = 0;
     for (int d = 1; d <= 60; ++d) {
         const QDate dia = hoy.addDays(-d);
-        const int n = ServidorRemoto().NumRegistros(cuentaDia.arg(Module1::ConvFechaDMA(dia)));
+        const int n = ServidorRemoto().NumRegistros(cuentaDia.arg(ConvFechaDMA(dia)));
         if (n > 0)
             ++diasConDatos;
         if (n > 0 && dia.dayOfWeek() >= 6)
@@ -75,7 +76,7 @@ void TstServicioDemo::datosRealistas()
     }
     QVERIFY(diasConDatos >= 35);
     QCOMPARE(domingos, 0);
-    QVERIFY(ServidorRemoto().NumRegistros(cuentaDia.arg(Module1::ConvFechaDMA(hoy))) == 0);
+    QVERIFY(ServidorRemoto().NumRegistros(cuentaDia.arg(ConvFechaDMA(hoy))) == 0);
     // Within one locator's day: time ordered, 10 to 60 s apart while moving, plausible speeds.
     QDate laborable = hoy.addDays(-7);
     while (laborable.dayOfWeek() >= 6)

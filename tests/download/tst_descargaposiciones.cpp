@@ -20,6 +20,7 @@ struct VistaPrueba : VistaDescarga {
     QList<qint32> insertados;
     QList<int> lineasAlPreguntar;
     QList<bool> respuestas;
+    QList<double> porcentajes;
     std::function<void()> alMostrarInsertados;
 
     void MostrarEstado(const QString &t) override { estados << t; }
@@ -31,6 +32,7 @@ struct VistaPrueba : VistaDescarga {
             alMostrarInsertados();
     }
     void Repintar() override {}
+    void EstablecerPorcentaje(double p) override { porcentajes << p; }
     bool PreguntarContinuar() override
     {
         lineasAlPreguntar << int(lineas.size());
@@ -86,13 +88,6 @@ void TstDescargaPosiciones::textos_data()
 {
     QTest::addColumn<QString>("obtenido");
     QTest::addColumn<QString>("esperado");
-    QTest::newRow("ConvFechayHora") << ConvFechayHora(QDateTime(QDate(2010, 3, 5), QTime(7, 4, 9)))
-                                    << "03/05/2010 07:04:09";
-    QTest::newRow("ConvFechayHora medianoche") << ConvFechayHora(QDateTime(QDate(2011, 1, 1), QTime(0, 0)))
-                                               << "01/01/2011 00:00:00";
-    QTest::newRow("ConvFechayHora fin de año") << ConvFechayHora(QDateTime(QDate(1999, 12, 31), QTime(23, 59, 59)))
-                                               << "12/31/1999 23:59:59";
-    QTest::newRow("ConvFechayHora no válida") << ConvFechayHora(QDateTime()) << "";
     QTest::newRow("cuenta remota") << SqlCuentaRemota(dia25, "B84512370")
                                    << "SELECT Count(*) from [CONSULTA GPS DETALLE] Where CONVERT(VarChar(100), FECHA, 103) = "
                                       "CONVERT(VarChar(100),'25/03/2010', 103) and TITULAR='B84512370'";
@@ -180,6 +175,11 @@ void TstDescargaPosiciones::cuentasDecidenElDia()
                                               : QString("Nada que bajar el día 25/03/2010")});
     QCOMPARE(vista.estados.first(), QStringLiteral("(25/03/2010)"));
     if (seBaja) {
+        // Each fetched row shows its place in the day's count on the label and the panel.
+        QCOMPARE(vista.estados[vista.estados.size() - 2], QString("25/03/2010(%1/%1)").arg(remotas));
+        QCOMPARE(vista.porcentajes.size(), remotas);
+        QCOMPARE(vista.porcentajes.first(), 100.0 / remotas);
+        QCOMPARE(vista.porcentajes.last(), 100.0);
         QCOMPARE(vista.estados.last(), QStringLiteral("Grabando en Local (25/03/2010)"));
         QCOMPARE(localesDe(dia25), qMax(remotas, localesAntes));
     }

@@ -60,13 +60,11 @@ void TstFrmdownload::carga()
     auto *etiqueta = w.findChild<QLabel *>("Label1");
     QVERIFY(etiqueta);
     QCOMPARE(etiqueta->text(), QStringLiteral("Buscando Información..."));
-    QCOMPARE(EtiquetaProgreso.data(), etiqueta);
-    QCOMPARE(FormularioDescarga.data(), &w);
     auto *barra = w.findChild<QProgressBar *>("pnlprogreso");
     QVERIFY(barra);
     QCOMPARE(barra->maximum(), 100);
-    // The progress that DameRecordset sets reaches the panel.
-    dynamic_cast<ProgresoDescarga *>(FormularioDescarga.data())->EstablecerPorcentaje(37.6);
+    // The progress of the fetch reaches the panel.
+    w.EstablecerPorcentaje(37.6);
     QCOMPARE(barra->value(), 38);
     auto *cerrar = w.findChild<QPushButton *>("Command1");
     QVERIFY(cerrar);

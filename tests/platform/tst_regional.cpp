@@ -1,3 +1,4 @@
+#include "fechastexto.h"
 #include "regional.h"
 
 #include <QtTest>
@@ -6,6 +7,8 @@ class TstRegional : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void formatos();
+    void fechasTexto_data();
+    void fechasTexto();
     void numeros_data();
     void numeros();
     void leerNumero_data();
@@ -26,6 +29,35 @@ void TstRegional::formatos()
     QCOMPARE(Regional::HoraCorta(QTime(7, 4, 59)), QStringLiteral("07:04"));
     QCOMPARE(Regional::NombreMes(9), QStringLiteral("septiembre"));
     QVERIFY(Regional::NombreMes(13).isEmpty());
+}
+
+// The date-to-text forms of the SQL texts: every one on the same dates, the end of the day and
+// of the year included.
+void TstRegional::fechasTexto_data()
+{
+    QTest::addColumn<QDateTime>("fecha");
+    QTest::addColumn<QString>("dma");
+    QTest::addColumn<QString>("mdaHora");
+    QTest::newRow("un dígito") << QDateTime(QDate(2010, 3, 5), QTime(7, 4, 9)) << "05/03/2010" << "03/05/2010 07:04:09";
+    QTest::newRow("medianoche") << QDateTime(QDate(2011, 1, 1), QTime(0, 0)) << "01/01/2011" << "01/01/2011 00:00:00";
+    QTest::newRow("fin de año") << QDateTime(QDate(1999, 12, 31), QTime(23, 59, 59)) << "31/12/1999"
+                                << "12/31/1999 23:59:59";
+    QTest::newRow("dos cifras") << QDateTime(QDate(2024, 11, 25), QTime(12, 0)) << "25/11/2024" << "11/25/2024 12:00:00";
+}
+
+void TstRegional::fechasTexto()
+{
+    QFETCH(QDateTime, fecha);
+    QFETCH(QString, dma);
+    QFETCH(QString, mdaHora);
+    const QString mda = mdaHora.left(10);
+    QCOMPARE(ConvFechaDMA(fecha.date()), dma);
+    QCOMPARE(ConvFechayHora(fecha), mdaHora);
+    QCOMPARE(ConvFecha(fecha.date()), mda);
+    QCOMPARE(ConvFecha1(fecha.date()), mda);
+    QCOMPARE(ConvFecha2(mda), dma);
+    QCOMPARE(ConvFechayHora(QDateTime()), QString());
+    QCOMPARE(ConvFecha1(QDate()), QString());
 }
 
 void TstRegional::numeros_data()

@@ -59,8 +59,6 @@ class TstResultadoEstadistica : public QObject {
 private Q_SLOTS:
     void init();
     void cleanup();
-    void convFecha2_data();
-    void convFecha2();
     void limitesDeMedianoche();
     void diasCruzandoElAnio();
     void zonasDos();
@@ -101,21 +99,6 @@ bool TstResultadoEstadistica::ejecutar(ResultadoEstadistica &r, int tipo, const 
     r.TipoEstadistica = tipo;
     r.Llenar(tipo, rs->Filas());
     return true;
-}
-
-void TstResultadoEstadistica::convFecha2_data()
-{
-    QTest::addColumn<QString>("mdy");
-    QTest::addColumn<QString>("dmy");
-    QTest::newRow("12/05/2026") << "12/05/2026" << "05/12/2026";
-    QTest::newRow("01/31/1999") << "01/31/1999" << "31/01/1999";
-}
-
-void TstResultadoEstadistica::convFecha2()
-{
-    QFETCH(QString, mdy);
-    QFETCH(QString, dmy);
-    QCOMPARE(ResultadoEstadistica::ConvFecha2(mdy), dmy);
 }
 
 void TstResultadoEstadistica::limitesDeMedianoche()

@@ -2,7 +2,7 @@
 // thinning and jumps, over known tracks in the local file (or in memory for the long ones).
 #include "ajustesdiferido.h"
 #include "consultasdiferido.h"
-#include "distancia.h"
+#include "module1.h"
 #include "module1.h"
 #include "motordiferido.h"
 #include "pistaprueba.h"

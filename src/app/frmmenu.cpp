@@ -2,16 +2,13 @@
 
 #include "iconosmenu.h"
 #include "module1.h"
-#include "titularservicio.h"
+#include "identificaciontitular.h"
 
-#include "comillas.h"
 #include "controles.h"
 #include "dialogos.h"
 #include "entorno.h"
-#include "esquema.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,37 +18,14 @@
 #include <QTimer>
 #include <QToolButton>
 
-#if __has_include("frmdownload.h")
-#include "frmdownload.h"
-#define HAY_DESCARGA 1
-#endif
-#if __has_include("frmdiferido.h")
 #include "frmdiferido.h"
-#define HAY_DIFERIDO 1
-#endif
-#if __has_include("frmestadisticas.h")
+#include "frmdownload.h"
 #include "frmestadisticas.h"
-#define HAY_ESTADISTICAS 1
-#endif
-#if __has_include("frmmantenimiento.h")
 #include "frmmantenimiento.h"
-#define HAY_MANTENIMIENTO 1
-#endif
-#if __has_include("frmrejillazonas.h")
 #include "frmrejillazonas.h"
-#define HAY_ZONAS 1
-#endif
-#if __has_include("frmtiemporeal.h")
 #include "frmtiemporeal.h"
-#define HAY_TIEMPOREAL 1
-#endif
-
-using Module1::BaseLocal;
-using Module1::ServidorRemoto;
 
 namespace {
-const QString kNoDisponible = QStringLiteral("No disponible todavía");
-
 QToolButton *botonMenu(QWidget *padre, const char *nombre, const QString &texto, const QString &icono)
 {
     auto *b = new QToolButton(padre);
@@ -153,47 +127,12 @@ frmmenu::frmmenu(QWidget *parent) : QWidget(parent)
     connect(txtclave, &QLineEdit::returnPressed, this, &frmmenu::Command1_Click);
     connect(btnsalir, &QToolButton::clicked, this, &QWidget::close);
 
-    struct Entrada { QToolButton *boton; bool disponible; std::function<void()> abrir; };
-    const QList<Entrada> entradas = {
-#ifdef HAY_DESCARGA
-        {btnbajardatos, true, [this] { abrirDescarga(); }},
-#else
-        {btnbajardatos, false, {}},
-#endif
-#ifdef HAY_DIFERIDO
-        {btndiferido, true, [this] { Abrir<frmdiferido>(); }},
-#else
-        {btndiferido, false, {}},
-#endif
-#ifdef HAY_ESTADISTICAS
-        {btnestadisticas, true, [this] { Abrir<frmestadisticas>(); }},
-#else
-        {btnestadisticas, false, {}},
-#endif
-#ifdef HAY_MANTENIMIENTO
-        {btnadministrar, true, [this] { Abrir<frmmantenimiento>(); }},
-#else
-        {btnadministrar, false, {}},
-#endif
-#ifdef HAY_ZONAS
-        {btnconfigurarzonas, true, [this] { Abrir<frmrejillazonas>(); }},
-#else
-        {btnconfigurarzonas, false, {}},
-#endif
-#ifdef HAY_TIEMPOREAL
-        {btntiemporeal, true, [this] { Abrir<frmtiemporeal>(); }},
-#else
-        {btntiemporeal, false, {}},
-#endif
-    };
-    for (const Entrada &e : entradas) {
-        if (e.disponible) {
-            connect(e.boton, &QToolButton::clicked, this, e.abrir);
-        } else {
-            e.boton->setEnabled(false);
-            e.boton->setToolTip(kNoDisponible);
-        }
-    }
+    connect(btnbajardatos, &QToolButton::clicked, this, &frmmenu::abrirDescarga);
+    connect(btndiferido, &QToolButton::clicked, this, &frmmenu::Abrir<frmdiferido>);
+    connect(btnestadisticas, &QToolButton::clicked, this, &frmmenu::Abrir<frmestadisticas>);
+    connect(btnadministrar, &QToolButton::clicked, this, &frmmenu::Abrir<frmmantenimiento>);
+    connect(btnconfigurarzonas, &QToolButton::clicked, this, &frmmenu::Abrir<frmrejillazonas>);
+    connect(btntiemporeal, &QToolButton::clicked, this, &frmmenu::Abrir<frmtiemporeal>);
     resize(1280, 800);
 }
 
@@ -221,7 +160,6 @@ template <class Ventana> void frmmenu::Abrir()
 
 void frmmenu::abrirDescarga()
 {
-#ifdef HAY_DESCARGA
     if (abriendo)
         return;
     abriendo = true;
@@ -232,7 +170,6 @@ void frmmenu::abrirDescarga()
         ventana.exec();
     }
     abriendo = false;
-#endif
 }
 
 bool frmmenu::Cargar()
@@ -244,32 +181,21 @@ bool frmmenu::Cargar()
     Distribuir();
     repaint();
 
-    if (!ServidorRemoto().ConectarMERLAN()) {
-        Terminar();
-        return false;
-    }
-    // A missing local file is made only once the service has answered.
-    if (!QFile::exists(RutaBaseLocal())) {
-        QString error;
-        if (!CrearBaseLocal(RutaBaseLocal(), error)) {
-            MsgBox(error, vb::vbOKOnly, TituloAplicacion());
-            Terminar();
-            return false;
-        }
-    }
-    if (!BaseLocal().ConectarLOCAL()) {
+    if (!ConectarBases()) {
         Terminar();
         return false;
     }
     switch (IdentificarTitular()) {
-    case Resultado::Bien:
+    case ResultadoIdentificacion::Bien:
+        lblcliente->setText(Module1::NombreTitular);
+        lblnombretitular->setText(Module1::NombreTitular);
         estado = Estado::EsperandoClave;
         pnlclave->show();
         break;
-    case Resultado::Atascado:
+    case ResultadoIdentificacion::Atascado:
         Atascar();
         break;
-    case Resultado::Salir:
+    case ResultadoIdentificacion::Salir:
         Terminar();
         return false;
     }
@@ -289,78 +215,6 @@ void frmmenu::Atascar()
     pnlclave->hide();
     for (QToolButton *b : Botones())
         b->hide();
-}
-
-frmmenu::Resultado frmmenu::IdentificarTitular()
-{
-    QString codigo;
-    auto rs = BaseLocal().DevuelveRecordset(QStringLiteral("Select * from [TITULAR]"));
-    if (rs) {
-        codigo = rs->Texto(0);
-    } else if (BaseLocal().UltimaOperacionFallida()) {
-        return Resultado::Atascado;
-    } else {
-        Resultado r = PrimerArranque(codigo);
-        if (r != Resultado::Bien)
-            return r;
-    }
-    const DatosTitular d = LeerTitularServicio(ServidorRemoto(), codigo);
-    if (d.estado == DatosTitular::Desconocido) {
-        MsgBox(QStringLiteral("El titular %1 no figura en el servicio. Hable con el administrador.").arg(codigo),
-               vb::vbExclamation, QString());
-        return Resultado::Atascado;
-    }
-    if (d.estado == DatosTitular::Fallo) {
-        MsgBox(QStringLiteral("No se ha podido consultar el titular en el servicio: %1").arg(d.error), vb::vbCritical,
-               QString());
-        return Resultado::Atascado;
-    }
-    Module1::CodigoTitular = codigo;
-    Module1::NombreTitular = d.nombre;
-    Module1::ClaveAcceso = d.clave;
-    lblcliente->setText(Module1::NombreTitular);
-    lblnombretitular->setText(Module1::NombreTitular);
-    return Resultado::Bien;
-}
-
-// A fresh local file does not know its holder yet: ask for the code once and keep it.
-frmmenu::Resultado frmmenu::PrimerArranque(QString &codigo)
-{
-    for (;;) {
-        const QString escrito =
-            InputBox(QStringLiteral("Es la primera vez que se usa este equipo.\n"
-                                    "Escriba el código de titular (CIF/NIF) con el que está dado de alta en el servicio:"),
-                     QStringLiteral("Primer arranque"), QString())
-                .trimmed();
-        if (escrito.isEmpty())
-            return Resultado::Salir;
-        if (!CodigoTitularAdmisible(escrito)) {
-            MsgBox(QStringLiteral("El código de titular no puede contener los caracteres %, _ ni [."), vb::vbExclamation,
-                   QString());
-            continue;
-        }
-        const DatosTitular d = LeerTitularServicio(ServidorRemoto(), escrito);
-        if (d.estado == DatosTitular::Fallo) {
-            MsgBox(QStringLiteral("No se ha podido consultar el titular en el servicio: %1").arg(d.error),
-                   vb::vbCritical, QString());
-            return Resultado::Atascado;
-        }
-        if (d.estado == DatosTitular::Desconocido) {
-            MsgBox(QStringLiteral("El servicio no tiene ningún titular con el código %1. Compruebe el código y "
-                                  "vuelva a escribirlo.").arg(escrito),
-                   vb::vbExclamation, QString());
-            continue;
-        }
-        if (BaseLocal().Execute(QStringLiteral("INSERT INTO Titular VALUES('") + EscaparComillas(d.codigo) +
-                                QStringLiteral("')")) != 1) {
-            MsgBox(QStringLiteral("No se ha podido guardar el titular en la base de datos local: %1")
-                       .arg(BaseLocal().UltimoError()),
-                   vb::vbCritical, QString());
-            return Resultado::Atascado;
-        }
-        codigo = d.codigo;
-        return Resultado::Bien;
-    }
 }
 
 void frmmenu::Command1_Click()

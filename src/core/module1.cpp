@@ -6,6 +6,8 @@ namespace Module1 {
 QString CodigoTitular;
 QString NombreTitular;
 QString ClaveAcceso;
+qint32 TotalRemotoDia = 0;
+QDateTime FechaDescarga;
 
 namespace {
 std::unique_ptr<ADOSQLSERVER> servidorRemoto;
@@ -30,13 +32,5 @@ void LiberarConexiones()
 {
     servidorRemoto.reset();
     baseLocal.reset();
-}
-
-QString ConvFechaDMA(const QDate &Fecha)
-{
-    return QStringLiteral("%1/%2/%3")
-        .arg(Fecha.day(), 2, 10, QLatin1Char('0'))
-        .arg(Fecha.month(), 2, 10, QLatin1Char('0'))
-        .arg(Fecha.year());
 }
 }

@@ -63,9 +63,6 @@ private:
     QPointer<QWidget> ventanaDescarga;
 
     void Distribuir();
-    enum class Resultado { Bien, Atascado, Salir };
-    Resultado IdentificarTitular();
-    Resultado PrimerArranque(QString &codigo);
     void Terminar();
     void Atascar();
     QList<QToolButton *> Botones() const;

@@ -6,27 +6,8 @@
 class TstModule1 : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void convFechaDMA_data();
-    void convFechaDMA();
     void instanciasCreadasAlUsarlas();
 };
-
-void TstModule1::convFechaDMA_data()
-{
-    QTest::addColumn<QDate>("fecha");
-    QTest::addColumn<QString>("texto");
-    QTest::newRow("5 marzo 2010") << QDate(2010, 3, 5) << "05/03/2010";
-    QTest::newRow("1 enero 2011") << QDate(2011, 1, 1) << "01/01/2011";
-    QTest::newRow("31 diciembre 1999") << QDate(1999, 12, 31) << "31/12/1999";
-}
-
-void TstModule1::convFechaDMA()
-{
-    QFETCH(QDate, fecha);
-    QFETCH(QString, texto);
-    QCOMPARE(Module1::ConvFechaDMA(fecha), texto);
-    QCOMPARE(Module1::ConvFechaDMA(QDateTime(fecha, QTime(23, 59, 59)).date()), texto);
-}
 
 void TstModule1::instanciasCreadasAlUsarlas()
 {

@@ -1,4 +1,4 @@
-#include "distancia.h"
+#include "module1.h"
 
 #include <cmath>
 

@@ -1,0 +1,38 @@
+#pragma once
+// Helpers for tests that drive pages in the real engine, headless (they link varden_map).
+#include "prueba.h"
+#include "puentemapa.h"
+
+#include <QSignalSpy>
+#include <QVariant>
+#include <QtTest>
+
+namespace PruebaWeb {
+using Prueba::esperar;
+
+// Evaluates an expression through the bridge's queue and waits for the answer.
+inline QVariant evaluar(PuenteMapa &puente, const QString &expresion)
+{
+    QObject contexto;
+    bool listo = false;
+    QVariant r;
+    puente.Evaluar(expresion, &contexto, [&](const QVariant &v) {
+        r = v;
+        listo = true;
+    });
+    esperar([&] { return listo; });
+    return r;
+}
+
+// Opens a page of the application folder and waits for its load.
+inline bool abrir(PuenteMapa &puente, const QString &pagina)
+{
+    QSignalSpy cargada(&puente, &PuenteMapa::DocumentoCompleto);
+    puente.AbrirPagina(pagina);
+    return esperar([&] { return !cargada.isEmpty(); }) && cargada.first().first().toBool();
+}
+
+// Waits until every statement sent so far has run (an empty read behind them answers).
+inline void vaciarCola(PuenteMapa &puente) { evaluar(puente, QStringLiteral("0")); }
+
+}
