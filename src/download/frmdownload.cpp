@@ -110,7 +110,8 @@ void frmdownload::showEvent(QShowEvent *e)
 
 void frmdownload::DownLoad()
 {
-    if (enCurso)
+    // Closed before the loop's first turn: nothing runs behind a window that is gone.
+    if (enCurso || !isVisible())
         return;
     enCurso = true;
     const DescargaPosiciones::Fin fin = descarga.DownLoad();

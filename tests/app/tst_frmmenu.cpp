@@ -4,13 +4,15 @@
 #include "esquema.h"
 #include "frmmenu.h"
 #include "module1.h"
+#include "prueba.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSystemTrayIcon>
-#include <QTcpServer>
+#include <QTimer>
 #include <QToolButton>
+#include <QDialog>
 #include <QtTest>
 
 namespace {
@@ -41,12 +43,9 @@ private Q_SLOTS:
     void claveSinMayusculasPeroConBlancos();
     void claveVaciaSiempreRechazada();
     void enterEnLaClaveCompruebaUnaVez();
-    void remotoInalcanzableNoTocaLoLocal();
-    void primerArranqueGuardaElTitularUnaVez();
-    void primerArranqueCanceladoTermina();
     void titularDesconocidoLoDice();
     void bandejaRestauraSinAbrirDescarga();
-    void botonesSinVentanaDeshabilitados();
+    void cadaBotonAbreSuVentana();
 
 private:
     std::unique_ptr<CarpetaPrueba> carpeta;
@@ -105,6 +104,7 @@ void TstFrmMenu::claveSinMayusculasPeroConBlancos()
     QCOMPARE(m.findChild<QLabel *>("lblnombretitular")->text(), QStringLiteral("Frutas Ñoño S.A."));
     QCOMPARE(m.findChild<QLabel *>("lblcliente")->text(), QStringLiteral("Frutas Ñoño S.A."));
     QVERIFY(!m.findChild<QFrame *>("pnlclave")->isHidden());
+    QCOMPARE(m.findChild<QLineEdit *>("txtclave")->accessibleName(), QStringLiteral("Clave de Acceso:"));
     m.findChild<QLineEdit *>("txtclave")->setText(escrita);
     m.findChild<QPushButton *>("Command1")->click();
     QCOMPARE(algunoVisible(m), aceptada);
@@ -142,65 +142,6 @@ void TstFrmMenu::enterEnLaClaveCompruebaUnaVez()
     QVERIFY(!m.findChild<QPushButton *>("Command1")->isDefault());
 }
 
-void TstFrmMenu::remotoInalcanzableNoTocaLoLocal()
-{
-    QVERIFY(QFile::remove(RutaBaseLocal()));
-    QTcpServer s;
-    QVERIFY(s.listen(QHostAddress::LocalHost));
-    const quint16 puerto = s.serverPort();
-    s.close();
-    ADOSQLSERVER::EstablecerServidorRemoto(QStringLiteral("127.0.0.1,%1").arg(puerto));
-    bool cargado = true;
-    {
-        frmmenu m;
-        cargado = m.Cargar();
-        QCOMPARE(m.EstadoActual(), frmmenu::Estado::Terminado);
-        QVERIFY(!m.SysTrayIcon1->isVisible());
-    }
-    ADOSQLSERVER::EstablecerServidorRemoto(QString());
-    QVERIFY(!cargado);
-    QCOMPARE(dialogos->mensajes.size(), 1);
-    QVERIFY(!Module1::BaseLocal().Conectado());
-    QVERIFY(Module1::BaseLocal().TextosEnviados().isEmpty());
-    QVERIFY(!QFile::exists(RutaBaseLocal()));  // a missing local file is made only after the service answered
-}
-
-void TstFrmMenu::primerArranqueGuardaElTitularUnaVez()
-{
-    titulares(QStringLiteral("x"));
-    QVERIFY(QFile::remove(RutaBaseLocal()));  // a fresh machine: no local file at all
-    dialogos->respuestasInputBox << "B1111111%" << "B_1111111" << "Z99999999" << " b11111111 ";
-    {
-        frmmenu m;
-        QVERIFY(m.Cargar());
-        QCOMPARE(m.EstadoActual(), frmmenu::Estado::EsperandoClave);
-    }
-    QVERIFY(QFile::exists(RutaBaseLocal()));
-    QCOMPARE(dialogos->preguntas.size(), 4);
-    QCOMPARE(dialogos->mensajes.size(), 3);  // two wildcards refused, one unknown holder
-    QVERIFY(dialogos->mensajes[2].texto.contains("Z99999999"));
-    // Stored as the service writes it, and asked no more.
-    QCOMPARE(Module1::CodigoTitular, kCodigo);
-    Module1::LiberarConexiones();
-    dialogos->preguntas.clear();
-    {
-        frmmenu m;
-        QVERIFY(m.Cargar());
-    }
-    QVERIFY(dialogos->preguntas.isEmpty());
-    QCOMPARE(Module1::BaseLocal().NumRegistros("SELECT Count(*) FROM Titular"), 1);
-}
-
-void TstFrmMenu::primerArranqueCanceladoTermina()
-{
-    titulares(QStringLiteral("x"));
-    QVERIFY(CarpetaPrueba::ejecutarEn(RutaBaseLocal(), {"DELETE FROM Titular"}));
-    frmmenu m;
-    QVERIFY(!m.Cargar());  // cancelling the question ends the program
-    QCOMPARE(dialogos->preguntas.size(), 1);
-    QCOMPARE(m.EstadoActual(), frmmenu::Estado::Terminado);
-}
-
 void TstFrmMenu::titularDesconocidoLoDice()
 {
     QVERIFY(CarpetaPrueba::ejecutarEn(RutaBaseLocal(), {"INSERT INTO Titular VALUES ('B00000000')"}));
@@ -235,24 +176,31 @@ void TstFrmMenu::bandejaRestauraSinAbrirDescarga()
         QVERIFY(w == &m || !w->isVisible());
 }
 
-void TstFrmMenu::botonesSinVentanaDeshabilitados()
+// Each menu button shows its own window modally, and the menu is usable again once it closes.
+void TstFrmMenu::cadaBotonAbreSuVentana()
 {
     titulares(QStringLiteral("x"));
     frmmenu m;
     QVERIFY(m.Cargar());
-    m.findChild<QLineEdit *>("txtclave")->setText("X");
+    m.findChild<QLineEdit *>("txtclave")->setText("x");
     m.Command1_Click();
-    for (QToolButton *b : botonesMenu(m)) {
-        QVERIFY(!b->isHidden());
-        QVERIFY(!b->text().isEmpty());
-        QCOMPARE(b->accessibleName(), b->text());
-        // A window not built yet is said so, never a button that silently does nothing.
-        if (!b->isEnabled())
-            QCOMPARE(b->toolTip(), QStringLiteral("No disponible todavía"));
+    const QList<QPair<const char *, QString>> botones = {
+        {"btnbajardatos", "frmdownload"},       {"btndiferido", "frmdiferido"},
+        {"btnestadisticas", "frmestadisticas"}, {"btnadministrar", "frmmantenimiento"},
+        {"btnconfigurarzonas", "frmrejillazonas"}, {"btntiemporeal", "frmtiemporeal"}};
+    for (const auto &[boton, ventana] : botones) {
+        QString abierta;
+        QTimer::singleShot(0, &m, [&abierta] {
+            if (auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+                abierta = d->objectName();
+                d->reject();
+            }
+        });
+        m.findChild<QToolButton *>(QLatin1String(boton))->click();
+        QCOMPARE(abierta, ventana);
+        QVERIFY(!QApplication::activeModalWidget());
     }
-    QCOMPARE(m.windowTitle(), QStringLiteral("KvLocalizador"));
-    QCOMPARE(m.findChild<QLineEdit *>("txtclave")->accessibleName(), QStringLiteral("Clave de Acceso:"));
 }
 
-QTEST_MAIN(TstFrmMenu)
+VARDEN_TEST_WEB_MAIN(TstFrmMenu)
 #include "tst_frmmenu.moc"

@@ -1,0 +1,118 @@
+// Start-up without a window: the shared instances, connecting both databases and identifying
+// the holder (the first start included).
+#include "carpetaprueba.h"
+#include "dialogosguion.h"
+#include "esquema.h"
+#include "identificaciontitular.h"
+#include "module1.h"
+#include "proveedor.h"
+
+#include <QTcpServer>
+#include <QtTest>
+
+namespace {
+const QString kCodigo = QStringLiteral("B11111111");
+}
+
+class TstArranque : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void instanciasCreadasAlUsarlas();
+    void remotoInalcanzableNoTocaLoLocal();
+    void primerArranqueGuardaElTitularUnaVez();
+    void primerArranqueCancelado();
+    void titularDesconocido();
+
+private:
+    std::unique_ptr<CarpetaPrueba> carpeta;
+    std::unique_ptr<DialogosGuion> dialogos;
+};
+
+void TstArranque::init()
+{
+    carpeta = std::make_unique<CarpetaPrueba>();
+    dialogos = std::make_unique<DialogosGuion>();
+    QVERIFY(carpeta->crearServicioVacio());
+    QVERIFY(CarpetaPrueba::ejecutarEn(RutaServicioDemo(), {
+        QStringLiteral("INSERT INTO TITULARES VALUES ('%1', 'Frutas Ñoño S.A.', 'x')").arg(kCodigo),
+        QStringLiteral("INSERT INTO TITULARES VALUES ('B22222222', 'Otro', 'otra')"),
+    }));
+    Module1::CodigoTitular.clear();
+}
+
+void TstArranque::cleanup()
+{
+    dialogos.reset();
+    carpeta.reset();
+}
+
+void TstArranque::instanciasCreadasAlUsarlas()
+{
+    QVERIFY(carpeta->crearBaseLocal());
+    ADOSQLSERVER *a = &Module1::BaseLocal();
+    QCOMPARE(&Module1::BaseLocal(), a);
+    QVERIFY(&Module1::ServidorRemoto() != a);
+    QVERIFY(!a->Conectado());
+    QVERIFY(a->ConectarLOCAL());
+    // Releasing closes the connection: the file can be replaced right away.
+    Module1::LiberarConexiones();
+    QVERIFY(QFile::remove(RutaBaseLocal()));
+    QVERIFY(!Module1::BaseLocal().Conectado());
+}
+
+void TstArranque::remotoInalcanzableNoTocaLoLocal()
+{
+    QTcpServer s;
+    QVERIFY(s.listen(QHostAddress::LocalHost));
+    const quint16 puerto = s.serverPort();
+    s.close();
+    ADOSQLSERVER::EstablecerServidorRemoto(QStringLiteral("127.0.0.1,%1").arg(puerto));
+    const bool conectadas = ConectarBases();
+    ADOSQLSERVER::EstablecerServidorRemoto(QString());
+    QVERIFY(!conectadas);
+    QCOMPARE(dialogos->mensajes.size(), 1);  // the driver's text, once
+    QVERIFY(!Module1::BaseLocal().Conectado());
+    QVERIFY(!QFile::exists(RutaBaseLocal()));  // a missing local file is made only after the service answered
+}
+
+void TstArranque::primerArranqueGuardaElTitularUnaVez()
+{
+    QVERIFY(ConectarBases());  // a fresh machine: the local file is made here
+    dialogos->respuestasInputBox << "B1111111%" << "B_1111111" << "Z99999999" << " b11111111 ";
+    QCOMPARE(IdentificarTitular(), ResultadoIdentificacion::Bien);
+    QCOMPARE(dialogos->preguntas.size(), 4);
+    QCOMPARE(dialogos->mensajes.size(), 3);  // two wildcards refused, one unknown holder
+    QVERIFY(dialogos->mensajes[2].texto.contains("Z99999999"));
+    // Stored as the service writes it, with its name and password, and asked no more.
+    QCOMPARE(Module1::CodigoTitular, kCodigo);
+    QCOMPARE(Module1::NombreTitular, QStringLiteral("Frutas Ñoño S.A."));
+    QCOMPARE(Module1::ClaveAcceso, QStringLiteral("x"));
+    dialogos->preguntas.clear();
+    QCOMPARE(IdentificarTitular(), ResultadoIdentificacion::Bien);
+    QVERIFY(dialogos->preguntas.isEmpty());
+    QCOMPARE(Module1::BaseLocal().NumRegistros("SELECT Count(*) FROM Titular"), 1);
+}
+
+void TstArranque::primerArranqueCancelado()
+{
+    QVERIFY(ConectarBases());
+    QCOMPARE(IdentificarTitular(), ResultadoIdentificacion::Salir);
+    QCOMPARE(dialogos->preguntas.size(), 1);
+    QVERIFY(Module1::CodigoTitular.isEmpty());
+}
+
+void TstArranque::titularDesconocido()
+{
+    QVERIFY(carpeta->crearBaseLocal());
+    QVERIFY(CarpetaPrueba::ejecutarEn(RutaBaseLocal(), {"INSERT INTO Titular VALUES ('B00000000')"}));
+    QVERIFY(ConectarBases());
+    QCOMPARE(IdentificarTitular(), ResultadoIdentificacion::Atascado);
+    QCOMPARE(dialogos->mensajes.size(), 1);
+    QVERIFY(dialogos->mensajes[0].texto.contains("B00000000"));
+    QVERIFY(Module1::CodigoTitular.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TstArranque)
+#include "tst_arranque.moc"
