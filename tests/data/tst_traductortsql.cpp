@@ -1,5 +1,6 @@
 // The T-SQL texts the program sends, translated for SQLite: the texts themselves, and the
 // answers they give on a real file compared with what SQL Server answers.
+#include "literalesfecha.h"
 #include "traductortsql.h"
 
 #include <QtTest>
