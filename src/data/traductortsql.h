@@ -12,9 +12,3 @@ struct Traduccion {
 };
 
 Traduccion TraducirTSQL(const QString &tsql);
-
-// Date literal helpers, shared with the tests and the demo service.
-// Month-first "M/d/yyyy[ H:mm[:ss[.fff]]]" (or ISO) -> "yyyy-MM-dd HH:mm:ss[.fff]"; empty when not a date.
-QString LiteralMesPrimeroAISO(const QString &literal);
-// Day-first "d/M/yyyy[ H:mm[:ss]]" -> ISO; empty when not a date.
-QString LiteralDiaPrimeroAISO(const QString &literal);

@@ -1,5 +1,5 @@
-// The data-access class's rules: neutral answers, the text rewrites, the download fetch with its
-// progress, compaction and verification, and failing connections.
+// The data-access class's rules: neutral answers and the texts sent, the download fetch with its
+// progress, failing connections, compaction and verification.
 #include "carpetaprueba.h"
 #include "comillas.h"
 #include "dialogosguion.h"
@@ -24,6 +24,20 @@ QByteArray contenido(const QString &ruta)
     QFile f(ruta);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
+bool escribir(const QString &ruta, const QByteArray &datos, qint64 desde = -1)  // from desde, else the whole file
+{
+    QFile f(ruta);
+    return f.open(desde < 0 ? QIODevice::WriteOnly : QIODevice::ReadWrite) && f.seek(qMax<qint64>(desde, 0)) &&
+           f.write(datos) == datos.size();
+}
+// Positions a second apart, in one transaction.
+bool llenar(int filas)
+{
+    TransaccionLocal t(BaseLocal());
+    for (int i = 0; i < filas; ++i)
+        BaseLocal().Execute(fila(QString::number(i % 7), QDateTime(QDate(2009, 1, 1), QTime(0, 0)).addSecs(i).toString("MM/dd/yyyy HH:mm:ss")));
+    return t.Confirmar() && BaseLocal().NumRegistros("SELECT Count(*) FROM DATOS") == filas;
+}
 }
 
 class TstADOSQLSERVER : public QObject {
@@ -31,22 +45,15 @@ class TstADOSQLSERVER : public QObject {
 private Q_SLOTS:
     void init();
     void cleanup();
-    void sinConectarRespondeNeutro();
-    void totalRegistrosReescribeElTexto();
-    void numRegistrosYDevuelveRecordset();
-    void executeCuentaFilas();
-    void executeMasDe32767();
-    void comillasDobladas();
-    void transaccionSeDeshaceSiNoSeConfirma();
+    void respuestas_data();
+    void respuestas();
+    void filasLeidasTalCual();
+    void transacciones();
     void dameRecordsetConProgreso();
-    void conectarLocalNoCreaArchivo();
-    void conectarLocalRechazaArchivoAjeno();
-    void compactar();
-    void compactarFallidoDejaElArchivo();
-    void verificar();
-    void verificarArchivoDanado();
-    void remotoInalcanzablePorOdbc();
-    void remotoDemoSinDireccion();
+    void conexionFallida_data();
+    void conexionFallida();
+    void compactarYVerificar_data();
+    void compactarYVerificar();
 
 private:
     std::unique_ptr<CarpetaPrueba> carpeta;
@@ -66,113 +73,90 @@ void TstADOSQLSERVER::cleanup()
     carpeta.reset();
 }
 
-void TstADOSQLSERVER::sinConectarRespondeNeutro()
+void TstADOSQLSERVER::respuestas_data()
 {
-    ADOSQLSERVER &b = BaseLocal();   // created on first use, never connected
-    QVERIFY(!b.Conectado());
-    QCOMPARE(b.Execute(fila("A", "03/05/2010 10:00:00")), 0);
-    QVERIFY(b.UltimaOperacionFallida());
-    QCOMPARE(b.NumRegistros("SELECT Count(*) FROM DATOS"), 0);
-    QVERIFY(!b.DevuelveRecordset("SELECT * FROM DATOS"));
-    QVERIFY(!b.HayRegistros("SELECT * FROM DATOS"));
-    QString t = "SELECT * FROM DATOS";
-    QCOMPARE(b.TotalRegistros(t), 0);
+    QTest::addColumn<bool>("conectada");   // else the instance was never connected
+    QTest::addColumn<QString>("metodo");
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<int>("respuesta");    // DevuelveRecordset: its rows, -1 for none
+    QTest::addColumn<QString>("fallo");    // part of the reason kept; empty when the call did not fail
+    QTest::addColumn<QString>("enviado");  // the text sent (TotalRegistros: the caller's text afterwards), when not sql
+    const QString ninguna = "SELECT * FROM DATOS WHERE IMEI='zz'";
+    for (const QString m : {"Execute", "NumRegistros", "DevuelveRecordset", "HayRegistros", "TotalRegistros"})
+        QTest::addRow("sin conectar %s", qPrintable(m)) << false << m << "DELETE FROM DATOS" << (m == "DevuelveRecordset" ? -1 : 0) << "cerrada" << "";
+    QTest::newRow("DELETE que no borra") << true << "Execute" << "DELETE  Datos  WHERE  FECHA < '03/01/2010'" << 0 << "" << "";
+    QTest::newRow("duplicado rechazado") << true << "Execute" << fila("A", "03/05/2010 08:00:00") << 0 << "UNIQUE" << "";
+    QTest::newRow("no es SQL") << true << "Execute" << "esto no es SQL" << 0 << "syntax" << "";
+    QTest::newRow("INSERT") << true << "Execute" << fila("C", "03/05/2010 08:00:00") << 1 << "" << "";
+    QTest::newRow("cuenta") << true << "NumRegistros" << "SELECT Count(*) FROM DATOS WHERE IMEI='a'" << 3 << "" << "";
+    QTest::newRow("cuenta cero") << true << "NumRegistros" << "SELECT Count(*) FROM DATOS WHERE IMEI='zz'" << 0 << "" << "";
+    QTest::newRow("cuenta sin fila") << true << "NumRegistros" << "SELECT IMEI FROM DATOS WHERE IMEI='zz'" << 0 << "" << "";
+    QTest::newRow("filas") << true << "DevuelveRecordset" << "SELECT * FROM DATOS" << 4 << "" << "";
+    QTest::newRow("sin filas no es fallo") << true << "DevuelveRecordset" << ninguna << -1 << "" << "";
+    QTest::newRow("hay, en mayusculas") << true << "HayRegistros" << "select * from DATOS where imei='a'" << 1 << ""
+                                        << "SELECT COUNT(*) FROM DATOS WHERE IMEI='A'";
+    QTest::newRow("no hay") << true << "HayRegistros" << ninguna << 0 << "" << "SELECT COUNT(*) FROM DATOS WHERE IMEI='ZZ'";
+    QTest::newRow("hay sin asterisco") << true << "HayRegistros" << "SELECT Count(*) FROM DATOS WHERE IMEI='b*'" << 1 << "" << "";
+    QTest::newRow("total de un recorrido") << true << "TotalRegistros"
+        << "SELECT * FROM DATOS WHERE IMEI='A' AND FECHA BETWEEN '3/5/2010 08:00' AND '3/5/2010 09:00' ORDER BY FECHA ASC" << 2 << ""
+        << "SELECT Count(*)  FROM DATOS WHERE IMEI='A' AND FECHA BETWEEN '3/5/2010 08:00' AND '3/5/2010 09:00' ORDER BY FECHA ASC";
+    // An asterisk inside a value is part of the value, not of the select list.
+    QTest::newRow("total, asterisco en un valor") << true << "TotalRegistros" << "SELECT * FROM DATOS WHERE IMEI='B*'" << 1 << ""
+                                                  << "SELECT Count(*)  FROM DATOS WHERE IMEI='B*'";
+    QTest::newRow("total cero") << true << "TotalRegistros" << ninguna << 0 << "" << "SELECT Count(*)  FROM DATOS WHERE IMEI='zz'";
+}
+
+void TstADOSQLSERVER::respuestas()
+{
+    QFETCH(bool, conectada);
+    QFETCH(QString, metodo);
+    QFETCH(QString, sql);
+    QFETCH(int, respuesta);
+    QFETCH(QString, fallo);
+    QFETCH(QString, enviado);
+    QVERIFY(CarpetaPrueba::ejecutarEn(RutaBaseLocal(), {"INSERT INTO DATOS (IMEI, FECHA) VALUES ('A', '2010-03-05 08:00:00'), "
+                                                        "('A', '2010-03-05 08:00:10'), ('A', '2010-03-05 09:30:00'), ('B*', '2010-03-05 08:30:00')"}));
+    ADOSQLSERVER &b = BaseLocal();
+    QCOMPARE(conectada && b.ConectarLOCAL(), conectada);
+    QString texto = sql;
+    auto filas = [&] { auto rs = b.DevuelveRecordset(sql); return rs ? int(rs->RecordCount()) : -1; };
+    const int r = metodo == "Execute" ? b.Execute(sql) : metodo == "NumRegistros" ? b.NumRegistros(sql)
+                : metodo == "HayRegistros" ? int(b.HayRegistros(sql)) : metodo == "TotalRegistros" ? b.TotalRegistros(texto) : filas();
+    QCOMPARE(r, respuesta);
+    QCOMPARE(b.UltimaOperacionFallida(), !fallo.isEmpty());
+    QVERIFY2(b.UltimoError().contains(fallo, Qt::CaseInsensitive), qPrintable(b.UltimoError()));
+    QCOMPARE(metodo == "TotalRegistros" ? texto : b.TextosEnviados().last(), enviado.isEmpty() ? sql : enviado);
     QVERIFY(dialogos->mensajes.isEmpty());
 }
 
-void TstADOSQLSERVER::totalRegistrosReescribeElTexto()
+void TstADOSQLSERVER::filasLeidasTalCual()
 {
     QVERIFY(BaseLocal().ConectarLOCAL());
-    for (const char *f : {"03/05/2010 08:00:00", "03/05/2010 08:00:10", "03/05/2010 09:30:00"})
-        QCOMPARE(BaseLocal().Execute(fila("A", f)), 1);
-    QCOMPARE(BaseLocal().Execute(fila("B", "03/05/2010 08:30:00")), 1);
-    QString sql = "SELECT * FROM DATOS WHERE IMEI='A' AND FECHA BETWEEN '3/5/2010 08:00' AND '3/5/2010 09:00' ORDER BY FECHA ASC";
-    QCOMPARE(BaseLocal().TotalRegistros(sql), 2);
-    QVERIFY(sql.startsWith("SELECT Count(*)  FROM DATOS"));
-    QVERIFY(sql.endsWith(" ORDER BY FECHA ASC"));
-    // An asterisk inside a value is part of the value, not of the select list.
-    QCOMPARE(BaseLocal().Execute(fila("C*", "03/05/2010 08:00:00")), 1);
-    QString conAsterisco = "SELECT * FROM DATOS WHERE IMEI='C*'";
-    QCOMPARE(BaseLocal().TotalRegistros(conAsterisco), 1);
-    QCOMPARE(conAsterisco, QStringLiteral("SELECT Count(*)  FROM DATOS WHERE IMEI='C*'"));
-}
-
-void TstADOSQLSERVER::numRegistrosYDevuelveRecordset()
-{
-    QVERIFY(BaseLocal().ConectarLOCAL());
-    QCOMPARE(BaseLocal().NumRegistros("SELECT Count(*) FROM DATOS"), 0);
-    QCOMPARE(BaseLocal().NumRegistros("SELECT IMEI FROM DATOS"), 0);  // no row at all
-    QVERIFY(!BaseLocal().DevuelveRecordset("SELECT * FROM DATOS"));
-    QVERIFY(!BaseLocal().UltimaOperacionFallida());  // nothing found is no failure
-    QVERIFY(!BaseLocal().HayRegistros("SELECT * FROM DATOS"));
-    QCOMPARE(BaseLocal().Execute(fila("A", "03/05/2010 08:00:00")), 1);
+    const QString intruso = "Calle O'Donnell'); DELETE FROM DATOS; --";
+    QCOMPARE(BaseLocal().Execute(fila("A", "03/05/2010 08:00:00", intruso)), 1);
     QCOMPARE(BaseLocal().Execute(fila("B", "03/05/2010 08:00:00")), 1);
-    QVERIFY(BaseLocal().HayRegistros("select * from DATOS where imei='a'"));
     auto rs = BaseLocal().DevuelveRecordset("SELECT * FROM DATOS ORDER BY IMEI");
     QVERIFY(rs);
-    QCOMPARE(rs->RecordCount(), 2);
-    QCOMPARE(rs->Fields("imei").toString(), QStringLiteral("A"));
+    BaseLocal().CerrarMERLAN();  // the record set holds its rows: it outlives the connection
+    QCOMPARE(rs->Fields("informacion").toString(), intruso);
+    QCOMPARE(rs->Fields(2).toString(), QStringLiteral("40.416775"));
     rs->MoveNext();
     QCOMPARE(rs->Fields(0).toString(), QStringLiteral("B"));
     rs->MoveNext();
-    QVERIFY(rs->Eof());
-    QVERIFY(!rs->Fields(0).isValid());
-    // The record set holds its rows: it outlives the connection.
-    BaseLocal().CerrarMERLAN();
-    rs->MoveFirst();
-    QCOMPARE(rs->Fields(5).toString(), QString());
-    QCOMPARE(rs->Fields(2).toString(), QStringLiteral("40.416775"));
-    QVERIFY(BaseLocal().TextosEnviados().contains("SELECT * FROM DATOS ORDER BY IMEI"));
+    QVERIFY(rs->Eof() && !rs->Fields(0).isValid());
 }
 
-void TstADOSQLSERVER::executeCuentaFilas()
-{
-    QVERIFY(BaseLocal().ConectarLOCAL());
-    QCOMPARE(BaseLocal().Execute("DELETE  Datos  WHERE  FECHA < '03/01/2010'"), 0);
-    QVERIFY(!BaseLocal().UltimaOperacionFallida());
-    QCOMPARE(BaseLocal().Execute(fila("A", "03/05/2010 08:00:00")), 1);
-    QCOMPARE(BaseLocal().Execute(fila("A", "03/05/2010 08:00:00")), 0);  // rejected duplicate, silently
-    QVERIFY(BaseLocal().UltimaOperacionFallida());
-    QVERIFY(BaseLocal().UltimoError().contains("UNIQUE", Qt::CaseInsensitive));
-    QCOMPARE(BaseLocal().Execute("UPDATE DATOS SET ZONA='x' WHERE IMEI='zz'"), 0);
-    QCOMPARE(BaseLocal().Execute("esto no es SQL"), 0);
-    QVERIFY(dialogos->mensajes.isEmpty());
-}
-
-void TstADOSQLSERVER::executeMasDe32767()
+void TstADOSQLSERVER::transacciones()
 {
     QVERIFY(BaseLocal().ConectarLOCAL());
     {
         TransaccionLocal t(BaseLocal());
         QVERIFY(t.Activa());
-        QDateTime base(QDate(2009, 1, 1), QTime(0, 0));
-        for (int i = 0; i < 40000; ++i)
-            QCOMPARE(BaseLocal().Execute(fila("A", base.addSecs(i).toString("MM/dd/yyyy HH:mm:ss"))), 1);
-        QVERIFY(t.Confirmar());
-    }
-    QCOMPARE(BaseLocal().Execute("DELETE  Datos  WHERE  FECHA < '03/01/2010'"), 40000);
-}
-
-void TstADOSQLSERVER::comillasDobladas()
-{
-    QVERIFY(BaseLocal().ConectarLOCAL());
-    QCOMPARE(EscaparComillas("O'Donnell"), QStringLiteral("O''Donnell"));
-    QCOMPARE(BaseLocal().Execute(fila("A", "03/05/2010 08:00:00", "Calle O'Donnell'); DELETE FROM DATOS; --")), 1);
-    QCOMPARE(BaseLocal().Execute(fila("B", "03/05/2010 08:00:00")), 1);
-    auto rs = BaseLocal().DevuelveRecordset("SELECT INFORMACION FROM DATOS WHERE IMEI='A'");
-    QVERIFY(rs);
-    QCOMPARE(rs->Texto(0), QStringLiteral("Calle O'Donnell'); DELETE FROM DATOS; --"));
-    QCOMPARE(BaseLocal().NumRegistros("SELECT Count(*) FROM DATOS"), 2);
-}
-
-void TstADOSQLSERVER::transaccionSeDeshaceSiNoSeConfirma()
-{
-    QVERIFY(BaseLocal().ConectarLOCAL());
-    {
-        TransaccionLocal t(BaseLocal());
         QCOMPARE(BaseLocal().Execute(fila("A", "03/05/2010 08:00:00")), 1);
     }
-    QCOMPARE(BaseLocal().NumRegistros("SELECT Count(*) FROM DATOS"), 0);
+    QCOMPARE(BaseLocal().NumRegistros("SELECT Count(*) FROM DATOS"), 0);  // never confirmed: undone
+    QVERIFY(llenar(40000));
+    QCOMPARE(BaseLocal().Execute("DELETE  Datos  WHERE  FECHA < '03/01/2010'"), 40000);  // beyond 16 bits
 }
 
 void TstADOSQLSERVER::dameRecordsetConProgreso()
@@ -201,161 +185,96 @@ void TstADOSQLSERVER::dameRecordsetConProgreso()
     QCOMPARE(avisos, (QList<int>{1, 2}));  // one report per row, with the rows so far
 }
 
-void TstADOSQLSERVER::conectarLocalNoCreaArchivo()
+void TstADOSQLSERVER::conexionFallida_data()
 {
-    QVERIFY(QFile::remove(RutaBaseLocal()));
-    QVERIFY(!BaseLocal().ConectarLOCAL());
-    QVERIFY(!QFile::exists(RutaBaseLocal()));
-    QCOMPARE(dialogos->mensajes.size(), 1);
-    QCOMPARE(dialogos->mensajes[0].estilo, vb::vbOKOnly);
-    QCOMPARE(dialogos->mensajes[0].titulo, TituloAplicacion());
-    QVERIFY(!dialogos->mensajes[0].texto.isEmpty());
-    QVERIFY(BaseLocal().ConexionLocal.startsWith("Provider=Microsoft.SQLSERVER.CE.OLEDB.3.5;Data Source="));
-    QVERIFY(BaseLocal().ConexionLocal.endsWith("\\DATOS\\datoslocalizador.sdf;"));
-    QVERIFY(BaseLocal().ConexionTemporal.endsWith("\\DATOS\\datoslocalizadortemp.sdf;"));
+    QTest::addColumn<QString>("motivo");  // a pattern the message shows
+    QTest::newRow("local sin archivo") << "";
+    QTest::newRow("local de otro programa") << "DATOS";
+    QTest::newRow("remoto demo sin archivo") << "";
+    QTest::newRow("remoto inalcanzable") << "FreeTDS|connect";  // the driver's own words
 }
 
-void TstADOSQLSERVER::conectarLocalRechazaArchivoAjeno()
+void TstADOSQLSERVER::conexionFallida()
 {
-    QVERIFY(QFile::remove(RutaBaseLocal()));
-    {
-        QFile f(RutaBaseLocal());
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(QByteArray(4096, 'x'));
+    QFETCH(QString, motivo);
+    const QString caso = QTest::currentDataTag();
+    const bool local = caso.startsWith("local");
+    if (local)
+        QVERIFY(QFile::remove(RutaBaseLocal()));
+    if (caso == "local de otro programa")
+        QVERIFY(CarpetaPrueba::ejecutarEn(RutaBaseLocal(), {"CREATE TABLE OTRA (X)"}));
+    if (caso == "remoto inalcanzable") {
+        QTcpServer s;  // a loopback port where nothing listens: take a free port and release it
+        QVERIFY(s.listen(QHostAddress::LocalHost));
+        ADOSQLSERVER::EstablecerServidorRemoto(QStringLiteral("127.0.0.1,%1").arg(s.serverPort()));
     }
-    QVERIFY(!BaseLocal().ConectarLOCAL());
-    QCOMPARE(dialogos->mensajes.size(), 1);
-    // A database of another program (no DATOS table) fails too.
-    QVERIFY(QFile::remove(RutaBaseLocal()));
-    QVERIFY(CarpetaPrueba::ejecutarEn(RutaBaseLocal(), {"CREATE TABLE OTRA (X)"}));
-    QVERIFY(!BaseLocal().ConectarLOCAL());
-    QCOMPARE(dialogos->mensajes.size(), 2);
-    QVERIFY(dialogos->mensajes[1].texto.contains("DATOS"));
-}
-
-void TstADOSQLSERVER::compactar()
-{
-    QVERIFY(BaseLocal().ConectarLOCAL());
-    {
-        TransaccionLocal t(BaseLocal());
-        for (int i = 0; i < 3000; ++i)
-            BaseLocal().Execute(fila("A", QDateTime(QDate(2010, 1, 1), QTime(0, 0)).addSecs(i).toString("MM/dd/yyyy HH:mm:ss")));
-        QVERIFY(t.Confirmar());
-    }
-    QCOMPARE(BaseLocal().Execute("DELETE  Datos  WHERE  FECHA < '01/01/2011'"), 3000);
-    QCOMPARE(BaseLocal().Execute(fila("B", "03/05/2010 08:00:00")), 1);
-    const qint64 antes = QFileInfo(RutaBaseLocal()).size();
-    // A stale temporary file from an earlier attempt is replaced.
-    {
-        QFile f(carpeta->archivo("DATOS/datoslocalizadortemp.sdf"));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("basura");
-    }
-    BaseLocal().Compactar();
-    QCOMPARE(dialogos->textos(), QStringList{"Base de Datos Compactada correctamente."});
-    QCOMPARE(dialogos->mensajes[0].estilo, vb::vbExclamation);
-    QVERIFY(dialogos->mensajes[0].titulo.isEmpty());
-    QVERIFY(!BaseLocal().Conectado());
-    QVERIFY(!QFile::exists(carpeta->archivo("DATOS/datoslocalizadortemp.sdf")));
-    QVERIFY(QFileInfo(RutaBaseLocal()).size() < antes);
-    QVERIFY(BaseLocal().ConectarLOCAL());
-    QCOMPARE(BaseLocal().NumRegistros("SELECT Count(*) FROM DATOS WHERE IMEI='B'"), 1);
-    QCOMPARE(BaseLocal().Execute(fila("B", "03/05/2010 08:00:00")), 0);  // the unique index came along
-}
-
-void TstADOSQLSERVER::compactarFallidoDejaElArchivo()
-{
-    QVERIFY(BaseLocal().ConectarLOCAL());
-    BaseLocal().CerrarMERLAN();
-    {
-        QFile f(RutaBaseLocal());
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(QByteArray(8192, '\x5a'));
-    }
-    const QByteArray antes = contenido(RutaBaseLocal());
-    BaseLocal().Compactar();
-    QCOMPARE(dialogos->mensajes.size(), 1);
-    QCOMPARE(dialogos->mensajes[0].estilo, vb::vbCritical);
-    QVERIFY(dialogos->mensajes[0].texto != "Base de Datos Compactada correctamente.");
-    QVERIFY(!dialogos->mensajes[0].texto.isEmpty());
-    QCOMPARE(contenido(RutaBaseLocal()), antes);
-    QVERIFY(!QFile::exists(carpeta->archivo("DATOS/datoslocalizadortemp.sdf")));
-    QVERIFY(!BaseLocal().Conectado());
-    QVERIFY(BaseLocal().UltimaOperacionFallida());
-}
-
-void TstADOSQLSERVER::verificar()
-{
-    QVERIFY(BaseLocal().ConectarLOCAL());
-    QCOMPARE(BaseLocal().Execute(fila("A", "03/05/2010 08:00:00")), 1);
-    BaseLocal().Verificar();
-    QCOMPARE(dialogos->textos(), QStringList{"Base de Datos verificada correctamente."});
-    QCOMPARE(dialogos->mensajes[0].estilo, vb::vbExclamation);
-    QVERIFY(!BaseLocal().Conectado());
-}
-
-void TstADOSQLSERVER::verificarArchivoDanado()
-{
-    QVERIFY(BaseLocal().ConectarLOCAL());
-    {
-        TransaccionLocal t(BaseLocal());
-        for (int i = 0; i < 2000; ++i)
-            BaseLocal().Execute(fila(QString::number(i % 7), QDateTime(QDate(2010, 1, 1), QTime(0, 0)).addSecs(i * 37).toString("MM/dd/yyyy HH:mm:ss")));
-        QVERIFY(t.Confirmar());
-    }
-    BaseLocal().CerrarMERLAN();
-    {
-        // Scribble over the middle of the file: index and table pages no longer agree.
-        QFile f(RutaBaseLocal());
-        QVERIFY(f.open(QIODevice::ReadWrite));
-        const qint64 tamano = f.size();
-        QVERIFY(tamano > 8 * 4096);
-        for (qint64 pos = 2 * 4096 + 100; pos < tamano - 4096; pos += 3 * 4096) {
-            f.seek(pos);
-            f.write(QByteArray(700, '\x07'));
-        }
-    }
-    BaseLocal().Verificar();
-    QCOMPARE(dialogos->mensajes.size(), 1);
-    QCOMPARE(dialogos->mensajes[0].estilo, vb::vbCritical);
-    QVERIFY(dialogos->mensajes[0].texto != "Base de Datos verificada correctamente.");
-    QVERIFY(!dialogos->mensajes[0].texto.isEmpty());
-}
-
-void TstADOSQLSERVER::remotoInalcanzablePorOdbc()
-{
-    // A loopback port where nothing listens: take a free port and release it.
-    QTcpServer s;
-    QVERIFY(s.listen(QHostAddress::LocalHost));
-    const quint16 puerto = s.serverPort();
-    s.close();
-    ADOSQLSERVER::EstablecerServidorRemoto(QStringLiteral("127.0.0.1,%1").arg(puerto));
-    QVERIFY(ADOSQLSERVER::CadenaRemota().contains("Data Source=127.0.0.1,"));
-    QVERIFY(ADOSQLSERVER::CadenaRemota().endsWith(",1433;Initial Catalog=BDMERLAN;User Id=sa;Password=bortelquin;"));
-    QElapsedTimer reloj;
-    reloj.start();
-    QVERIFY(!ServidorRemoto().ConectarMERLAN());
-    QVERIFY(reloj.elapsed() < 20000);
+    ADOSQLSERVER &b = local ? BaseLocal() : ServidorRemoto();
+    QVERIFY(local ? !b.ConectarLOCAL() : !b.ConectarMERLAN());
     ADOSQLSERVER::EstablecerServidorRemoto(QString());
     QCOMPARE(dialogos->mensajes.size(), 1);
-    QCOMPARE(dialogos->mensajes[0].titulo, TituloAplicacion());
-    QCOMPARE(dialogos->mensajes[0].estilo, vb::vbOKOnly);
-    // The driver's own words.
-    QVERIFY2(dialogos->mensajes[0].texto.contains("FreeTDS") || dialogos->mensajes[0].texto.contains("connect", Qt::CaseInsensitive),
-             qPrintable(dialogos->mensajes[0].texto));
-    QVERIFY(!ServidorRemoto().Conectado());
-    QCOMPARE(ServidorRemoto().NumRegistros("SELECT Count(*) FROM LOCALIZADORES"), 0);
+    const MensajeMostrado m = dialogos->mensajes[0];
+    QCOMPARE(m.estilo, vb::vbOKOnly);
+    QCOMPARE(m.titulo, TituloAplicacion());
+    QVERIFY2(!m.texto.isEmpty() && m.texto.contains(QRegularExpression(motivo, QRegularExpression::CaseInsensitiveOption)), qPrintable(m.texto));
+    QVERIFY(!b.Conectado() && b.UltimaOperacionFallida());
+    QCOMPARE(b.NumRegistros("SELECT Count(*) FROM DATOS"), 0);
+    QCOMPARE(QFile::exists(local ? RutaBaseLocal() : RutaServicioDemo()), caso == "local de otro programa");  // none made
+    if (caso == "remoto demo sin archivo") {  // the same instance connects once the service is there
+        QVERIFY(carpeta->crearServicioVacio() && b.ConectarMERLAN());
+        QCOMPARE(b.NumRegistros("SELECT Count(*) from [CONSULTA GPS DETALLE]"), 0);
+        QVERIFY(!b.UltimaOperacionFallida());
+    }
 }
 
-void TstADOSQLSERVER::remotoDemoSinDireccion()
+void TstADOSQLSERVER::compactarYVerificar_data()
 {
-    QVERIFY(!ServidorRemoto().ConectarMERLAN());  // no demo service file yet
+    QTest::addColumn<bool>("compactar");    // else verify
+    QTest::addColumn<QByteArray>("dano");   // written over the whole file, or (short) over pages here and there
+    QTest::newRow("compactar") << true << QByteArray();
+    QTest::newRow("verificar") << false << QByteArray();
+    QTest::newRow("compactar lo que no es una base") << true << QByteArray(8192, '\x5a');
+    QTest::newRow("verificar paginas rotas") << false << QByteArray(700, '\x07');  // index and table disagree
+}
+
+void TstADOSQLSERVER::compactarYVerificar()
+{
+    QFETCH(bool, compactar);
+    QFETCH(QByteArray, dano);
+    const bool bien = dano.isEmpty();
+    const QString temporal = carpeta->archivo("DATOS/datoslocalizadortemp.sdf");
+    QVERIFY(BaseLocal().ConectarLOCAL());
+    QVERIFY(llenar(3000));
+    if (compactar && bien) {
+        QCOMPARE(BaseLocal().Execute("DELETE  Datos  WHERE  FECHA < '01/01/2011'"), 3000);
+        QCOMPARE(BaseLocal().Execute(fila("B", "03/05/2010 08:00:00")), 1);
+        QVERIFY(escribir(temporal, "basura"));  // a stale temporary file from an earlier attempt is replaced
+    }
+    BaseLocal().CerrarMERLAN();
+    const qint64 tamano = QFileInfo(RutaBaseLocal()).size();
+    QVERIFY(dano.size() < 4096 || escribir(RutaBaseLocal(), dano));
+    for (qint64 pos = 2 * 4096 + 100; dano.size() < 4096 && !bien && pos < tamano - 4096; pos += 3 * 4096)
+        QVERIFY(escribir(RutaBaseLocal(), dano, pos));
+    const QByteArray antes = contenido(RutaBaseLocal());
+    compactar ? BaseLocal().Compactar() : BaseLocal().Verificar();
     QCOMPARE(dialogos->mensajes.size(), 1);
-    QVERIFY(!QFile::exists(RutaServicioDemo()));
-    QVERIFY(carpeta->crearServicioVacio());
-    QVERIFY(ServidorRemoto().ConectarMERLAN());
-    QCOMPARE(ServidorRemoto().NumRegistros("SELECT Count(*) from [CONSULTA GPS DETALLE]"), 0);
-    QVERIFY(!ServidorRemoto().UltimaOperacionFallida());
+    const MensajeMostrado m = dialogos->mensajes[0];
+    if (bien)
+        QCOMPARE(m.texto, compactar ? QStringLiteral("Base de Datos Compactada correctamente.") : QStringLiteral("Base de Datos verificada correctamente."));
+    else
+        QVERIFY(!m.texto.isEmpty() && !m.texto.contains("correctamente"));
+    QCOMPARE(m.estilo, bien ? vb::vbExclamation : vb::vbCritical);
+    QCOMPARE(m.titulo, bien ? QString() : TituloAplicacion());
+    QVERIFY(!BaseLocal().Conectado());
+    QCOMPARE(BaseLocal().UltimaOperacionFallida(), !bien);
+    QVERIFY(!QFile::exists(temporal));
+    if (!compactar || !bien)
+        QCOMPARE(contenido(RutaBaseLocal()), antes);
+    if (compactar && bien) {
+        QVERIFY(QFileInfo(RutaBaseLocal()).size() < tamano);
+        QVERIFY(BaseLocal().ConectarLOCAL());
+        QCOMPARE(BaseLocal().NumRegistros("SELECT Count(*) FROM DATOS WHERE IMEI='B'"), 1);
+        QCOMPARE(BaseLocal().Execute(fila("B", "03/05/2010 08:00:00")), 0);  // the unique index came along
+    }
 }
 
 QTEST_MAIN(TstADOSQLSERVER)

@@ -1,8 +1,6 @@
 // The demo service: realistic, deterministic data, and the holder filters keeping holders apart.
 #include "carpetaprueba.h"
-#include "dialogosguion.h"
-#include "entorno.h"
-#include "fechastexto.h"
+#include "proveedor.h"
 #include "module1.h"
 #include "serviciodemo.h"
 
@@ -10,13 +8,25 @@
 
 using Module1::ServidorRemoto;
 
+namespace {
+const QString kTitular = "'" + Demo::Titular + "'";
+QStringList columna(const QString &sql, int i = 0)
+{
+    QStringList r;
+    for (auto rs = ServidorRemoto().DevuelveRecordset(sql); rs && !rs->Eof(); rs->MoveNext())
+        r << rs->Texto(i);
+    return r;
+}
+}
+
 class TstServicioDemo : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
-    void cleanupTestCase();
+    void cleanupTestCase() { carpeta.reset(); }
     void filtrosDeTitular();
-    void datosRealistas();
+    void diasConDatos();
+    void recorridoDeUnDia();
     void zonasComoLasDelServicio();
     void determinista();
 
@@ -32,76 +42,52 @@ void TstServicioDemo::initTestCase()
     QVERIFY(ServidorRemoto().ConectarMERLAN());
 }
 
-void TstServicioDemo::cleanupTestCase() { carpeta.reset(); }
-
 void TstServicioDemo::filtrosDeTitular()
 {
-    const QString t = Demo::Titular;
-    auto loc = ServidorRemoto().DevuelveRecordset("SELECT * from LOCALIZADORES WHERE TITULAR LIKE '" + t + "'");
-    QVERIFY(loc);
-    QStringList imeis;
-    for (; !loc->Eof(); loc->MoveNext())
-        imeis << loc->Texto(2);
+    const QStringList imeis = columna("SELECT * from LOCALIZADORES WHERE TITULAR LIKE " + kTitular, 2);
     QCOMPARE(imeis, Demo::Localizadores());
     QVERIFY(imeis.size() >= 4 && imeis.size() <= 6);
-
     // Every remote filter of the program finds only the holder's own rows.
-    QCOMPARE(ServidorRemoto().NumRegistros("SELECT Count(*) from [CONSULTA GPS DETALLE] Where TITULAR='" + t + "' and NOMBRE IN ('"
-                                           + Demo::LocalizadoresOtroTitular().join("','") + "')"), 0);
-    auto zonas = ServidorRemoto().DevuelveRecordset("SELECT * from Zonas WHERE TITULAR LIKE '" + t + "'");
-    QVERIFY(zonas);
-    for (; !zonas->Eof(); zonas->MoveNext())
-        QVERIFY(zonas->Texto(1) != "Zona Sur Privada");
-    auto ciudad = ServidorRemoto().DevuelveRecordset("Select * from MICIUDAD where Titular='" + t + "'");
-    QVERIFY(ciudad);
-    QCOMPARE(ciudad->Texto(1), Demo::Ciudad);
-    QCOMPARE(ciudad->RecordCount(), 1);
+    QCOMPARE(ServidorRemoto().NumRegistros("SELECT Count(*) from [CONSULTA GPS DETALLE] Where TITULAR=" + kTitular +
+                                           " and NOMBRE IN ('" + Demo::LocalizadoresOtroTitular().join("','") + "')"), 0);
+    QVERIFY(!columna("SELECT * from Zonas WHERE TITULAR LIKE " + kTitular, 1).contains("Zona Sur Privada"));
+    QCOMPARE(columna("Select * from MICIUDAD where Titular=" + kTitular, 1), QStringList{Demo::Ciudad});
     QVERIFY(ServidorRemoto().NumRegistros("SELECT Count(*) from [CONSULTA GPS DETALLE] Where TITULAR='" + Demo::OtroTitular + "'") > 0);
 }
 
-void TstServicioDemo::datosRealistas()
+void TstServicioDemo::diasConDatos()
 {
-    const QString t = Demo::Titular;
-    const QString cuentaDia = "SELECT Count(*) from [CONSULTA GPS DETALLE] Where CONVERT(VarChar(100), FECHA, 103) = CONVERT(VarChar(100),'%1', 103) and TITULAR='" + t + "'";
-    int diasConDatos = 0, finesDeSemanaConDatos = 0, domingos = 0;
-    for (int d = 1; d <= 60; ++d) {
-        const QDate dia = hoy.addDays(-d);
-        const int n = ServidorRemoto().NumRegistros(cuentaDia.arg(ConvFechaDMA(dia)));
-        if (n > 0)
-            ++diasConDatos;
-        if (n > 0 && dia.dayOfWeek() >= 6)
-            ++finesDeSemanaConDatos;
-        if (n > 0 && dia.dayOfWeek() == 7)
-            ++domingos;
+    // Most of the 60 days before today, never a Sunday, nothing today.
+    const QStringList dias = columna("SELECT DISTINCT CONVERT(nvarchar(11), FECHA, 101) FROM [CONSULTA GPS DETALLE] WHERE TITULAR=" + kTitular);
+    QVERIFY(dias.size() >= 35);
+    for (const QString &texto : dias) {
+        const QDate dia = QDate::fromString(texto, "MM/dd/yyyy");
+        QVERIFY2(dia >= hoy.addDays(-60) && dia < hoy && dia.dayOfWeek() != 7, qPrintable(texto));
     }
-    QVERIFY(diasConDatos >= 35);
-    QCOMPARE(domingos, 0);
-    QVERIFY(ServidorRemoto().NumRegistros(cuentaDia.arg(ConvFechaDMA(hoy))) == 0);
-    // Within one locator's day: time ordered, 10 to 60 s apart while moving, plausible speeds.
+}
+
+void TstServicioDemo::recorridoDeUnDia()
+{
+    // Within one locator's working day: time ordered, 10 to 60 s apart while moving, plausible speeds, around Madrid.
     QDate laborable = hoy.addDays(-7);
     while (laborable.dayOfWeek() >= 6)
         laborable = laborable.addDays(-1);
-    auto rs = ServidorRemoto().DevuelveRecordset(
-        "SELECT FECHA, VELOCIDAD, LATITUD, LONGITUD FROM [CONSULTA GPS DETALLE] WHERE TITULAR='" + t + "' AND NOMBRE='" +
-        Demo::Localizadores().first() + "' AND FECHA BETWEEN '" + laborable.toString("M/d/yyyy") + " 00:00' AND '" +
-        laborable.toString("M/d/yyyy") + " 23:59:59' ORDER BY FECHA");
-    QVERIFY(rs);
-    QVERIFY(rs->RecordCount() > 50);
+    const QString dia = laborable.toString("M/d/yyyy");
+    auto rs = ServidorRemoto().DevuelveRecordset("SELECT FECHA, VELOCIDAD, LATITUD, LONGITUD FROM [CONSULTA GPS DETALLE] WHERE TITULAR=" + kTitular +
+                                                 " AND NOMBRE='" + Demo::Localizadores().first() + "' AND FECHA BETWEEN '" + dia +
+                                                 " 00:00' AND '" + dia + " 23:59:59' ORDER BY FECHA");
+    QVERIFY(rs && rs->RecordCount() > 50);
     QDateTime anterior;
     int enMarcha = 0;
     for (; !rs->Eof(); rs->MoveNext()) {
         const QDateTime f = rs->Fields(0).toDateTime();
-        QVERIFY(f.isValid());
         const double nudos = rs->Texto(1).toDouble();
-        QVERIFY(nudos >= 0 && nudos < 60);
-        QVERIFY(qAbs(rs->Texto(2).toDouble() - 40.42) < 0.3);
-        QVERIFY(qAbs(rs->Texto(3).toDouble() + 3.70) < 0.3);
-        if (anterior.isValid()) {
-            QVERIFY(f > anterior);
-            if (nudos > 0) {
-                QVERIFY(anterior.secsTo(f) >= 10 && anterior.secsTo(f) <= 60);
-                ++enMarcha;
-            }
+        QVERIFY(f.isValid() && f.date() == laborable && nudos >= 0 && nudos < 60);
+        QVERIFY(qAbs(rs->Texto(2).toDouble() - 40.42) < 0.3 && qAbs(rs->Texto(3).toDouble() + 3.70) < 0.3);
+        QVERIFY(!anterior.isValid() || f > anterior);
+        if (anterior.isValid() && nudos > 0) {
+            QVERIFY(anterior.secsTo(f) >= 10 && anterior.secsTo(f) <= 60);
+            ++enMarcha;
         }
         anterior = f;
     }
@@ -110,52 +96,37 @@ void TstServicioDemo::datosRealistas()
 
 void TstServicioDemo::zonasComoLasDelServicio()
 {
-    auto zonas = ServidorRemoto().DevuelveRecordset("SELECT * from Zonas WHERE TITULAR LIKE '" + Demo::Titular + "'");
-    QVERIFY(zonas);
-    QVERIFY(zonas->RecordCount() >= 5);
+    auto zonas = ServidorRemoto().DevuelveRecordset("SELECT * from Zonas WHERE TITULAR LIKE " + kTitular);
+    QVERIFY(zonas && zonas->RecordCount() >= 5);
     QCOMPARE(zonas->FieldCount(), 5);
     const QRegularExpression vertices(R"(^(\(-?\d+\.\d+,-?\d+\.\d+\)){3,}$)");
     for (; !zonas->Eof(); zonas->MoveNext()) {
         QVERIFY2(vertices.match(zonas->Texto(2)).hasMatch(), qPrintable(zonas->Texto(2)));
-        QVERIFY(zonas->Texto(3).contains(','));
-        QVERIFY(zonas->Fields(4).toInt() > 0);
+        QVERIFY(zonas->Texto(3).contains(',') && zonas->Fields(4).toInt() > 0);
     }
     // ZONA holds the zone whose polygon holds the point, else nothing.
-    const QList<Demo::Zona> lista = Demo::Zonas();
-    auto rs = ServidorRemoto().DevuelveRecordset("SELECT LATITUD, LONGITUD, ZONA FROM [CONSULTA GPS DETALLE] WHERE TITULAR='" + Demo::Titular + "'");
+    auto rs = ServidorRemoto().DevuelveRecordset("SELECT LATITUD, LONGITUD, ZONA FROM [CONSULTA GPS DETALLE] WHERE TITULAR=" + kTitular);
     QVERIFY(rs);
     int conZona = 0, comprobadas = 0;
     for (; !rs->Eof(); rs->Move(97), ++comprobadas) {
-        const double lat = rs->Texto(0).toDouble(), lon = rs->Texto(1).toDouble();
         QString esperada;
-        for (const Demo::Zona &z : lista)
-            if (Demo::DentroDe(z, lat, lon)) {
+        for (const Demo::Zona &z : Demo::Zonas())
+            if (esperada.isEmpty() && Demo::DentroDe(z, rs->Texto(0).toDouble(), rs->Texto(1).toDouble()))
                 esperada = z.nombre;
-                break;
-            }
         QCOMPARE(rs->Texto(2), esperada);
-        if (!esperada.isEmpty())
-            ++conZona;
+        conZona += !esperada.isEmpty();
     }
-    QVERIFY(conZona > comprobadas / 10);
-    QVERIFY(conZona < comprobadas);
+    QVERIFY(conZona > comprobadas / 10 && conZona < comprobadas);
 }
 
 void TstServicioDemo::determinista()
 {
+    const QString primera = RutaServicioDemo();
     CarpetaPrueba otra;
     QVERIFY(otra.crearServicioDemo(hoy));
-    QVERIFY(ServidorRemoto().ConectarMERLAN());
-    const QString suma = "SELECT Count(*), SUM(LATITUD), MAX(FECHA) FROM [CONSULTA GPS DETALLE]";
-    auto a = ServidorRemoto().DevuelveRecordset(suma);
-    QVERIFY(a);
-    const QString firma = a->Texto(0) + a->Texto(1) + a->Texto(2);
-    Module1::LiberarConexiones();
-    EstablecerCarpetaAplicacion(carpeta->ruta());
-    QVERIFY(ServidorRemoto().ConectarMERLAN());
-    auto b = ServidorRemoto().DevuelveRecordset(suma);
-    QVERIFY(b);
-    QCOMPARE(b->Texto(0) + b->Texto(1) + b->Texto(2), firma);
+    QFile a(primera), b(RutaServicioDemo());
+    QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly) && a.size() > 0);
+    QVERIFY(a.readAll() == b.readAll());
 }
 
 QTEST_GUILESS_MAIN(TstServicioDemo)
