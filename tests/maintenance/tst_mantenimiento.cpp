@@ -1,5 +1,6 @@
 // Maintenance: the purge, the backup, the restore and the folder chooser's decisions without a
 // screen; then the wiring of the window and its chooser, with scripted dialogs answering.
+#include "archivosprueba.h"
 #include "carpetaprueba.h"
 #include "dialogosguion.h"
 #include "esquema.h"
@@ -10,6 +11,7 @@
 #include "module1.h"
 #include "operacionesmantenimiento.h"
 #include "posiciones.h"
+#include "proveedor.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -23,6 +25,7 @@
 #include <QtTest>
 
 using Module1::BaseLocal;
+using Prueba::escribirArchivo, Prueba::leerArchivo;
 
 namespace {
 QDateTime a(int y, int m, int d, int h = 0, int min = 0, int s = 0) { return QDateTime(QDate(y, m, d), QTime(h, min, s)); }
@@ -38,16 +41,21 @@ bool baseCon(const QString &ruta, const QList<Posicion> &filas)
     return QDir().mkpath(QFileInfo(ruta).absolutePath()) && CrearBaseLocal(ruta, error) && CarpetaPrueba::ejecutarEn(ruta, s);
 }
 
-QByteArray contenido(const QString &ruta)
+// Leaves beside base the journal (-journal or -wal) of a DELETE of every position made on a copy
+// of it, as a crash would: opening base with it in place would undo or redo that DELETE there.
+bool dejarDiario(const QString &base, const QString &sufijo)
 {
-    QFile f(ruta);
-    return f.exists() && f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool escribir(const QString &ruta, const QByteArray &datos)
-{
-    QFile f(ruta);
-    return QDir().mkpath(QFileInfo(ruta).absolutePath()) && f.open(QIODevice::WriteOnly) && f.write(datos) == datos.size();
+    DestinoConexion d;
+    d.ruta = base + ".vieja";
+    auto p = CrearProveedor(d);
+    QString e;
+    const bool wal = sufijo == "-wal";
+    const bool ok = QFile::copy(base, d.ruta) && p->Abrir(e) &&
+                    p->Ejecutar(wal ? "PRAGMA journal_mode=WAL" : "PRAGMA synchronous=OFF", e) >= 0 &&
+                    p->Ejecutar("PRAGMA wal_autocheckpoint=0", e) >= 0 && (wal || p->Transaccion(e)) &&
+                    p->Ejecutar("DELETE FROM DATOS", e) == 5 && QFile::copy(d.ruta + sufijo, base + sufijo);
+    p->Cerrar();
+    return ok;
 }
 
 // "name=caption" of every label and button outside the date picker, in creation order.
@@ -99,7 +107,7 @@ private Q_SLOTS:
         // The day itself is kept, even its midnight row.
         QTest::newRow("antes del 1 de marzo") << QDate(2010, 3, 1) << false << "Se han borrado 2 Registros" << 3;
         QTest::newRow("nada anterior") << QDate(2010, 2, 28) << false << "No había ningún registro que borrar!" << 5;
-        QTest::newRow("borrado que falla") << QDate(2010, 3, 1) << true << "No se pudo borrar ningún registro:\n" << 5;
+        QTest::newRow("borrado que falla") << QDate(2010, 3, 1) << true << "No se pudo borrar ningún registro:\ntabla protegida" << 5;
     }
     void purga()
     {
@@ -114,7 +122,6 @@ private Q_SLOTS:
         const Aviso r = Purgar(BaseLocal(), fecha);
         QCOMPARE(BaseLocal().TextosEnviados().last(), TextoPurga(fecha));
         QCOMPARE(protegida ? r.texto.left(aviso.size()) : r.texto, aviso);
-        QVERIFY(!protegida || r.texto.contains("tabla protegida"));
         QCOMPARE(r.estilo, protegida ? vb::vbCritical : vb::vbInformation);
         QCOMPARE(filas(), quedan);
     }
@@ -130,8 +137,9 @@ private Q_SLOTS:
     {
         QFETCH(QString, destino);
         // Older copies, which the backup replaces whole and a failed one must not pass off as new.
-        QVERIFY(escribir(temporal(), "copia anterior") && escribir(carpeta->archivo("copias/datoslocalizador.sdf"), "copia anterior"));
-        const QByteArray antes = contenido(RutaBaseLocal());
+        QVERIFY(escribirArchivo(temporal(), "copia anterior") &&
+                escribirArchivo(carpeta->archivo("copias/datoslocalizador.sdf"), "copia anterior"));
+        const QByteArray antes = leerArchivo(RutaBaseLocal());
         const Aviso r = CopiarBase(BaseLocal(), QDir(carpeta->ruta()).filePath(destino));
         const bool hecha = destino == "copias";
         const QString prefijo = "No se pudo realizar la copia de seguridad.\n";
@@ -139,32 +147,33 @@ private Q_SLOTS:
                  qPrintable(r.texto));
         QCOMPARE(r.estilo, hecha ? vb::vbExclamation : vb::vbCritical);
         QCOMPARE(filas(), 5);  // reconnected
-        QCOMPARE(contenido(RutaBaseLocal()), antes);
-        QCOMPARE(contenido(temporal()), hecha ? antes : "copia anterior");
-        QCOMPARE(contenido(carpeta->archivo("copias/datoslocalizador.sdf")), hecha ? antes : "copia anterior");
+        QCOMPARE(leerArchivo(RutaBaseLocal()), antes);
+        QCOMPARE(leerArchivo(temporal()), hecha ? antes : "copia anterior");
+        QCOMPARE(leerArchivo(carpeta->archivo("copias/datoslocalizador.sdf")), hecha ? antes : "copia anterior");
     }
     void recuperar_data()
     {
         QTest::addColumn<QString>("clase");   // what the chosen file is
         QTest::addColumn<QString>("nombre");  // relative to the test folder; empty: nothing chosen
         QTest::addColumn<bool>("conTemporal");
+        QTest::addColumn<QString>("diario");  // a stale journal left beside the local database
         QTest::addColumn<QString>("aviso");   // the start of the message
         QTest::addColumn<int>("estilo");
         QTest::addColumn<bool>("restaurada");
         const QString rechazada = "No se ha recuperado la copia: la base de datos actual no se ha tocado.\n";
         const QString restaurada = "Se restauró la Copia de Seguridad";
         // The name test ignores letter case and where the text stands in the path.
-        QTest::newRow("copia del programa") << "buena" << "otra/Copia_DatosLocalizador.SDF" << true << restaurada << vb::vbExclamation << true;
-        QTest::newRow("sin copia temporal") << "buena" << "DATOSLOCALIZADOR.SDF.viejas/copia.sdf" << false << restaurada << vb::vbExclamation << true;
-        QTest::newRow("otro nombre") << "buena" << "otra/datos.sdf" << true << "" << 0 << false;
-        QTest::newRow("nada elegido") << "ninguna" << "" << true << "" << 0 << false;
-        QTest::newRow("archivo de texto") << "texto" << "otra/datoslocalizador.sdf" << true << rechazada << vb::vbExclamation << false;
-        QTest::newRow("base sin las tablas") << "ajena" << "otra/datoslocalizador.sdf" << true << rechazada << vb::vbExclamation << false;
-        QTest::newRow("base dañada") << "dañada" << "otra/datoslocalizador.sdf" << true << rechazada << vb::vbExclamation << false;
-        QTest::newRow("no existe") << "ninguna" << "otra/datoslocalizador.sdf" << true << rechazada << vb::vbExclamation << false;
-        QTest::newRow("la base en uso") << "ninguna" << "DATOS/../DATOS/datoslocalizador.sdf" << true
+        QTest::newRow("copia del programa") << "buena" << "otra/Copia_DatosLocalizador.SDF" << true << "-journal" << restaurada << vb::vbExclamation << true;
+        QTest::newRow("sin copia temporal") << "buena" << "DATOSLOCALIZADOR.SDF.viejas/copia.sdf" << false << "-wal" << restaurada << vb::vbExclamation << true;
+        QTest::newRow("otro nombre") << "buena" << "otra/datos.sdf" << true << "" << "" << 0 << false;
+        QTest::newRow("nada elegido") << "ninguna" << "" << true << "" << "" << 0 << false;
+        QTest::newRow("archivo de texto") << "texto" << "otra/datoslocalizador.sdf" << true << "" << rechazada << vb::vbExclamation << false;
+        QTest::newRow("base sin las tablas") << "ajena" << "otra/datoslocalizador.sdf" << true << "" << rechazada << vb::vbExclamation << false;
+        QTest::newRow("base dañada") << "dañada" << "otra/datoslocalizador.sdf" << true << "" << rechazada << vb::vbExclamation << false;
+        QTest::newRow("no existe") << "ninguna" << "otra/datoslocalizador.sdf" << true << "" << rechazada << vb::vbExclamation << false;
+        QTest::newRow("la base en uso") << "ninguna" << "DATOS/../DATOS/datoslocalizador.sdf" << true << ""
                                         << "Ese archivo es la base de datos en uso: no hay nada que recuperar." << vb::vbInformation << false;
-        QTest::newRow("sin sitio para copiar") << "ocupada" << "otra/datoslocalizador.sdf" << true
+        QTest::newRow("sin sitio para copiar") << "ocupada" << "otra/datoslocalizador.sdf" << true << ""
                                                << "No se pudo restaurar la copia de seguridad: " << vb::vbCritical << false;
     }
     void recuperar()
@@ -172,6 +181,7 @@ private Q_SLOTS:
         QFETCH(QString, clase);
         QFETCH(QString, nombre);
         QFETCH(bool, conTemporal);
+        QFETCH(QString, diario);
         QFETCH(QString, aviso);
         QFETCH(int, estilo);
         QFETCH(bool, restaurada);
@@ -179,37 +189,36 @@ private Q_SLOTS:
         if (clase == "buena" || clase == "ocupada") {
             QVERIFY(baseCon(ruta, Posiciones::recta(a(2015, 6, 1, 12), 1)));
         } else if (clase == "texto") {
-            QVERIFY(escribir(ruta, "IMEI;FECHA\n1;2010-01-01\n"));
+            QVERIFY(escribirArchivo(ruta, "IMEI;FECHA\n1;2010-01-01\n"));
         } else if (clase == "ajena") {
             QVERIFY(QDir().mkpath(carpeta->archivo("otra")));
             QVERIFY(CarpetaPrueba::ejecutarEn(ruta, {"CREATE TABLE DATOS (X TEXT)", "CREATE TABLE Otra (Y TEXT)"}));
         } else if (clase == "dañada") {
             QVERIFY(baseCon(ruta, Posiciones::recta(a(2011, 1, 1), 3000, 1)));
-            QByteArray bytes = contenido(ruta);
+            QByteArray bytes = leerArchivo(ruta);
             QVERIFY(bytes.size() > 40 * 4096);
-            QVERIFY(escribir(ruta, bytes.replace(20 * 4096, 4096, QByteArray(4096, '\xA5'))));
+            QVERIFY(escribirArchivo(ruta, bytes.replace(20 * 4096, 4096, QByteArray(4096, '\xA5'))));
         }
         if (clase == "ocupada")  // where the new content is written before it replaces the database
             QVERIFY(QDir().mkpath(RutaBaseLocal() + ".copia~/ocupado"));
         if (conTemporal)
-            QVERIFY(escribir(temporal(), "copia anterior"));
-        if (restaurada)  // journals left by a crash belong to the old content
-            for (const char *diario : {"-journal", "-wal"})
-                QVERIFY(escribir(RutaBaseLocal() + diario, QByteArray(512, '\x11')));
-        const QByteArray antes = contenido(RutaBaseLocal()), elegida = contenido(ruta);
+            QVERIFY(escribirArchivo(temporal(), "copia anterior"));
+        if (!diario.isEmpty())
+            QVERIFY(dejarDiario(RutaBaseLocal(), diario));
+        const QByteArray antes = leerArchivo(RutaBaseLocal()), elegida = leerArchivo(ruta);
 
         const Aviso r = Recuperar(BaseLocal(), ruta);
         QVERIFY2(r.texto.left(aviso.size()) == aviso && r.texto.isEmpty() == aviso.isEmpty(), qPrintable(r.texto));
         QCOMPARE(r.estilo, estilo);
         QVERIFY(BaseLocal().Conectado());
-        QCOMPARE(contenido(ruta), elegida);  // the chosen file is only read
+        QCOMPARE(leerArchivo(ruta), elegida);  // the chosen file is only read
         if (restaurada) {
             QCOMPARE(filas(), 1);
             QVERIFY(!QFile::exists(temporal()) && !QFile::exists(RutaBaseLocal() + "-journal") &&
                     !QFile::exists(RutaBaseLocal() + "-wal"));
         } else {
-            QCOMPARE(contenido(RutaBaseLocal()), antes);
-            QCOMPARE(contenido(temporal()), QByteArray("copia anterior"));
+            QCOMPARE(leerArchivo(RutaBaseLocal()), antes);
+            QCOMPARE(leerArchivo(temporal()), QByteArray("copia anterior"));
         }
         QVERIFY(dialogos->mensajes.isEmpty());
     }
@@ -238,21 +247,12 @@ private Q_SLOTS:
         QCOMPARE(r.estilo, aviso.isEmpty() ? 0 : vb::vbInformation);
         QCOMPARE(QFileInfo(QDir(padre.isEmpty() ? aqui : padre).filePath(nombre)).isDir(), creada || aviso.startsWith("Ya"));
     }
-    void unidadInicial_data()
-    {
-        QTest::addColumn<QStringList>("unidades");
-        QTest::addColumn<QString>("carpeta");
-        QTest::addColumn<int>("elegida");
-        QTest::newRow("la más honda") << QStringList{"/", "/home/u", "/media/usb"} << "/home/u/x" << 1;
-        QTest::newRow("nombre que solo empieza igual") << QStringList{"/", "/home/u"} << "/home/uv" << 0;
-        QTest::newRow("ninguna la tiene") << QStringList{"/media/a", "/media/b"} << "/home" << 0;
-    }
     void unidadInicial()
     {
-        QFETCH(QStringList, unidades);
-        QFETCH(QString, carpeta);
-        QFETCH(int, elegida);
-        QCOMPARE(UnidadInicial(unidades, carpeta), elegida);
+        // The deepest drive that holds the folder; a name that only starts alike does not hold it.
+        QCOMPARE(UnidadInicial({"/", "/home/u", "/media/usb"}, "/home/u/x"), 1);
+        QCOMPARE(UnidadInicial({"/", "/home/u"}, "/home/uv"), 0);
+        QCOMPARE(UnidadInicial({"/media/a", "/media/b"}, "/home"), 0);
     }
 
     // The windows.
@@ -405,7 +405,6 @@ private Q_SLOTS:
         QCOMPARE(c.Dir1->Path(), QDir::cleanPath(carpeta->ruta()));
         c.SSCommand3->click();
         QCOMPARE(dialogos->textos(), QStringList{"Ya existe esa carpeta!"});
-        QVERIFY(dialogos->mensajes[0].estilo == vb::vbInformation && c.isVisible());
     }
 
     void unidadIlegible_data()
