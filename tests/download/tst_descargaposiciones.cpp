@@ -1,7 +1,10 @@
 // The day loop of the position download, against a service file and a local file with known rows.
+#include "carpetaprueba.h"
 #include "descargaposiciones.h"
-#include "filasprueba.h"
+#include "esquema.h"
 #include "module1.h"
+#include "posiciones.h"
+#include "serviciodemo.h"
 
 #include <QLocale>
 #include <QSqlDatabase>
@@ -11,7 +14,9 @@
 #include <memory>
 
 using namespace Module1;
-using namespace FilasPrueba;
+using Posiciones::contar;
+using Dia = DescargaPosiciones::Dia;
+using Fin = DescargaPosiciones::Fin;
 
 namespace {
 // Records what the loop shows; answers the month question from a queue (No when empty).
@@ -21,7 +26,7 @@ struct VistaPrueba : VistaDescarga {
     QList<int> lineasAlPreguntar;
     QList<bool> respuestas;
     QList<double> porcentajes;
-    std::function<void()> alMostrarInsertados;
+    std::function<void()> alMostrarInsertados, alPorcentaje;
 
     void MostrarEstado(const QString &t) override { estados << t; }
     void AnadirLinea(const QString &t) override { lineas << t; }
@@ -32,7 +37,12 @@ struct VistaPrueba : VistaDescarga {
             alMostrarInsertados();
     }
     void Repintar() override {}
-    void EstablecerPorcentaje(double p) override { porcentajes << p; }
+    void EstablecerPorcentaje(double p) override
+    {
+        porcentajes << p;
+        if (alPorcentaje)
+            alPorcentaje();
+    }
     bool PreguntarContinuar() override
     {
         lineasAlPreguntar << int(lineas.size());
@@ -40,16 +50,22 @@ struct VistaPrueba : VistaDescarga {
     }
 };
 
+// n positions of the day, one every 7 s from 08:00 (the first being the desde-th of the day).
+QList<Posicion> del(const QDate &dia, int n, int desde = 0)
+{
+    return Posiciones::recta(QDateTime(dia, QTime(8, 0)).addSecs(7 * desde), n);
+}
+bool remotas(const QDate &dia, int n) { return Posiciones::guardarServicio(del(dia, n), Demo::Titular); }
 QString corta(const QDate &d) { return d.toString(QStringLiteral("dd/MM/yyyy")); }
+FilaDescarga fila(const QDateTime &fecha, const QStringList &campos) { return {{QString(), fecha}, campos}; }
 }
 
 class TstDescargaPosiciones : public QObject {
     Q_OBJECT
     std::unique_ptr<CarpetaPrueba> carpeta;
     const QDate hoy = QDate::currentDate();
-    const QDate dia25 = QDate(2010, 3, 25);
-
-    qint32 localesDe(const QDate &d) { return BaseLocal().NumRegistros(SqlCuentaLocal(d)); }
+    const QDate dia25 = QDate(2010, 3, 25);  // read month first, its literal would find nothing
+    int localesDe(const QDate &d) { return BaseLocal().NumRegistros(SqlCuentaLocal(d)); }
 
 private Q_SLOTS:
     void initTestCase()
@@ -60,37 +76,31 @@ private Q_SLOTS:
     void init()
     {
         carpeta = std::make_unique<CarpetaPrueba>();
-        QVERIFY(carpeta->crearServicioVacio());
-        QVERIFY(carpeta->crearBaseLocal());
+        QVERIFY(carpeta->crearServicioVacio() && carpeta->crearBaseLocal());
         CodigoTitular = Demo::Titular;
-        NombreTitular = Demo::NombreTitular;
     }
     void cleanup() { carpeta.reset(); }
-
     void textos_data();
     void textos();
-    void insercion_data();
-    void insercion();
     void cuentasDecidenElDia_data();
     void cuentasDecidenElDia();
-    void mesSinDatosPregunta();
-    void siReiniciaLaCuenta();
+    void preguntaTras31DiasVacios_data();
+    void preguntaTras31DiasVacios();
     void diaConFilasYaPresentes();
     void cerrarDuranteGrabacionTerminaElDia();
     void valoresLlegan();
-    void otroTitularNoLlega();
-    void falloRemotoDetiene_data();
-    void falloRemotoDetiene();
-    void falloAlConfirmarDeshaceElDia();
+    void falloDetiene_data();
+    void falloDetiene();
 };
 
 void TstDescargaPosiciones::textos_data()
 {
     QTest::addColumn<QString>("obtenido");
     QTest::addColumn<QString>("esperado");
-    QTest::newRow("cuenta remota") << SqlCuentaRemota(dia25, "B84512370")
-                                   << "SELECT Count(*) from [CONSULTA GPS DETALLE] Where CONVERT(VarChar(100), FECHA, 103) = "
-                                      "CONVERT(VarChar(100),'25/03/2010', 103) and TITULAR='B84512370'";
+    const QString cuenta = "SELECT Count(*) from [CONSULTA GPS DETALLE] Where CONVERT(VarChar(100), FECHA, 103) = "
+                           "CONVERT(VarChar(100),'25/03/2010', 103) and TITULAR=";
+    QTest::newRow("cuenta remota") << SqlCuentaRemota(dia25, "B84512370") << cuenta + "'B84512370'";
+    QTest::newRow("titular con comilla") << SqlCuentaRemota(dia25, "O'B") << cuenta + "'O''B'";
     QTest::newRow("cuenta local") << SqlCuentaLocal(QDate(2010, 3, 5))
                                   << "SELECT Count(*) from [DATOS] Where CONVERT(nVarChar(100), FECHA, 103) = "
                                      "CONVERT(nVarChar(100),'05/03/2010', 103)";
@@ -98,9 +108,15 @@ void TstDescargaPosiciones::textos_data()
                                    << "SELECT NOMBRE,FECHA,LATITUD,LONGITUD,VELOCIDAD,INFORMACION,ZONA FROM [CONSULTA GPS DETALLE] "
                                       "where  CONVERT(VarChar(100), FECHA, 103) = CONVERT(VarChar(100),'25/03/2010', 103) "
                                       "and TITULAR='B84512370'";
-    QTest::newRow("titular con comilla") << SqlCuentaRemota(dia25, "O'B")
-                                         << "SELECT Count(*) from [CONSULTA GPS DETALLE] Where CONVERT(VarChar(100), FECHA, 103) = "
-                                            "CONVERT(VarChar(100),'25/03/2010', 103) and TITULAR='O''B'";
+    const QString insertar = "INSERT INTO DATOS (IMEI, FECHA, LATITUD, LONGITUD, VELOCIDAD, INFORMACION, ZONA) VALUES(";
+    const QDate d(2010, 3, 5);
+    QTest::newRow("inserción") << SqlInsertarFila(fila(QDateTime(d, QTime(7, 4, 9)), {"111", "5/3/10 7:04", "40.41", "-3.70", "12", "GPS", "Nave 1"}))
+                               << insertar + "'111','03/05/2010 07:04:09','40.41','-3.70','12','GPS','Nave 1')";
+    // The row text drops the time at midnight; the raw value keeps it.
+    QTest::newRow("medianoche") << SqlInsertarFila(fila(QDateTime(d, QTime(0, 0)), {"111", "05/03/2010", "40", "-3", "0", "", ""}))
+                                << insertar + "'111','03/05/2010 00:00:00','40','-3','0','','')";
+    QTest::newRow("comilla y barra") << SqlInsertarFila(fila(QDateTime(d, QTime(9, 0)), {"111", "x", "40", "-3", "0", "Puerta 'B'|Nave", "O'Donnell"}))
+                                     << insertar + "'111','03/05/2010 09:00:00','40','-3','0','Puerta ''B''|Nave','O''Donnell')";
 }
 
 void TstDescargaPosiciones::textos()
@@ -110,125 +126,95 @@ void TstDescargaPosiciones::textos()
     QCOMPARE(obtenido, esperado);
 }
 
-void TstDescargaPosiciones::insercion_data()
-{
-    QTest::addColumn<QVariantList>("valores");
-    QTest::addColumn<QStringList>("campos");
-    QTest::addColumn<QString>("sql");
-    const QString inicio = "INSERT INTO DATOS (IMEI, FECHA, LATITUD, LONGITUD, VELOCIDAD, INFORMACION, ZONA) VALUES(";
-    QTest::newRow("normal") << QVariantList{"111", QDateTime(QDate(2010, 3, 5), QTime(7, 4, 9))}
-                            << QStringList{"111", "05/03/2010 7:04:09", "40.41", "-3.70", "12", "GPS", "Nave 1"}
-                            << inicio + "'111','03/05/2010 07:04:09','40.41','-3.70','12','GPS','Nave 1')";
-    // The row text drops the time at midnight; the raw value keeps it.
-    QTest::newRow("medianoche") << QVariantList{"111", QDateTime(QDate(2010, 3, 5), QTime(0, 0))}
-                                << QStringList{"111", "05/03/2010", "40", "-3", "0", "", ""}
-                                << inicio + "'111','03/05/2010 00:00:00','40','-3','0','','')";
-    QTest::newRow("comilla y barra") << QVariantList{"111", QDateTime(QDate(2010, 3, 5), QTime(9, 0))}
-                                     << QStringList{"111", "x", "40", "-3", "0", "Puerta 'B'|Nave", "O'Donnell"}
-                                     << inicio + "'111','03/05/2010 09:00:00','40','-3','0','Puerta ''B''|Nave','O''Donnell')";
-}
-
-void TstDescargaPosiciones::insercion()
-{
-    QFETCH(QVariantList, valores);
-    QFETCH(QStringList, campos);
-    QFETCH(QString, sql);
-    FilaDescarga fila;
-    fila.valores = valores;
-    fila.campos = campos;
-    QCOMPARE(SqlInsertarFila(fila), sql);
-}
-
 void TstDescargaPosiciones::cuentasDecidenElDia_data()
 {
-    QTest::addColumn<int>("remotas");
+    QTest::addColumn<int>("nRemotas");
     QTest::addColumn<int>("localesAntes");
+    QTest::addColumn<int>("ajenas");  // rows of another holder on the service that day
     QTest::addColumn<bool>("seBaja");
-    QTest::addColumn<int>("insertadas");
-    QTest::newRow("nada en ninguna") << 0 << 0 << false << 0;
-    QTest::newRow("0 remotas, locales de sobra") << 0 << 3 << false << 0;
-    QTest::newRow("ya completas") << 5 << 5 << false << 0;
-    QTest::newRow("faltan") << 5 << 2 << true << 3;
-    QTest::newRow("sin locales") << 4 << 0 << true << 4;
+    QTest::newRow("nada en ninguna") << 0 << 0 << 0 << false;
+    QTest::newRow("0 remotas, locales de sobra") << 0 << 3 << 0 << false;
+    QTest::newRow("ya completas") << 5 << 5 << 0 << false;
+    QTest::newRow("ya completas, otro titular aparte") << 5 << 5 << 9 << false;
+    QTest::newRow("faltan") << 5 << 2 << 9 << true;
+    QTest::newRow("sin locales") << 4 << 0 << 0 << true;
 }
 
 void TstDescargaPosiciones::cuentasDecidenElDia()
 {
-    QFETCH(int, remotas);
+    QFETCH(int, nRemotas);
     QFETCH(int, localesAntes);
+    QFETCH(int, ajenas);
     QFETCH(bool, seBaja);
-    QFETCH(int, insertadas);
-    // Day 25: a month-first reading of the literal would find nothing.
-    QVERIFY(remoto(FilasPrueba::remotas(dia25, remotas)));
-    QVERIFY(local(FilasPrueba::locales(dia25, localesAntes)));
+    QList<Posicion> otras = del(dia25, ajenas, 100);
+    for (Posicion &p : otras)
+        p.imei = "356999999999999";
+    QVERIFY(remotas(dia25, nRemotas) && Posiciones::guardarServicio(otras, Demo::OtroTitular));
+    QVERIFY(Posiciones::guardarLocal(del(dia25, localesAntes)));
     QVERIFY(carpeta->conectarRemoto() && carpeta->conectarLocal());
     VistaPrueba vista;
     DescargaPosiciones d(vista);
     FechaDescarga = QDateTime(dia25, QTime(0, 0));
-    const auto dia = d.BajarDia();
-    QCOMPARE(TotalRemotoDia, remotas);
-    QCOMPARE(dia, seBaja ? DescargaPosiciones::Dia::Bajado : DescargaPosiciones::Dia::NadaQueBajar);
-    QCOMPARE(contar(ServidorRemoto().TextosEnviados(), "SELECT NOMBRE,FECHA"), seBaja ? 1 : 0);
-    QCOMPARE(contar(BaseLocal().TextosEnviados(), "INSERT INTO DATOS"), seBaja ? remotas : 0);
-    QCOMPARE(d.TotalInsertados, insertadas);
-    QCOMPARE(vista.lineas, QStringList{seBaja ? QString("Bajados %1 regs el día 25/03/2010").arg(remotas)
-                                              : QString("Nada que bajar el día 25/03/2010")});
+    QCOMPARE(d.BajarDia(), seBaja ? Dia::Bajado : Dia::NadaQueBajar);
+    QCOMPARE(TotalRemotoDia, nRemotas);
     QCOMPARE(vista.estados.first(), QStringLiteral("(25/03/2010)"));
+    QCOMPARE(vista.lineas, QStringList{seBaja ? QString("Bajados %1 regs el día 25/03/2010").arg(nRemotas)
+                                              : QString("Nada que bajar el día 25/03/2010")});
+    // The whole day is fetched and tried; rows already present are rejected and not counted.
+    QCOMPARE(contar(ServidorRemoto().TextosEnviados(), "SELECT NOMBRE,FECHA"), seBaja ? 1 : 0);
+    QCOMPARE(contar(BaseLocal().TextosEnviados(), "INSERT INTO DATOS"), seBaja ? nRemotas : 0);
+    QCOMPARE(d.TotalInsertados, seBaja ? nRemotas - localesAntes : 0);
+    QCOMPARE(localesDe(dia25), qMax(nRemotas, localesAntes));
+    QCOMPARE(BaseLocal().NumRegistros("SELECT Count(*) FROM DATOS WHERE IMEI='356999999999999'"), 0);
+    QVERIFY(d.FilasDia.isEmpty());
     if (seBaja) {
         // Each fetched row shows its place in the day's count on the label and the panel.
-        QCOMPARE(vista.estados[vista.estados.size() - 2], QString("25/03/2010(%1/%1)").arg(remotas));
-        QCOMPARE(vista.porcentajes.size(), remotas);
-        QCOMPARE(vista.porcentajes.first(), 100.0 / remotas);
+        QCOMPARE(vista.estados.mid(vista.estados.size() - 2),
+                 (QStringList{QString("25/03/2010(%1/%1)").arg(nRemotas), "Grabando en Local (25/03/2010)"}));
+        QCOMPARE(vista.porcentajes.size(), nRemotas);
+        QCOMPARE(vista.porcentajes.first(), 100.0 / nRemotas);
         QCOMPARE(vista.porcentajes.last(), 100.0);
-        QCOMPARE(vista.estados.last(), QStringLiteral("Grabando en Local (25/03/2010)"));
-        QCOMPARE(localesDe(dia25), qMax(remotas, localesAntes));
     }
-    QVERIFY(d.FilasDia.isEmpty());
 }
 
-void TstDescargaPosiciones::mesSinDatosPregunta()
+void TstDescargaPosiciones::preguntaTras31DiasVacios_data()
 {
-    // The local file already holds every remote row of the last 31 days.
-    for (int i = 0; i <= 30; ++i) {
-        QVERIFY(remoto(remotas(hoy.addDays(-i), 2)));
-        QVERIFY(local(locales(hoy.addDays(-i), 2)));
-    }
+    QTest::addColumn<QList<bool>>("respuestas");
+    QTest::addColumn<QList<int>>("preguntas");  // lines in the list at each question
+    QTest::newRow("No") << QList<bool>{} << QList<int>{31};
+    QTest::newRow("Sí, y luego No") << QList<bool>{true} << QList<int>{31, 62};
+}
+
+void TstDescargaPosiciones::preguntaTras31DiasVacios()
+{
+    QFETCH(QList<bool>, respuestas);
+    QFETCH(QList<int>, preguntas);
+    // Days the local file already holds whole count as empty too.
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(remotas(hoy.addDays(-i), 2) && Posiciones::guardarLocal(del(hoy.addDays(-i), 2)));
     QVERIFY(carpeta->conectarRemoto() && carpeta->conectarLocal());
     VistaPrueba vista;
+    vista.respuestas = respuestas;
     DescargaPosiciones d(vista);
-    QCOMPARE(d.DownLoad(), DescargaPosiciones::Fin::Rechazada);
-    QCOMPARE(vista.lineasAlPreguntar, QList<int>{31});
-    QCOMPARE(vista.lineas.size(), 31);
-    for (int i = 0; i <= 30; ++i)
+    QCOMPARE(d.DownLoad(), Fin::Rechazada);
+    QCOMPARE(vista.lineasAlPreguntar, preguntas);
+    QCOMPARE(vista.lineas.size(), preguntas.last());
+    for (int i = 0; i < vista.lineas.size(); ++i)
         QCOMPARE(vista.lineas[i], "Nada que bajar el día " + corta(hoy.addDays(-i)));
     QCOMPARE(contar(ServidorRemoto().TextosEnviados(), "SELECT NOMBRE,FECHA"), 0);
-    QCOMPARE(contar(ServidorRemoto().TextosEnviados(), "SELECT Count(*)"), 31);
-}
-
-void TstDescargaPosiciones::siReiniciaLaCuenta()
-{
-    QVERIFY(carpeta->conectarRemoto() && carpeta->conectarLocal());
-    VistaPrueba vista;
-    vista.respuestas = {true};
-    DescargaPosiciones d(vista);
-    QCOMPARE(d.DownLoad(), DescargaPosiciones::Fin::Rechazada);
-    QCOMPARE(vista.lineasAlPreguntar, (QList<int>{31, 62}));
-    QCOMPARE(vista.lineas.last(), "Nada que bajar el día " + corta(hoy.addDays(-61)));
 }
 
 void TstDescargaPosiciones::diaConFilasYaPresentes()
 {
-    // Yesterday 5 new rows, today 100 remote of which 40 are local: the caption ends 65 higher.
-    QVERIFY(remoto(remotas(hoy, 100)));
-    QVERIFY(local(locales(hoy, 40, 30)));
-    QVERIFY(remoto(remotas(hoy.addDays(-1), 5)));
+    // Today 100 remote rows of which 40 are local, yesterday 5 new: the caption ends 65 higher.
+    QVERIFY(remotas(hoy, 100) && remotas(hoy.addDays(-1), 5));
+    QVERIFY(Posiciones::guardarLocal(del(hoy, 40, 30)));
     QVERIFY(carpeta->conectarRemoto() && carpeta->conectarLocal());
     VistaPrueba vista;
     DescargaPosiciones d(vista);
-    QCOMPARE(d.DownLoad(), DescargaPosiciones::Fin::Rechazada);
-    QCOMPARE(vista.lineas[0], "Bajados 100 regs el día " + corta(hoy));
-    QCOMPARE(vista.lineas[1], "Bajados 5 regs el día " + corta(hoy.addDays(-1)));
-    // Both days fetched whole, 100 + 5 inserts tried.
+    QCOMPARE(d.DownLoad(), Fin::Rechazada);
+    QCOMPARE(vista.lineas.mid(0, 2), (QStringList{"Bajados 100 regs el día " + corta(hoy),
+                                                  "Bajados 5 regs el día " + corta(hoy.addDays(-1))}));
     QCOMPARE(contar(BaseLocal().TextosEnviados(), "INSERT INTO DATOS"), 105);
     QCOMPARE(d.TotalInsertados, 65);
     QVERIFY(vista.insertados.contains(60));
@@ -240,128 +226,104 @@ void TstDescargaPosiciones::diaConFilasYaPresentes()
 
 void TstDescargaPosiciones::cerrarDuranteGrabacionTerminaElDia()
 {
-    QVERIFY(remoto(remotas(hoy, 120)));
-    QVERIFY(remoto(remotas(hoy.addDays(-1), 10)));
+    QVERIFY(remotas(hoy, 120) && remotas(hoy.addDays(-1), 10));
     QVERIFY(carpeta->conectarRemoto() && carpeta->conectarLocal());
     VistaPrueba vista;
     DescargaPosiciones d(vista);
-    int alParar = -1;
-    vista.alMostrarInsertados = [&] {
-        if (alParar < 0) {
-            alParar = vista.insertados.last();
-            d.Descargando = false;  // what Cerrar does
-        }
-    };
-    QCOMPARE(d.DownLoad(), DescargaPosiciones::Fin::Detenida);
-    QVERIFY(alParar > 0 && alParar < 120);
+    // What Cerrar does, at the first progress of the writing (after 50 of the 120 rows).
+    vista.alMostrarInsertados = [&] { d.Descargando = false; };
+    QCOMPARE(d.DownLoad(), Fin::Detenida);
+    QCOMPARE(vista.insertados.first(), 50);
     QCOMPARE(localesDe(hoy), 120);
     QCOMPARE(vista.lineas, QStringList{"Bajados 120 regs el día " + corta(hoy)});
     // No other day was started.
     for (const QString &t : ServidorRemoto().TextosEnviados())
         QVERIFY2(!t.contains(corta(hoy.addDays(-1))), qPrintable(t));
-    QCOMPARE(localesDe(hoy.addDays(-1)), 0);
 }
 
 void TstDescargaPosiciones::valoresLlegan()
 {
-    QVERIFY(remoto({
-        "INSERT INTO POSICIONES VALUES ('111','" + iso(dia25, 0) + "','40.5','-3.5','0','Puerta ''B''','Nave|2','B84512370')",
-        "INSERT INTO POSICIONES VALUES ('111','" + iso(dia25, 86399) + "','40.6','-3.6','7',NULL,NULL,'B84512370')",
-    }));
+    Posicion a, b;
+    a.imei = b.imei = "111";
+    a.fecha = QDateTime(dia25, QTime(0, 0));
+    b.fecha = QDateTime(dia25, QTime(23, 59, 59));
+    a.latitud = "40.5";
+    a.longitud = "-3.5";
+    a.informacion = "Puerta 'B'";
+    a.zona = "Nave|2";
+    b.informacion = b.zona = QString();  // NULL
+    QVERIFY(Posiciones::guardarServicio({a, b}, Demo::Titular));
     QVERIFY(carpeta->conectarRemoto() && carpeta->conectarLocal());
     VistaPrueba vista;
     DescargaPosiciones d(vista);
     FechaDescarga = QDateTime(dia25, QTime(0, 0));
-    QCOMPARE(d.BajarDia(), DescargaPosiciones::Dia::Bajado);
+    QCOMPARE(d.BajarDia(), Dia::Bajado);
     QCOMPARE(d.TotalInsertados, 2);
-    QVERIFY(BaseLocal().TextosEnviados().contains(
-        "INSERT INTO DATOS (IMEI, FECHA, LATITUD, LONGITUD, VELOCIDAD, INFORMACION, ZONA) "
-        "VALUES('111','03/25/2010 00:00:00','40.5','-3.5','0','Puerta ''B''','Nave|2')"));
-    auto rs = BaseLocal().DevuelveRecordset("SELECT IMEI, FECHA, INFORMACION, ZONA FROM DATOS ORDER BY FECHA");
-    QVERIFY(rs);
-    QCOMPARE(rs->RecordCount(), 2);
-    QCOMPARE(rs->Fields("FECHA").toDateTime(), QDateTime(dia25, QTime(0, 0)));
-    QCOMPARE(rs->Texto(2), QStringLiteral("Puerta 'B'"));
-    QCOMPARE(rs->Texto(3), QStringLiteral("Nave|2"));
+    QVERIFY(BaseLocal().TextosEnviados().contains("INSERT INTO DATOS (IMEI, FECHA, LATITUD, LONGITUD, VELOCIDAD, INFORMACION, "
+                                                  "ZONA) VALUES('111','03/25/2010 00:00:00','40.5','-3.5','10','Puerta ''B''','Nave|2')"));
+    auto rs = BaseLocal().DevuelveRecordset("SELECT FECHA, INFORMACION, ZONA FROM DATOS ORDER BY FECHA");
+    QVERIFY(rs && rs->RecordCount() == 2);
+    QCOMPARE(rs->Fields("FECHA").toDateTime(), a.fecha);
+    QCOMPARE(rs->Texto(1) + rs->Texto(2), QStringLiteral("Puerta 'B'Nave|2"));
     rs->MoveNext();
-    QCOMPARE(rs->Fields("FECHA").toDateTime(), QDateTime(dia25, QTime(23, 59, 59)));
-    QCOMPARE(rs->Texto(2), QString());
+    QCOMPARE(rs->Fields("FECHA").toDateTime(), b.fecha);
+    QCOMPARE(rs->Texto(1) + rs->Texto(2), QString());
 }
 
-void TstDescargaPosiciones::otroTitularNoLlega()
+void TstDescargaPosiciones::falloDetiene_data()
 {
-    QVERIFY(remoto(remotas(hoy, 6)));
-    QVERIFY(remoto(remotas(hoy, 9, Demo::OtroTitular, 100, "356999999999999")));
-    QVERIFY(carpeta->conectarRemoto() && carpeta->conectarLocal());
-    VistaPrueba vista;
-    DescargaPosiciones d(vista);
-    FechaDescarga = QDateTime(hoy, QTime(0, 0));
-    QCOMPARE(d.BajarDia(), DescargaPosiciones::Dia::Bajado);
-    QCOMPARE(TotalRemotoDia, 6);
-    QCOMPARE(BaseLocal().NumRegistros("SELECT Count(*) FROM DATOS"), 6);
-    QCOMPARE(BaseLocal().NumRegistros("SELECT Count(*) FROM DATOS WHERE IMEI='356999999999999'"), 0);
-    // A second pass finds the day complete: the other holder's rows do not make the counts differ.
-    QCOMPARE(d.BajarDia(), DescargaPosiciones::Dia::NadaQueBajar);
+    QTest::addColumn<QStringList>("averia");  // what breaks the service view
+    QTest::addColumn<QString>("como");        // "cortada": the fetch fails after its rows; "bloqueada": the commit fails
+    QTest::addColumn<QStringList>("lineas");
+    QTest::addColumn<int>("grabadas");
+    const QString leer = "No se ha podido leer el servidor el día " + corta(hoy) + ". Descarga detenida.";
+    const QStringList sinVista{"DROP VIEW [CONSULTA GPS DETALLE]"};
+    QTest::newRow("cuenta") << sinVista << "" << QStringList{leer} << 0;
+    QTest::newRow("lectura") << (sinVista + QStringList{"CREATE VIEW [CONSULTA GPS DETALLE] AS SELECT NOMBRE, FECHA, TITULAR FROM POSICIONES"})
+                             << "" << QStringList{leer} << 0;
+    // The rows that did arrive are written and counted in the line, not the remote count.
+    QTest::newRow("lectura cortada") << QStringList{} << "cortada" << QStringList{"Bajados 3 regs el día " + corta(hoy), leer} << 3;
+    QTest::newRow("confirmación") << QStringList{} << "bloqueada"
+                                  << QStringList{"No se ha podido grabar el día " + corta(hoy) + " en la base local. Descarga detenida."} << 0;
 }
 
-void TstDescargaPosiciones::falloRemotoDetiene_data()
-{
-    QTest::addColumn<QStringList>("averia");
-    QTest::addColumn<int>("lecturas");
-    QTest::newRow("cuenta") << QStringList{"DROP VIEW [CONSULTA GPS DETALLE]"} << 0;
-    QTest::newRow("lectura") << QStringList{"DROP VIEW [CONSULTA GPS DETALLE]",
-                                            "CREATE VIEW [CONSULTA GPS DETALLE] AS SELECT NOMBRE, FECHA, TITULAR FROM POSICIONES"}
-                             << 1;
-}
-
-void TstDescargaPosiciones::falloRemotoDetiene()
+void TstDescargaPosiciones::falloDetiene()
 {
     QFETCH(QStringList, averia);
-    QFETCH(int, lecturas);
-    QVERIFY(remoto(remotas(hoy, 3)));
-    QVERIFY(remoto(averia));
+    QFETCH(QString, como);
+    QFETCH(QStringList, lineas);
+    QFETCH(int, grabadas);
+    QVERIFY(remotas(hoy, 3) && CarpetaPrueba::ejecutarEn(RutaServicioDemo(), averia));
     QVERIFY(carpeta->conectarRemoto() && carpeta->conectarLocal());
     VistaPrueba vista;
     DescargaPosiciones d(vista);
-    QCOMPARE(d.DownLoad(), DescargaPosiciones::Fin::Fallo);
-    QCOMPARE(vista.lineas, QStringList{"No se ha podido leer el servidor el día " + corta(hoy) + ". Descarga detenida."});
-    QCOMPARE(contar(ServidorRemoto().TextosEnviados(), "SELECT NOMBRE,FECHA"), lecturas);
-    QCOMPARE(contar(BaseLocal().TextosEnviados(), "INSERT"), 0);
-    QVERIFY(vista.lineasAlPreguntar.isEmpty());
-}
-
-void TstDescargaPosiciones::falloAlConfirmarDeshaceElDia()
-{
-    QVERIFY(remoto(remotas(hoy, 8)));
-    QVERIFY(carpeta->conectarRemoto() && carpeta->conectarLocal());
-    // Another reader keeps the file locked: the day's commit cannot complete.
+    if (como == "cortada")  // the service counted 99 rows and breaks down after sending 3
+        vista.alPorcentaje = [] {
+            TotalRemotoDia = 99;
+            ServidorRemoto().NumRegistros(QStringLiteral("SELECT nada FROM ninguna"));
+        };
     {
+        // Another reader keeps the file locked: the day's commit cannot complete.
         QSqlDatabase otra = QSqlDatabase::addDatabase("QSQLITE", "lector");
         otra.setDatabaseName(RutaBaseLocal());
-        QVERIFY(otra.open());
-        QVERIFY(otra.transaction());
-        QSqlQuery q(otra);
-        QVERIFY(q.exec("SELECT count(*) FROM DATOS") && q.next());
-        q.finish();
-
-        VistaPrueba vista;
-        DescargaPosiciones d(vista);
-        QCOMPARE(d.DownLoad(), DescargaPosiciones::Fin::Fallo);
-        QCOMPARE(vista.lineas, QStringList{"No se ha podido grabar el día " + corta(hoy) + " en la base local. Descarga detenida."});
-        QCOMPARE(contar(BaseLocal().TextosEnviados(), "INSERT INTO DATOS"), 8);
-        QCOMPARE(d.TotalInsertados, 0);
-        QCOMPARE(vista.insertados.last(), 0);
-        otra.rollback();
+        if (como == "bloqueada") {
+            QVERIFY(otra.open() && otra.transaction());
+            QSqlQuery q(otra);
+            QVERIFY(q.exec("SELECT count(*) FROM DATOS") && q.next());
+        }
+        QCOMPARE(d.DownLoad(), Fin::Fallo);
         otra.close();
     }
     QSqlDatabase::removeDatabase("lector");
-    // Nothing of the day stayed behind, and the connection is usable again.
-    QCOMPARE(localesDe(hoy), 0);
-    VistaPrueba vista;
-    DescargaPosiciones d(vista);
-    FechaDescarga = QDateTime(hoy, QTime(0, 0));
-    QCOMPARE(d.BajarDia(), DescargaPosiciones::Dia::Bajado);
-    QCOMPARE(localesDe(hoy), 8);
+    QCOMPARE(vista.lineas, lineas);
+    QCOMPARE(contar(BaseLocal().TextosEnviados(), "INSERT INTO DATOS"), como.isEmpty() ? 0 : 3);
+    QCOMPARE(d.TotalInsertados, grabadas);
+    QCOMPARE(localesDe(hoy), grabadas);
+    QVERIFY(vista.lineasAlPreguntar.isEmpty());
+    if (como == "bloqueada") {  // nothing of the day stayed behind, and the connection is usable again
+        FechaDescarga = QDateTime(hoy, QTime(0, 0));
+        QVERIFY(d.BajarDia() == Dia::Bajado && localesDe(hoy) == 3);
+    }
 }
 
 QTEST_MAIN(TstDescargaPosiciones)
