@@ -194,19 +194,19 @@ private Q_SLOTS:
 
     void diaConFilasYaPresentes()
     {
-        // Today 100 remote rows of which 40 are local, yesterday 5 new: the caption ends 65 higher.
-        QVERIFY(remotas(hoy, 100) && remotas(hoy.addDays(-1), 5) && Posiciones::guardarLocal(del(hoy, 40, 30)) && conectar());
+        // Today 100 remote rows of which 40 are local, 3 days ago 5 new: the caption ends 65 higher.
+        const QDate antes = hoy.addDays(-3);
+        QVERIFY(remotas(hoy, 100) && remotas(antes, 5) && Posiciones::guardarLocal(del(hoy, 40, 30)) && conectar());
         VistaPrueba vista;
         DescargaPosiciones d(vista);
         QCOMPARE(d.DownLoad(), Fin::Rechazada);
-        QCOMPARE(vista.lineas.mid(0, 2), (QStringList{"Bajados 100 regs el día " + corta(hoy),
-                                                      "Bajados 5 regs el día " + corta(hoy.addDays(-1))}));
+        QCOMPARE(vista.lineas[0] + '|' + vista.lineas[3], "Bajados 100 regs el día " + corta(hoy) + "|Bajados 5 regs el día " + corta(antes));
         QCOMPARE(contar(BaseLocal().TextosEnviados(), "INSERT INTO DATOS"), 105);
         QCOMPARE(d.TotalInsertados, 65);
         QVERIFY(vista.insertados.contains(60) && vista.insertados.last() == 65);
         QCOMPARE(localesDe(hoy), 100);
-        // The empty days after them count from 0 again: the question comes after 31 more lines.
-        QCOMPARE(vista.lineasAlPreguntar, QList<int>{33});
+        // The empty days count from 0 again after a downloaded day: the question comes 31 lines later.
+        QCOMPARE(vista.lineasAlPreguntar, QList<int>{35});
     }
 
     void falloDetiene_data()
