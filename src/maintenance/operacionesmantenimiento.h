@@ -30,7 +30,7 @@ QString NombreCopiaSeguridad();
 // connection closed while copying, and reconnects base in every case. An existing copy in carpeta
 // is replaced only by a complete one. Answers false with the reason when a copy failed.
 bool RealizarCopiaSeguridad(ADOSQLSERVER &base, const QString &carpeta, QString &error);
-// The backup into carpeta, and whether it was made.
+// The backup into carpeta, and what to tell: that it was made, or why not.
 Aviso CopiarBase(ADOSQLSERVER &base, const QString &carpeta);
 
 // Whether ruta is a database of this program that can take the place of the local one: it opens
