@@ -109,6 +109,7 @@ struct VistaBench : VistaDescarga {
         lineas << t;
     }
     void MostrarInsertados(qint32) override {}
+    void EstablecerPorcentaje(double) override {}
     void Repintar() override {}
     bool PreguntarContinuar() override { return false; }
 };

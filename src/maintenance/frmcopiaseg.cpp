@@ -1,5 +1,6 @@
 #include "frmcopiaseg.h"
 #include "listacarpetas.h"
+#include "operacionesmantenimiento.h"
 
 #include "archivos.h"
 #include "controles.h"
@@ -20,13 +21,6 @@
 #include <QStorageInfo>
 #include <QStyle>
 #include <QVBoxLayout>
-
-namespace {
-bool dentroDe(const QString &ruta, const QString &unidad)
-{
-    return unidad == QLatin1String("/") || ruta == unidad || ruta.startsWith(unidad + '/');
-}
-}
 
 frmcopiaseg::frmcopiaseg(QWidget *parent) : QDialog(parent)
 {
@@ -123,15 +117,11 @@ void frmcopiaseg::LlenarUnidades(const QStringList &unidades)
 {
     Drive1->clear();
     const QString actual = QDir::cleanPath(QDir::currentPath());
-    int elegida = 0;
-    for (const QString &u : unidades) {
+    for (const QString &u : unidades)
         Drive1->addItem(style()->standardIcon(QStyle::SP_DriveHDIcon), QDir::toNativeSeparators(u), u);
-        // The drive of the current folder is the deepest one that holds it.
-        if (dentroDe(actual, u) && u.size() >= Drive1->itemData(elegida).toString().size())
-            elegida = Drive1->count() - 1;
-    }
+    const int elegida = UnidadInicial(unidades, actual);
     Drive1->setCurrentIndex(elegida);
-    if (elegida < unidades.size() && dentroDe(actual, unidades.value(elegida)))
+    if (elegida < unidades.size() && DentroDeUnidad(actual, unidades.value(elegida)))
         carpetaPorUnidad.insert(unidades.value(elegida), actual);
     unidadMostrada = -1;
     if (activado)
@@ -196,16 +186,9 @@ void frmcopiaseg::SSCommand2_Click()
 void frmcopiaseg::SSCommand3_Click()
 {
     const QString nombre = InputBox(QStringLiteral("Nueva Carpeta:"), QStringLiteral("Añadir"), QStringLiteral("LISTADOS Y ESTADISTICAS"));
-    if (nombre.trimmed().isEmpty())
-        return;
-    const QString carpeta = QDir(Dir1->Path()).filePath(nombre);
-    if (QFileInfo::exists(carpeta)) {
-        MsgBox(QStringLiteral("Ya existe esa carpeta!"), vb::vbInformation, QString());
-        return;
-    }
-    if (!CrearCarpeta(carpeta)) {
-        MsgBox(QStringLiteral("Error inesperado.!No se pudo crear la carpeta!"), vb::vbInformation, QString());
-        return;
-    }
-    Dir1->Refresh();
+    Aviso aviso;
+    if (NuevaCarpeta(Dir1->Path(), nombre, aviso))
+        Dir1->Refresh();
+    else if (!aviso.texto.isEmpty())
+        MsgBox(aviso.texto, aviso.estilo, QString());
 }

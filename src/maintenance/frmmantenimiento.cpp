@@ -25,6 +25,12 @@
 using Module1::BaseLocal;
 
 namespace {
+void mostrar(const Aviso &aviso)
+{
+    if (!aviso.texto.isEmpty())
+        MsgBox(aviso.texto, aviso.estilo, QString());
+}
+
 // One titled section of the window: its label over a framed row of controls.
 QGridLayout *seccion(QVBoxLayout *columna, QWidget *padre, QLabel *titulo)
 {
@@ -182,17 +188,12 @@ void frmmantenimiento::Command2_Click()
     }
     if (MsgBox(QStringLiteral("Seguro que quiere borrar?"), vb::vbYesNo | vb::vbQuestion, QString()) != vb::vbYes)
         return;
-    int n;
+    Aviso aviso;
     {
         RelojArena reloj;
-        n = BaseLocal().Execute(TextoPurga(Regional::LeerFecha(txtfecha->text())));
+        aviso = Purgar(BaseLocal(), Regional::LeerFecha(txtfecha->text()));
     }
-    if (BaseLocal().UltimaOperacionFallida())
-        MsgBox(QStringLiteral("No se pudo borrar ningún registro:\n") + BaseLocal().UltimoError(), vb::vbCritical, QString());
-    else if (n < 1)
-        MsgBox(QStringLiteral("No había ningún registro que borrar!"), vb::vbInformation, QString());
-    else
-        MsgBox(QStringLiteral("Se han borrado ") + QString::number(n) + QStringLiteral(" Registros"), vb::vbInformation, QString());
+    mostrar(aviso);
 }
 
 void frmmantenimiento::Command3_Click()
@@ -220,17 +221,12 @@ void frmmantenimiento::Command4_Click()
     selector.exec();
     if (selector.Cancel)
         return;
-    const QString carpeta = selector.Dir1->Path();
-    QString error;
-    bool ok;
+    Aviso aviso;
     {
         RelojArena reloj;
-        ok = RealizarCopiaSeguridad(BaseLocal(), carpeta, error);
+        aviso = CopiarBase(BaseLocal(), selector.Dir1->Path());
     }
-    if (ok)
-        MsgBox(QStringLiteral("Copia de seguridad realizada"), vb::vbExclamation, QString());
-    else
-        MsgBox(QStringLiteral("No se pudo realizar la copia de seguridad.\n") + error, vb::vbCritical, QString());
+    mostrar(aviso);
 }
 
 void frmmantenimiento::Command5_Click()
@@ -239,29 +235,12 @@ void frmmantenimiento::Command5_Click()
         QStringLiteral("Escoja el archivo con las plantillas que Importará!"),
         QStringLiteral("Bases de datos (*.sdf);;Todos los archivos (*)"),
         QDir(CarpetaAplicacion()).filePath(QStringLiteral("datoslocalizador.sdf")));
-    if (ruta.isEmpty() || !ruta.toUpper().contains(QLatin1String("DATOSLOCALIZADOR.SDF")))
-        return;
-    QString error;
-    ResultadoRestauracion r;
+    Aviso aviso;
     {
         RelojArena reloj;
-        r = RestaurarCopiaSeguridad(BaseLocal(), ruta, error);
+        aviso = Recuperar(BaseLocal(), ruta);
     }
-    switch (r) {
-    case ResultadoRestauracion::Restaurada:
-        MsgBox(QStringLiteral("Se restauró la Copia de Seguridad"), vb::vbExclamation, QString());
-        break;
-    case ResultadoRestauracion::MismaBase:
-        MsgBox(QStringLiteral("Ese archivo es la base de datos en uso: no hay nada que recuperar."), vb::vbInformation, QString());
-        break;
-    case ResultadoRestauracion::Rechazada:
-        MsgBox(QStringLiteral("No se ha recuperado la copia: la base de datos actual no se ha tocado.\n") + error,
-               vb::vbExclamation, QString());
-        break;
-    case ResultadoRestauracion::Fallida:
-        MsgBox(error, vb::vbCritical, QString());
-        break;
-    }
+    mostrar(aviso);
 }
 
 void frmmantenimiento::Command7_Click()

@@ -2,6 +2,7 @@
 
 #include "adosqlserver.h"
 #include "archivos.h"
+#include "dialogos.h"
 #include "entorno.h"
 #include "esquema.h"
 #include "proveedor.h"
@@ -49,6 +50,16 @@ QString TextoPurga(const QDate &Fecha)
     return QStringLiteral("DELETE  Datos  WHERE  FECHA < '") + ConvFecha(Fecha) + QStringLiteral("'");
 }
 
+Aviso Purgar(ADOSQLSERVER &base, const QDate &Fecha)
+{
+    const int n = base.Execute(TextoPurga(Fecha));
+    if (base.UltimaOperacionFallida())
+        return {QStringLiteral("No se pudo borrar ningún registro:\n") + base.UltimoError(), vb::vbCritical};
+    if (n < 1)
+        return {QStringLiteral("No había ningún registro que borrar!"), vb::vbInformation};
+    return {QStringLiteral("Se han borrado ") + QString::number(n) + QStringLiteral(" Registros"), vb::vbInformation};
+}
+
 QString RutaCopiaTemporal() { return QDir(CarpetaAplicacion()).filePath(QStringLiteral("bakdatoslocalizadortemp.sdf")); }
 QString NombreCopiaSeguridad() { return QStringLiteral("datoslocalizador.sdf"); }
 
@@ -71,6 +82,14 @@ bool RealizarCopiaSeguridad(ADOSQLSERVER &base, const QString &carpeta, QString 
         error = r.descripcion;
     const bool conectada = reconectar(base, error);
     return r && conectada;
+}
+
+Aviso CopiarBase(ADOSQLSERVER &base, const QString &carpeta)
+{
+    QString error;
+    if (RealizarCopiaSeguridad(base, carpeta, error))
+        return {QStringLiteral("Copia de seguridad realizada"), vb::vbExclamation};
+    return {QStringLiteral("No se pudo realizar la copia de seguridad.\n") + error, vb::vbCritical};
 }
 
 bool ComprobarCopiaRestaurable(const QString &ruta, QString &error)
@@ -134,4 +153,50 @@ ResultadoRestauracion RestaurarCopiaSeguridad(ADOSQLSERVER &base, const QString 
     if (ArchivoExiste(RutaCopiaTemporal()))
         BorrarArchivo(RutaCopiaTemporal());
     return ResultadoRestauracion::Restaurada;
+}
+
+Aviso Recuperar(ADOSQLSERVER &base, const QString &ruta)
+{
+    if (!ruta.toUpper().contains(QLatin1String("DATOSLOCALIZADOR.SDF")))
+        return {};
+    QString error;
+    switch (RestaurarCopiaSeguridad(base, ruta, error)) {
+    case ResultadoRestauracion::Restaurada:
+        return {QStringLiteral("Se restauró la Copia de Seguridad"), vb::vbExclamation};
+    case ResultadoRestauracion::MismaBase:
+        return {QStringLiteral("Ese archivo es la base de datos en uso: no hay nada que recuperar."), vb::vbInformation};
+    case ResultadoRestauracion::Rechazada:
+        return {QStringLiteral("No se ha recuperado la copia: la base de datos actual no se ha tocado.\n") + error,
+                vb::vbExclamation};
+    case ResultadoRestauracion::Fallida:
+        break;
+    }
+    return {error, vb::vbCritical};
+}
+
+bool DentroDeUnidad(const QString &ruta, const QString &unidad)
+{
+    return unidad == QLatin1String("/") || ruta == unidad || ruta.startsWith(unidad + '/');
+}
+
+int UnidadInicial(const QStringList &unidades, const QString &carpeta)
+{
+    int elegida = 0;
+    for (int i = 0; i < unidades.size(); ++i)
+        if (DentroDeUnidad(carpeta, unidades[i]) && unidades[i].size() >= unidades[elegida].size())
+            elegida = i;
+    return elegida;
+}
+
+bool NuevaCarpeta(const QString &padre, const QString &nombre, Aviso &aviso)
+{
+    aviso = {};
+    if (nombre.trimmed().isEmpty())
+        return false;
+    const QString carpeta = QDir(padre).filePath(nombre);
+    if (QFileInfo::exists(carpeta))
+        aviso = {QStringLiteral("Ya existe esa carpeta!"), vb::vbInformation};
+    else if (!CrearCarpeta(carpeta))
+        aviso = {QStringLiteral("Error inesperado.!No se pudo crear la carpeta!"), vb::vbInformation};
+    return aviso.texto.isEmpty();
 }

@@ -1,13 +1,13 @@
+// The real-time view: its address, the page loaded at each showing and left when hidden, the
+// persistent profile, and links that ask for a new window.
 #include "carpetaprueba.h"
 #include "dialogosguion.h"
 #include "frmtiemporeal.h"
 #include "pruebaweb.h"
 
-#include <QDir>
-#include <QFile>
+#include <QTcpServer>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
-#include <QTcpServer>
 
 using namespace PruebaWeb;
 
@@ -15,97 +15,62 @@ class TstFrmTiempoReal : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void cleanup() { frmtiemporeal::EstablecerServidorWeb(QString()); }
-    void direccion_data();
-    void direccion();
-    void sinServidorPaginaLocalSinMensajes();
-    void servidorInalcanzableMuestraErrorDelMotor();
-    void perfilPersistenteYVentanasNuevas();
-};
 
-void TstFrmTiempoReal::direccion_data()
-{
-    QTest::addColumn<QString>("servidor");
-    QTest::addColumn<QString>("esperado");
-    QTest::newRow("host") << "gps.example.com" << "http://gps.example.com/tiemporeal.aspx?clientegps=SI";
-    QTest::newRow("host y puerto") << "10.0.0.5:8080" << "http://10.0.0.5:8080/tiemporeal.aspx?clientegps=SI";
-    QTest::newRow("con esquema y barra") << "https://gps.example.com/" << "https://gps.example.com/tiemporeal.aspx?clientegps=SI";
-}
-
-void TstFrmTiempoReal::direccion()
-{
-    QFETCH(QString, servidor);
-    QFETCH(QString, esperado);
-    frmtiemporeal::EstablecerServidorWeb(servidor);
-    QCOMPARE(frmtiemporeal::DireccionTiempoReal(), esperado);
-}
-
-void TstFrmTiempoReal::sinServidorPaginaLocalSinMensajes()
-{
-    CarpetaPrueba carpeta;
-    QVERIFY(carpeta.enlazarPaginas());
-    DialogosGuion guion;
-    frmtiemporeal w;
-    QVERIFY(w.windowState() & Qt::WindowMaximized);
-    QCOMPARE(w.windowTitle(), QString());
-    auto *web = w.findChild<QWebEngineView *>(QStringLiteral("WebBrowser1"));
-    QVERIFY(web);
-    for (int vez = 0; vez < 2; ++vez) { // loaded afresh at each showing, left when closed
-        QSignalSpy cargada(web->page(), &QWebEnginePage::loadFinished);
-        w.show();
-        QVERIFY(esperar([&] { return !cargada.isEmpty(); }));
-        QCOMPARE(web->url(), QUrl::fromLocalFile(carpeta.archivo(QStringLiteral("GPS/tiemporeal.htm"))));
-        QVERIFY(esperar([&] { return web->title() == QStringLiteral("Seguimiento Tiempo Real"); }));
-        w.hide();
-        QVERIFY(esperar([&] { return web->url() == QUrl(QStringLiteral("about:blank")); }));
+    void direccion_data()
+    {
+        QTest::addColumn<QString>("servidor");
+        QTest::addColumn<QString>("esperada");
+        QTest::newRow("host y puerto") << "10.0.0.5:8080" << "http://10.0.0.5:8080/tiemporeal.aspx?clientegps=SI";
+        QTest::newRow("con esquema y barra") << "https://gps.example.com/" << "https://gps.example.com/tiemporeal.aspx?clientegps=SI";
     }
-    QCOMPARE(guion.mensajes.size(), 0);
-}
+    void direccion()
+    {
+        QFETCH(QString, servidor);
+        QFETCH(QString, esperada);
+        frmtiemporeal::EstablecerServidorWeb(servidor);
+        QCOMPARE(frmtiemporeal::DireccionTiempoReal(), esperada);
+    }
 
-void TstFrmTiempoReal::servidorInalcanzableMuestraErrorDelMotor()
-{
-    CarpetaPrueba carpeta;
-    QTcpServer libre; // a port where nothing answers once closed
-    QVERIFY(libre.listen(QHostAddress::LocalHost));
-    const quint16 puerto = libre.serverPort();
-    libre.close();
-    frmtiemporeal::EstablecerServidorWeb(QStringLiteral("127.0.0.1:%1").arg(puerto));
-    DialogosGuion guion;
-    frmtiemporeal w;
-    auto *web = w.findChild<QWebEngineView *>(QStringLiteral("WebBrowser1"));
-    QSignalSpy cargada(web->page(), &QWebEnginePage::loadFinished);
-    w.show();
-    QVERIFY(esperar([&] { return !cargada.isEmpty(); }));
-    QCOMPARE(cargada.first().first().toBool(), false);
-    QCOMPARE(web->url(), QUrl(QStringLiteral("http://127.0.0.1:%1/tiemporeal.aspx?clientegps=SI").arg(puerto)));
-    QCOMPARE(guion.mensajes.size(), 0);
-    w.close();
-}
-
-void TstFrmTiempoReal::perfilPersistenteYVentanasNuevas()
-{
-    CarpetaPrueba carpeta;
-    QVERIFY(carpeta.enlazarPaginas());
-    QFile enlace(carpeta.archivo(QStringLiteral("GPS/abre.htm")));
-    QVERIFY(enlace.open(QIODevice::WriteOnly));
-    enlace.write("<!DOCTYPE html><html><body><a id='a' href='tiemporeal.htm' target='_blank'>x</a></body></html>");
-    enlace.close();
-    frmtiemporeal w;
-    auto *web = w.findChild<QWebEngineView *>(QStringLiteral("WebBrowser1"));
-    QWebEngineProfile *perfil = web->page()->profile();
-    QCOMPARE(perfil, frmtiemporeal::PerfilTiempoReal());
-    QVERIFY(!perfil->isOffTheRecord());
-    QCOMPARE(perfil->storageName(), QStringLiteral("VARDENCliente"));
-    QCOMPARE(perfil->persistentCookiesPolicy(), QWebEngineProfile::ForcePersistentCookies);
-    QVERIFY(!perfil->persistentStoragePath().isEmpty());
-    // A page asking for a new window gets it in the same view.
-    w.show();
-    QSignalSpy cargada(web->page(), &QWebEnginePage::loadFinished);
-    web->setUrl(QUrl::fromLocalFile(carpeta.archivo(QStringLiteral("GPS/abre.htm"))));
-    QVERIFY(esperar([&] { return web->url().fileName() == QStringLiteral("abre.htm") && !cargada.isEmpty(); }));
-    web->page()->runJavaScript(QStringLiteral("window.open('tiemporeal.htm', '_blank');"));
-    QVERIFY(esperar([&] { return web->url().fileName() == QStringLiteral("tiemporeal.htm"); }));
-    w.close();
-}
+    void cargaEnCadaApertura_data()
+    {
+        QTest::addColumn<bool>("conServidor");
+        QTest::newRow("sin servidor: la página local") << false;
+        QTest::newRow("servidor que no responde: el error del motor") << true;
+    }
+    void cargaEnCadaApertura()
+    {
+        QFETCH(bool, conServidor);
+        CarpetaPrueba carpeta;
+        QVERIFY(carpeta.enlazarPaginas());
+        QTcpServer libre;  // a port where nothing answers once closed
+        QVERIFY(libre.listen(QHostAddress::LocalHost));
+        const QString servidor = QStringLiteral("127.0.0.1:%1").arg(libre.serverPort());
+        libre.close();
+        frmtiemporeal::EstablecerServidorWeb(conServidor ? servidor : QString());
+        DialogosGuion guion;
+        frmtiemporeal w;
+        QVERIFY((w.windowState() & Qt::WindowMaximized) && w.windowTitle().isEmpty());
+        // The page keeps its login in a persistent profile.
+        QWebEngineProfile *perfil = w.WebBrowser1->page()->profile();
+        QVERIFY(perfil == frmtiemporeal::PerfilTiempoReal() && !perfil->isOffTheRecord() && perfil->storageName() == "VARDENCliente");
+        QCOMPARE(perfil->persistentCookiesPolicy(), QWebEngineProfile::ForcePersistentCookies);
+        for (int vez = 0; vez < 2; ++vez) {
+            QSignalSpy cargada(w.WebBrowser1->page(), &QWebEnginePage::loadFinished);
+            w.show();
+            QVERIFY(esperar([&] { return !cargada.isEmpty(); }));
+            QCOMPARE(cargada.first().first().toBool(), !conServidor);
+            QCOMPARE(w.WebBrowser1->url(), conServidor ? QUrl("http://" + servidor + "/tiemporeal.aspx?clientegps=SI")
+                                                       : QUrl::fromLocalFile(carpeta.archivo("GPS/tiemporeal.htm")));
+            if (vez == 1 && !conServidor) {  // a page asking for a new window gets it in the same view
+                w.WebBrowser1->page()->runJavaScript(QStringLiteral("window.open('about:blank#nueva', '_blank');"));
+                QVERIFY(esperar([&] { return w.WebBrowser1->url() == QUrl("about:blank#nueva"); }));
+            }
+            w.hide();
+            QVERIFY(esperar([&] { return w.WebBrowser1->url() == QUrl("about:blank"); }));
+        }
+        QVERIFY(guion.mensajes.isEmpty());
+    }
+};
 
 VARDEN_TEST_WEB_MAIN(TstFrmTiempoReal)
 #include "tst_frmtiemporeal.moc"

@@ -1,0 +1,439 @@
+// Maintenance: the purge, the backup, the restore and the folder chooser's decisions without a
+// screen; then the wiring of the window and its chooser, with scripted dialogs answering.
+#include "archivosprueba.h"
+#include "carpetaprueba.h"
+#include "dialogosguion.h"
+#include "esquema.h"
+#include "frmcopiaseg.h"
+#include "frmmantenimiento.h"
+#include "listacarpetas.h"
+#include "minicalendar.h"
+#include "module1.h"
+#include "operacionesmantenimiento.h"
+#include "posiciones.h"
+#include "proveedor.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTimer>
+#include <QtTest>
+
+using Module1::BaseLocal;
+using Prueba::escribirArchivo, Prueba::leerArchivo;
+
+namespace {
+QDateTime a(int y, int m, int d, int h = 0, int min = 0, int s = 0) { return QDateTime(QDate(y, m, d), QTime(h, min, s)); }
+
+// A database of the program at ruta holding filas.
+bool baseCon(const QString &ruta, const QList<Posicion> &filas)
+{
+    QString error;
+    QStringList s{QStringLiteral("BEGIN")};
+    for (const Posicion &p : filas)
+        s << Posiciones::sqlLocal(p);
+    s << QStringLiteral("COMMIT");
+    return QDir().mkpath(QFileInfo(ruta).absolutePath()) && CrearBaseLocal(ruta, error) && CarpetaPrueba::ejecutarEn(ruta, s);
+}
+
+// Leaves beside base the journal (-journal or -wal) of a DELETE of every position made on a copy
+// of it, as a crash would: opening base with it in place would undo or redo that DELETE there.
+bool dejarDiario(const QString &base, const QString &sufijo)
+{
+    DestinoConexion d;
+    d.ruta = base + ".vieja";
+    auto p = CrearProveedor(d);
+    QString e;
+    const bool wal = sufijo == "-wal";
+    const bool ok = QFile::copy(base, d.ruta) && p->Abrir(e) &&
+                    p->Ejecutar(wal ? "PRAGMA journal_mode=WAL" : "PRAGMA synchronous=OFF", e) >= 0 &&
+                    p->Ejecutar("PRAGMA wal_autocheckpoint=0", e) >= 0 && (wal || p->Transaccion(e)) &&
+                    p->Ejecutar("DELETE FROM DATOS", e) == 5 && QFile::copy(d.ruta + sufijo, base + sufijo);
+    p->Cerrar();
+    return ok;
+}
+
+// "name=caption" of every label and button outside the date picker, in creation order.
+QString textos(const QWidget &w, const QWidget *fuera)
+{
+    QStringList r;
+    for (const QLabel *l : w.findChildren<QLabel *>())
+        if (!fuera || !fuera->isAncestorOf(l))
+            r << l->objectName() + '=' + l->text() + (l->textFormat() == Qt::PlainText ? "" : " (rich)");
+    for (const QPushButton *b : w.findChildren<QPushButton *>())
+        r << b->objectName() + '=' + b->text();
+    return r.join('|');
+}
+}
+
+class TstMantenimiento : public QObject {
+    Q_OBJECT
+    std::unique_ptr<CarpetaPrueba> carpeta;
+    std::unique_ptr<DialogosGuion> dialogos;
+    std::unique_ptr<frmmantenimiento> ventana;
+    int filas() { return BaseLocal().NumRegistros(QStringLiteral("SELECT Count(*) FROM DATOS")); }
+    QString temporal() { return carpeta->archivo(QStringLiteral("bakdatoslocalizadortemp.sdf")); }
+
+private Q_SLOTS:
+    void init()
+    {
+        carpeta = std::make_unique<CarpetaPrueba>();
+        dialogos = std::make_unique<DialogosGuion>();
+        QVERIFY(carpeta->crearBaseLocal());
+        // Two rows on 28 February 2010, three from midnight on.
+        QVERIFY(Posiciones::guardarLocal(Posiciones::recta(a(2010, 2, 28, 23, 59, 50), 5, 5)));
+        QVERIFY(carpeta->conectarLocal());
+        ventana = std::make_unique<frmmantenimiento>();
+        ventana->show();
+    }
+    void cleanup()
+    {
+        ventana.reset();
+        carpeta.reset();
+        dialogos.reset();
+    }
+
+    void purga_data()
+    {
+        QTest::addColumn<QDate>("fecha");
+        QTest::addColumn<bool>("protegida");  // a trigger makes the DELETE fail
+        QTest::addColumn<QString>("aviso");   // the whole text, or its start when the DELETE fails
+        QTest::addColumn<int>("quedan");
+        // The day itself is kept, even its midnight row.
+        QTest::newRow("antes del 1 de marzo") << QDate(2010, 3, 1) << false << "Se han borrado 2 Registros" << 3;
+        QTest::newRow("nada anterior") << QDate(2010, 2, 28) << false << "No había ningún registro que borrar!" << 5;
+        QTest::newRow("borrado que falla") << QDate(2010, 3, 1) << true << "No se pudo borrar ningún registro:\ntabla protegida" << 5;
+    }
+    void purga()
+    {
+        QFETCH(QDate, fecha);
+        QFETCH(bool, protegida);
+        QFETCH(QString, aviso);
+        QFETCH(int, quedan);
+        QCOMPARE(TextoPurga(QDate(2010, 3, 1)), QStringLiteral("DELETE  Datos  WHERE  FECHA < '03/01/2010'"));
+        if (protegida)
+            QVERIFY(CarpetaPrueba::ejecutarEn(RutaBaseLocal(), {"CREATE TRIGGER protegida BEFORE DELETE ON DATOS "
+                                                                "BEGIN SELECT RAISE(ABORT, 'tabla protegida'); END"}));
+        const Aviso r = Purgar(BaseLocal(), fecha);
+        QCOMPARE(BaseLocal().TextosEnviados().last(), TextoPurga(fecha));
+        QCOMPARE(protegida ? r.texto.left(aviso.size()) : r.texto, aviso);
+        QCOMPARE(r.estilo, protegida ? vb::vbCritical : vb::vbInformation);
+        QCOMPARE(filas(), quedan);
+    }
+    void copia_data()
+    {
+        QTest::addColumn<QString>("destino");  // relative to the test folder, or absolute
+        QTest::newRow("sobre una copia anterior") << "copias";
+        QTest::newRow("carpeta sin escritura") << "/proc";
+        QTest::newRow("carpeta bajo un archivo") << "bakdatoslocalizadortemp.sdf/copias";
+        QTest::newRow("la carpeta de la base en uso") << "DATOS";
+    }
+    void copia()
+    {
+        QFETCH(QString, destino);
+        // Older copies, which the backup replaces whole and a failed one must not pass off as new.
+        QVERIFY(escribirArchivo(temporal(), "copia anterior") &&
+                escribirArchivo(carpeta->archivo("copias/datoslocalizador.sdf"), "copia anterior"));
+        const QByteArray antes = leerArchivo(RutaBaseLocal());
+        const Aviso r = CopiarBase(BaseLocal(), QDir(carpeta->ruta()).filePath(destino));
+        const bool hecha = destino == "copias";
+        const QString prefijo = "No se pudo realizar la copia de seguridad.\n";
+        QVERIFY2(hecha ? r.texto == "Copia de seguridad realizada" : r.texto.startsWith(prefijo) && r.texto.size() > prefijo.size(),
+                 qPrintable(r.texto));
+        QCOMPARE(r.estilo, hecha ? vb::vbExclamation : vb::vbCritical);
+        QCOMPARE(filas(), 5);  // reconnected
+        QCOMPARE(leerArchivo(RutaBaseLocal()), antes);
+        QCOMPARE(leerArchivo(temporal()), hecha ? antes : "copia anterior");
+        QCOMPARE(leerArchivo(carpeta->archivo("copias/datoslocalizador.sdf")), hecha ? antes : "copia anterior");
+    }
+    void recuperar_data()
+    {
+        QTest::addColumn<QString>("clase");   // what the chosen file is
+        QTest::addColumn<QString>("nombre");  // relative to the test folder; empty: nothing chosen
+        QTest::addColumn<bool>("conTemporal");
+        QTest::addColumn<QString>("diario");  // a stale journal left beside the local database
+        QTest::addColumn<QString>("aviso");   // the start of the message
+        QTest::addColumn<int>("estilo");
+        QTest::addColumn<bool>("restaurada");
+        const QString rechazada = "No se ha recuperado la copia: la base de datos actual no se ha tocado.\n";
+        const QString restaurada = "Se restauró la Copia de Seguridad";
+        // The name test ignores letter case and where the text stands in the path.
+        QTest::newRow("copia del programa") << "buena" << "otra/Copia_DatosLocalizador.SDF" << true << "-journal" << restaurada << vb::vbExclamation << true;
+        QTest::newRow("sin copia temporal") << "buena" << "DATOSLOCALIZADOR.SDF.viejas/copia.sdf" << false << "-wal" << restaurada << vb::vbExclamation << true;
+        QTest::newRow("otro nombre") << "buena" << "otra/datos.sdf" << true << "" << "" << 0 << false;
+        QTest::newRow("nada elegido") << "ninguna" << "" << true << "" << "" << 0 << false;
+        QTest::newRow("archivo de texto") << "texto" << "otra/datoslocalizador.sdf" << true << "" << rechazada << vb::vbExclamation << false;
+        QTest::newRow("base sin las tablas") << "ajena" << "otra/datoslocalizador.sdf" << true << "" << rechazada << vb::vbExclamation << false;
+        QTest::newRow("base dañada") << "dañada" << "otra/datoslocalizador.sdf" << true << "" << rechazada << vb::vbExclamation << false;
+        QTest::newRow("no existe") << "ninguna" << "otra/datoslocalizador.sdf" << true << "" << rechazada << vb::vbExclamation << false;
+        QTest::newRow("la base en uso") << "ninguna" << "DATOS/../DATOS/datoslocalizador.sdf" << true << ""
+                                        << "Ese archivo es la base de datos en uso: no hay nada que recuperar." << vb::vbInformation << false;
+        QTest::newRow("sin sitio para copiar") << "ocupada" << "otra/datoslocalizador.sdf" << true << ""
+                                               << "No se pudo restaurar la copia de seguridad: " << vb::vbCritical << false;
+    }
+    void recuperar()
+    {
+        QFETCH(QString, clase);
+        QFETCH(QString, nombre);
+        QFETCH(bool, conTemporal);
+        QFETCH(QString, diario);
+        QFETCH(QString, aviso);
+        QFETCH(int, estilo);
+        QFETCH(bool, restaurada);
+        const QString ruta = nombre.isEmpty() ? QString() : carpeta->archivo(nombre);
+        if (clase == "buena" || clase == "ocupada") {
+            QVERIFY(baseCon(ruta, Posiciones::recta(a(2015, 6, 1, 12), 1)));
+        } else if (clase == "texto") {
+            QVERIFY(escribirArchivo(ruta, "IMEI;FECHA\n1;2010-01-01\n"));
+        } else if (clase == "ajena") {
+            QVERIFY(QDir().mkpath(carpeta->archivo("otra")));
+            QVERIFY(CarpetaPrueba::ejecutarEn(ruta, {"CREATE TABLE DATOS (X TEXT)", "CREATE TABLE Otra (Y TEXT)"}));
+        } else if (clase == "dañada") {
+            QVERIFY(baseCon(ruta, Posiciones::recta(a(2011, 1, 1), 3000, 1)));
+            QByteArray bytes = leerArchivo(ruta);
+            QVERIFY(bytes.size() > 40 * 4096);
+            QVERIFY(escribirArchivo(ruta, bytes.replace(20 * 4096, 4096, QByteArray(4096, '\xA5'))));
+        }
+        if (clase == "ocupada")  // where the new content is written before it replaces the database
+            QVERIFY(QDir().mkpath(RutaBaseLocal() + ".copia~/ocupado"));
+        if (conTemporal)
+            QVERIFY(escribirArchivo(temporal(), "copia anterior"));
+        if (!diario.isEmpty())
+            QVERIFY(dejarDiario(RutaBaseLocal(), diario));
+        const QByteArray antes = leerArchivo(RutaBaseLocal()), elegida = leerArchivo(ruta);
+
+        const Aviso r = Recuperar(BaseLocal(), ruta);
+        QVERIFY2(r.texto.left(aviso.size()) == aviso && r.texto.isEmpty() == aviso.isEmpty(), qPrintable(r.texto));
+        QCOMPARE(r.estilo, estilo);
+        QVERIFY(BaseLocal().Conectado());
+        QCOMPARE(leerArchivo(ruta), elegida);  // the chosen file is only read
+        if (restaurada) {
+            QCOMPARE(filas(), 1);
+            QVERIFY(!QFile::exists(temporal()) && !QFile::exists(RutaBaseLocal() + "-journal") &&
+                    !QFile::exists(RutaBaseLocal() + "-wal"));
+        } else {
+            QCOMPARE(leerArchivo(RutaBaseLocal()), antes);
+            QCOMPARE(leerArchivo(temporal()), QByteArray("copia anterior"));
+        }
+        QVERIFY(dialogos->mensajes.isEmpty());
+    }
+    void nuevaCarpeta_data()
+    {
+        QTest::addColumn<QString>("padre");  // empty: a test folder holding "existente"
+        QTest::addColumn<QString>("nombre");
+        QTest::addColumn<bool>("creada");
+        QTest::addColumn<QString>("aviso");
+        QTest::newRow("nueva") << "" << "LISTADOS Y ESTADISTICAS" << true << "";
+        QTest::newRow("ya existe") << "" << "existente" << false << "Ya existe esa carpeta!";
+        QTest::newRow("en blanco") << "" << "   " << false << "";
+        QTest::newRow("imposible") << "/proc" << "LISTADOS Y ESTADISTICAS" << false << "Error inesperado.!No se pudo crear la carpeta!";
+    }
+    void nuevaCarpeta()
+    {
+        QFETCH(QString, padre);
+        QFETCH(QString, nombre);
+        QFETCH(bool, creada);
+        QFETCH(QString, aviso);
+        const QString aqui = carpeta->archivo("aqui");
+        QVERIFY(QDir().mkpath(aqui + "/existente"));
+        Aviso r{"sin tocar", -1};
+        QCOMPARE(NuevaCarpeta(padre.isEmpty() ? aqui : padre, nombre, r), creada);
+        QCOMPARE(r.texto, aviso);
+        QCOMPARE(r.estilo, aviso.isEmpty() ? 0 : vb::vbInformation);
+        QCOMPARE(QFileInfo(QDir(padre.isEmpty() ? aqui : padre).filePath(nombre)).isDir(), creada || aviso.startsWith("Ya"));
+    }
+    void unidadInicial()
+    {
+        // The deepest drive that holds the folder; a name that only starts alike does not hold it.
+        QCOMPARE(UnidadInicial({"/", "/home/u", "/media/usb"}, "/home/u/x"), 1);
+        QCOMPARE(UnidadInicial({"/", "/home/u"}, "/home/uv"), 0);
+        QCOMPARE(UnidadInicial({"/media/a", "/media/b"}, "/home"), 0);
+    }
+
+    // The windows.
+    void textosYAccesibilidad()
+    {
+        frmcopiaseg selector;
+        selector.Restaura = true;  // restore mode: red labels and panel
+        selector.show();
+        for (QWidget *w : {static_cast<QWidget *>(selector.Label1), static_cast<QWidget *>(selector.Label2), static_cast<QWidget *>(selector.SSPanel1)})
+            QCOMPARE(w->palette().color(QPalette::Window), QColor(255, 0, 0));
+        QCOMPARE(textos(*ventana, ventana->MiniCalendar1) + '#' + textos(selector, nullptr), QStringLiteral(
+            "Label2= Borrar Datos|Label1=Fecha desde la que se borrará posiciones hacia atrás|Label3=Compactar Base Datos|"
+            "Label5=Verficar Base Datos|Label4=Copia Seguridad|Label6=Otros|Command2=Borrar|Command3=Compactar|"
+            "Command6=Verificar|Command4=Realizar Copia de Segurirad|Command5=Recuperar Copia de Segurirad|"
+            "Command7=Asociar iconos a Localizadores|Command1=Salir#"
+            "Label3=|Label1=Unidad Disco|Label2=Escoja una carpeta |SSCommand1=|SSCommand2=Cancelar|SSCommand3=Nueva carpeta"));
+        const QList<QWidget *> operables = ventana->findChildren<QWidget *>(QRegularExpression("^(txtfecha|Command\\d)$")) +
+                                           selector.findChildren<QWidget *>(QRegularExpression("^(Drive1|Dir1|SSCommand\\d)$"));
+        QCOMPARE(operables.size(), 13);
+        for (const QWidget *w : operables)
+            QVERIFY2(!w->accessibleName().isEmpty() && (w->focusPolicy() & Qt::TabFocus), qPrintable(w->objectName()));
+        // The chooser opens centred on the screen, offering the root drive.
+        const QPoint desvio = selector.frameGeometry().center() - QGuiApplication::primaryScreen()->availableGeometry().center();
+        QVERIFY(qAbs(desvio.x()) <= 20 && qAbs(desvio.y()) <= 40 && selector.Drive1->findText("/") >= 0);
+        ventana->Command1->click();
+        QVERIFY(!ventana->isVisible());
+    }
+
+    void calendario_data()
+    {
+        QTest::addColumn<QString>("escrita");
+        QTest::addColumn<QDate>("mostrada");  // the picker's date on entering the box
+        QTest::newRow("fecha válida") << "15/02/2010" << QDate(2010, 2, 15);
+        QTest::newRow("fecha imposible") << "31/02/2010" << QDate::currentDate();
+    }
+    void calendario()
+    {
+        QFETCH(QString, escrita);
+        QFETCH(QDate, mostrada);
+        MiniCalendar *c = ventana->MiniCalendar1;
+        QVERIFY(c->isHidden());
+        ventana->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(ventana.get()));
+        ventana->txtfecha->setText(escrita);
+        ventana->txtfecha->setFocus(Qt::TabFocusReason);
+        QVERIFY(c->isVisible() && c->geometry().top() >= ventana->txtfecha->geometry().bottom());
+        QCOMPARE(c->FechaActual(), mostrada);
+        // Picking the 20th fills the box, hides the picker and moves on to the purge, not back
+        // into the box (which would open the picker again).
+        int celda = 0;
+        while (!c->Label1(celda).enMes || c->Label1(celda).fecha.day() != 20)
+            ++celda;
+        QTest::mouseClick(c, Qt::LeftButton, {}, c->RectanguloCelda(celda).center());
+        QCOMPARE(ventana->txtfecha->text(), c->Label1(celda).fecha.toString("dd/MM/yyyy"));
+        QVERIFY(c->isHidden());
+        QCOMPARE(QApplication::focusWidget(), ventana->Command2);
+    }
+
+    void ventanaPurga_data()
+    {
+        QTest::addColumn<QString>("fecha");
+        QTest::addColumn<int>("respuesta");
+        QTest::addColumn<QStringList>("mensajes");
+        const QStringList invalida{"Especifique una fecha correcta"};
+        QTest::newRow("30 de febrero") << "30/02/2010" << int(vb::vbYes) << invalida;
+        QTest::newRow("respuesta No") << "01/03/2010" << int(vb::vbNo) << QStringList{"Seguro que quiere borrar?"};
+        QTest::newRow("respuesta Sí") << "01/03/2010" << int(vb::vbYes)
+                                      << QStringList{"Seguro que quiere borrar?", "Se han borrado 2 Registros"};
+    }
+    void ventanaPurga()
+    {
+        QFETCH(QString, fecha);
+        QFETCH(int, respuesta);
+        QFETCH(QStringList, mensajes);
+        ventana->txtfecha->setText(fecha);
+        dialogos->respuestasMsgBox << respuesta;
+        ventana->Command2->click();
+        QCOMPARE(dialogos->textos(), mensajes);
+        const bool invalida = mensajes[0].startsWith("Especifique");
+        QCOMPARE(dialogos->mensajes[0].estilo, invalida ? vb::vbExclamation : vb::vbYesNo | vb::vbQuestion);
+        QCOMPARE(ventana->focusWidget() == ventana->txtfecha, invalida);
+        QCOMPARE(filas(), mensajes.size() == 2 ? 3 : 5);
+    }
+
+    void compactarYVerificar()
+    {
+        ventana->Command3->click();
+        ventana->Command6->click();
+        QCOMPARE(dialogos->textos(), (QStringList{"Base de Datos Compactada correctamente.", "Base de Datos verificada correctamente."}));
+        QCOMPARE(filas(), 5);  // reconnected afterwards
+    }
+
+    void ventanaCopia_data()
+    {
+        QTest::addColumn<QString>("como");  // how the folder chooser is left
+        QTest::newRow("aceptar") << "aceptar";
+        QTest::newRow("Cancelar") << "Cancelar";
+        QTest::newRow("cuadro de cierre") << "cierre";
+        QTest::newRow("Escape") << "Escape";
+    }
+    void ventanaCopia()
+    {
+        QFETCH(QString, como);
+        const QString destino = carpeta->archivo("copias");
+        QVERIFY(QDir().mkpath(destino));
+        bool visto = false;
+        // Runs once the chooser's modal display has started.
+        QTimer::singleShot(0, ventana.get(), [&] {
+            auto *c = qobject_cast<frmcopiaseg *>(QApplication::activeModalWidget());
+            QVERIFY(c && !c->Restaura && c->Cancel);
+            visto = true;
+            QCOMPARE(c->Label3->text(), QStringLiteral("Escoja una carpeta para guardar los datos"));
+            QCOMPARE(c->Dir1->Path(), QDir::cleanPath(QDir::currentPath()));  // untouched: the current folder
+            c->Dir1->setPath(destino);
+            if (como == "aceptar")
+                c->SSCommand1->click();
+            else if (como == "Cancelar")
+                c->SSCommand2->click();
+            else if (como == "cierre")
+                c->close();
+            else
+                QTest::keyClick(c, Qt::Key_Escape);
+        });
+        ventana->Command4->click();
+        QVERIFY(visto);
+        const bool hecha = como == "aceptar";
+        QCOMPARE(dialogos->textos(), hecha ? QStringList{"Copia de seguridad realizada"} : QStringList{});
+        QCOMPARE(QFile::exists(destino + "/datoslocalizador.sdf"), hecha);
+        QCOMPARE(QFile::exists(carpeta->archivo("bakdatoslocalizadortemp.sdf")), hecha);
+    }
+
+    void ventanaRecuperar()
+    {
+        QVERIFY(CopiarBase(BaseLocal(), carpeta->ruta()).texto.startsWith("Copia"));
+        dialogos->respuestasArchivo << carpeta->archivo("datoslocalizador.sdf");
+        ventana->Command5->click();
+        QCOMPARE(dialogos->textos(), QStringList{"Se restauró la Copia de Seguridad"});
+    }
+
+    void ventanaNuevaCarpeta()
+    {
+        frmcopiaseg c;
+        c.show();
+        c.Dir1->setPath(carpeta->ruta());
+        dialogos->respuestasInputBox << "Mis copias" << "Mis copias";
+        c.SSCommand3->click();
+        QCOMPARE(dialogos->preguntas, QStringList{"Nueva Carpeta:"});
+        // The new folder goes below the one shown, which stays chosen.
+        QVERIFY(QFileInfo(carpeta->archivo("Mis copias")).isDir() && dialogos->mensajes.isEmpty());
+        QCOMPARE(c.Dir1->Path(), QDir::cleanPath(carpeta->ruta()));
+        c.SSCommand3->click();
+        QCOMPARE(dialogos->textos(), QStringList{"Ya existe esa carpeta!"});
+    }
+
+    void unidadIlegible_data()
+    {
+        QTest::addColumn<QList<int>>("respuestas");
+        QTest::addColumn<bool>("aparece");  // the media is back when the drive is chosen
+        QTest::newRow("Reintentar y Cancelar") << QList<int>{vb::vbRetry, vb::vbCancel} << false;
+        QTest::newRow("vuelta a poner") << QList<int>{} << true;
+    }
+    void unidadIlegible()
+    {
+        QFETCH(QList<int>, respuestas);
+        QFETCH(bool, aparece);
+        // A removable drive that was listed and then taken out.
+        const QString unidad = QDir::cleanPath(carpeta->ruta()), sacada = unidad + "/memoria";
+        frmcopiaseg c;
+        c.LlenarUnidades({unidad, sacada});
+        c.show();
+        dialogos->respuestasMsgBox.append(respuestas);
+        dialogos->respuestasMsgBox << vb::vbCancel;  // a drive that stays unreadable ends the retries
+        QVERIFY(!aparece || QDir().mkpath(sacada));
+        c.Drive1->setCurrentIndex(1);
+        c.Drive1_Change(1);
+        QCOMPARE(dialogos->textos(), QStringList(respuestas.size(), " !No encuentro disquete! "));
+        QVERIFY(aparece || (dialogos->mensajes[0].estilo == (vb::vbRetryCancel | vb::vbExclamation) && dialogos->mensajes[0].titulo.isEmpty()));
+        QCOMPARE(c.Dir1->Path(), aparece ? sacada : unidad);
+        QCOMPARE(c.Drive1->currentIndex(), aparece ? 1 : 0);
+    }
+};
+
+QTEST_MAIN(TstMantenimiento)
+#include "tst_mantenimiento.moc"
