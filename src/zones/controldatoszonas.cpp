@@ -11,6 +11,13 @@ ControlDatosZonas::ControlDatosZonas(QObject *parent) : QAbstractTableModel(pare
 
 bool ControlDatosZonas::Refresh() { return leer(QVariant()); }
 
+bool ControlDatosZonas::AbrirZonasDe(const QString &titular)
+{
+    ConnectionString = ADOSQLSERVER::CadenaRemotaZonas();
+    RecordSource = QStringLiteral("SELECT *  from ZONAS where TITULAR LIKE '") + EscaparComillas(titular) + '\'';
+    return Refresh();
+}
+
 bool ControlDatosZonas::leer(const QVariant &claveDestino)
 {
     if (!conexion.Conectado() && !conexion.ConectarCon(ConnectionString, false)) {

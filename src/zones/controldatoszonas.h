@@ -18,6 +18,8 @@ public:
 
     // Connects (when not yet) and runs RecordSource again; false when either fails.
     bool Refresh();
+    // Bound to the remote server's zones of the holder, and refreshed.
+    bool AbrirZonasDe(const QString &titular);
 
     int RecordCount() const { return int(filas.size()); }
     bool Eof() const { return actual < 0 || actual >= filas.size(); }

@@ -1,8 +1,7 @@
 #include "frmnuevazona.h"
 #include "frmrejillazonas.h"
-#include "verticeszona.h"
+#include "edicionzona.h"
 
-#include "argumentosscript.h"
 #include "puentemapa.h"
 
 #include "controles.h"
@@ -189,7 +188,7 @@ void frmnuevazona::Timer1_Timer()
     const QString ciudad = EsteFrm ? EsteFrm->ElCodigoPostal : QString();
     lblaccion->setText(QStringLiteral("GeoLocalizando Mapa  <") + ciudad + '>');
     Timer1->stop();
-    Enviar(QStringLiteral("showAddress(\"") + ArgumentoScript(ciudad, '"') + QStringLiteral("\",15);"));
+    Enviar(EdicionZona::Geolocalizar(ciudad));
     Timer2->start();
 }
 
@@ -220,37 +219,15 @@ void frmnuevazona::DibujarZonas()
     lblaccion->setText(QStringLiteral("Dibujando Zonas"));
     rs->MoveLast();
     rs->MoveFirst();
-    LatitudesEdicion.clear();
-    LongitudesEdicion.clear();
-    for (; !rs->Eof(); rs->MoveNext()) {
-        const QString coordenadas = rs->Fields(QStringLiteral("Coor Geo")).toString();
-        const QString nombre = rs->Fields(QStringLiteral("Descripcion Zona")).toString();
-        const QList<Vertice> vertices = LeerVertices(coordenadas);
-        if (ZonaEdicion.isEmpty() || ZonaEdicion != nombre) {
-            const QString etiqueta = QStringLiteral("<B>") + EscaparHtml(nombre) + QStringLiteral("</B> <Br>") +
-                                     EscaparHtml(rs->Fields(QStringLiteral("Area")).toString());
-            for (const Vertice &v : vertices)
-                Enviar(QStringLiteral("PonerPunto('") + ArgumentoScript(v.latitud) + QStringLiteral("','") +
-                       ArgumentoScript(v.longitud) + QStringLiteral("',\"") + ArgumentoScript(etiqueta, '"') +
-                       QStringLiteral("\");"));
-            Enviar(QStringLiteral("DibujaPoligono('#FF00FF');"));
-        } else {
-            // The zone under edit: rebuilt below as the page's editable polygon (the last record of
-            // that name wins).
-            txtzona->setEnabled(false);
-            LatitudesEdicion.clear();
-            LongitudesEdicion.clear();
-            for (const Vertice &v : vertices) {
-                LatitudesEdicion << v.latitud;
-                LongitudesEdicion << v.longitud;
-            }
-        }
-    }
-    if (ZonaEdicion.isEmpty())
-        return;
-    for (int i = 0; i < LatitudesEdicion.size(); ++i)
-        Enviar(QStringLiteral("simulaleftClick('") + ArgumentoScript(LatitudesEdicion[i]) + QStringLiteral("','") +
-               ArgumentoScript(LongitudesEdicion[i]) + QStringLiteral("');"));
+    QList<EdicionZona::Zona> zonas;
+    for (; !rs->Eof(); rs->MoveNext())
+        zonas.append({rs->Fields(QStringLiteral("Descripcion Zona")).toString(),
+                      rs->Fields(QStringLiteral("Coor Geo")).toString(), rs->Fields(QStringLiteral("Area")).toString()});
+    const EdicionZona::Dibujo dibujo = EdicionZona::Dibujar(zonas, ZonaEdicion);
+    if (dibujo.zonaEditada)
+        txtzona->setEnabled(false);
+    for (const QString &sentencia : dibujo.sentencias)
+        Enviar(sentencia);
 }
 
 void frmnuevazona::btnasignarzona_Click()
@@ -271,20 +248,16 @@ void frmnuevazona::Guardar(const QString &coordenadas, const QString &area)
         MsgBox(texto, vb::vbExclamation, QString());
         Q_EMIT GuardadoTerminado(false);
     };
-    if (coordenadas.isEmpty())
-        return rechazar(QStringLiteral("No hay configurada ninguna Zona"));
-    if (!ZonaValida(coordenadas))
-        return rechazar(QStringLiteral("La zona debe estar formada por un polígono de al menos tres vértices"));
+    const QString rechazo = EdicionZona::Rechazo(coordenadas, !ZonaEdicion.isEmpty(), txtzona->text());
+    if (!rechazo.isEmpty())
+        return rechazar(rechazo);
     if (!EsteFrm)
         return;
     ControlDatosZonas *rs = EsteFrm->Adodc1;
-    if (!ZonaEdicion.isEmpty()) {
+    if (!ZonaEdicion.isEmpty())
         rs->SetBookmark(EsteFrm->BookmarkZona);
-    } else {
-        if (txtzona->text().isEmpty())
-            return rechazar(QStringLiteral("Debe especificar un nombre para la zona."));
+    else
         rs->AddNew();
-    }
     rs->SetField(0, Module1::CodigoTitular);
     rs->SetField(1, txtzona->text());
     rs->SetField(2, coordenadas);

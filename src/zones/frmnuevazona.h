@@ -59,8 +59,6 @@ private:
     PuenteMapa *puente;
     int PaginaLista = 0;
     bool activada = false;
-    QStringList LatitudesEdicion;
-    QStringList LongitudesEdicion;
     QStringList enviadas;
 
     void Activar();

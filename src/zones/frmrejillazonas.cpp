@@ -1,7 +1,7 @@
 #include "frmrejillazonas.h"
 #include "frmnuevazona.h"
+#include "miciudad.h"
 
-#include "comillas.h"
 #include "dialogos.h"
 #include "entorno.h"
 #include "module1.h"
@@ -104,12 +104,9 @@ frmrejillazonas::frmrejillazonas(QWidget *parent) : QDialog(parent)
     resize(TwipsAPixelesX(12500), TwipsAPixelesY(8000));
 
     // Loading: the data control and the city; failures leave the list or the city empty.
-    Adodc1->ConnectionString = ADOSQLSERVER::CadenaRemotaZonas();
-    Adodc1->RecordSource = QStringLiteral("SELECT *  from ZONAS where TITULAR LIKE '") + EscaparComillas(CodigoTitular) + '\'';
-    Adodc1->Refresh();
-    if (auto rs = ServidorRemoto().DevuelveRecordset(QStringLiteral("Select * from MICIUDAD where Titular='") +
-                                                     EscaparComillas(CodigoTitular) + '\'')) {
-        txtciudad->setText(rs->Texto(1));
+    Adodc1->AbrirZonasDe(CodigoTitular);
+    if (const auto ciudad = MiCiudad::Leer(ServidorRemoto(), CodigoTitular)) {
+        txtciudad->setText(*ciudad);
         ElCodigoPostal = txtciudad->text();
     }
 }
@@ -176,10 +173,7 @@ void frmrejillazonas::MyButton1_Click()
 void frmrejillazonas::MyButton2_Click()
 {
     // A holder that already has a city row: the insert fails quietly and the update names the city.
-    ServidorRemoto().Execute(QStringLiteral("Insert into MiCiudad Values('") + EscaparComillas(CodigoTitular) +
-                             QStringLiteral("','") + EscaparComillas(txtciudad->text()) + QStringLiteral("')"));
-    ServidorRemoto().Execute(QStringLiteral("Update Miciudad SET [Mi Ciudad]='") + EscaparComillas(txtciudad->text()) +
-                             QStringLiteral("' where titular='") + EscaparComillas(CodigoTitular) + '\'');
+    MiCiudad::Guardar(ServidorRemoto(), CodigoTitular, txtciudad->text());
     MsgBox(QStringLiteral("Se grabó el nombre de la ciudad"), vb::vbExclamation, QString());
 }
 

@@ -5,6 +5,8 @@
 
 #include <QSignalSpy>
 #include <QVariant>
+#include <QWebEngineProfile>
+#include <QWebEngineUrlRequestInterceptor>
 #include <QtTest>
 
 namespace PruebaWeb {
@@ -34,5 +36,21 @@ inline bool abrir(PuenteMapa &puente, const QString &pagina)
 
 // Waits until every statement sent so far has run (an empty read behind them answers).
 inline void vaciarCola(PuenteMapa &puente) { evaluar(puente, QStringLiteral("0")); }
+
+// Keeps the pages of the default profile off the network while it lives: every request that would
+// leave the machine (map tiles, the geocoder) fails at once, and its address is kept.
+class SinRed : public QWebEngineUrlRequestInterceptor {
+public:
+    SinRed() { QWebEngineProfile::defaultProfile()->setUrlRequestInterceptor(this); }
+    ~SinRed() override { QWebEngineProfile::defaultProfile()->setUrlRequestInterceptor(nullptr); }
+    void interceptRequest(QWebEngineUrlRequestInfo &info) override
+    {
+        if (QStringList{"http", "https", "ws", "wss"}.contains(info.requestUrl().scheme())) {
+            pedidas << info.requestUrl().toString();
+            info.block(true);
+        }
+    }
+    QStringList pedidas;
+};
 
 }

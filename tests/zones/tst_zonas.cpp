@@ -1,43 +1,89 @@
-// The vertex list text, the zone list's data control and the zone list window.
+// The zone editor's decisions without a screen; the zone list and the editor (on zonas.html) wired to them.
 #include "carpetaprueba.h"
-#include "controldatoszonas.h"
 #include "dialogosguion.h"
+#include "edicionzona.h"
+#include "frmnuevazona.h"
 #include "frmrejillazonas.h"
 #include "module1.h"
 #include "proveedor.h"
-#include "verticeszona.h"
+#include "pruebaweb.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
-#include <QtTest>
+#include <QTimer>
+
+using EdicionZona::Zona;
+using namespace PruebaWeb;
 
 namespace {
 const QString kTitular = QStringLiteral("B11111111");
-QStringList nombresZonas()
+const QString kPoligono = QStringLiteral("DibujaPoligono('#FF00FF');");
+
+// The first column of every row the query finds on the service.
+QStringList leer(const QString &sql)
 {
-    auto rs = Module1::ServidorRemoto().DevuelveRecordset("SELECT [Descripcion zona] FROM Zonas WHERE TITULAR='" + kTitular + "' ORDER BY IdZona");
     QStringList r;
-    for (; rs && !rs->Eof(); rs->MoveNext())
+    for (auto rs = Module1::ServidorRemoto().DevuelveRecordset(sql); rs && !rs->Eof(); rs->MoveNext())
         r << rs->Texto(0);
     return r;
 }
+QStringList zonas() { return leer("SELECT [Descripcion zona] FROM Zonas ORDER BY IdZona"); }
+QString columna(const QString &col, const QString &zona)
+{
+    return leer("SELECT " + col + " FROM Zonas WHERE [Descripcion zona]='" + zona + "'").value(0);
+}
+QString punto(const QString &lat, const QString &lon, const QString &etiqueta)
+{
+    return "PonerPunto('" + lat + "','" + lon + "',\"" + etiqueta + "\");";
+}
+
+// The zone editor as the list opens it for a grid row (the last row is a new zone). The page's load
+// starts Timer1 (5 s); the test runs its handler at once, and so that of Timer2 (8 s, one shot).
+struct Editor {
+    frmrejillazonas lista;
+    frmnuevazona editor{&lista};
+    Editor(bool soloVer, int fila, const QString &zona = QString())
+    {
+        lista.TDBGrid1->setCurrentIndex(lista.Adodc1->index(fila, 1));
+        lista.BookmarkZona = fila;
+        editor.SoloVer = soloVer, editor.ZonaEdicion = zona, editor.EsteFrm = &lista;
+        editor.show();
+    }
+    bool arrancar()
+    {
+        const bool t1 = esperar([this] { return editor.Timer1->isActive(); }) && editor.Timer1->interval() == 5000;
+        editor.Timer1_Timer();
+        const bool t2 = !editor.Timer1->isActive() && editor.Timer2->isActive() && editor.Timer2->interval() == 8000;
+        editor.Timer2_Timer();
+        return t1 && t2 && !editor.Timer2->isActive();
+    }
+    void clic(const char *la, const char *lo) { editor.Puente()->Ejecutar(QStringLiteral("simulaleftClick('%1','%2');").arg(la, lo)); }
+    bool guardar()
+    {
+        QSignalSpy fin(&editor, &frmnuevazona::GuardadoTerminado);
+        editor.btnasignarzona->click();
+        return esperar([&] { return !fin.isEmpty(); }) && fin.first().first().toBool();
+    }
+};
 }
 
 class TstZonas : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void init();
-    void cleanup();
-    void leerVertices_data();
-    void leerVertices();
-    void controlEscribePorPosicionYLeePorNombre();
-    void listaMuestraSoloLasDelTitular();
-    void eliminarPreguntaAntes();
-    void ciudadGuardadaDosVeces();
-    void verTodasSinZonas();
+    void cleanup() { dialogos.reset(), carpeta.reset(); }
+    void dibujar_data();
+    void dibujar();
+    void rechazo_data();
+    void rechazo();
+    void lista();
+    void editorGuarda();
+    void editorVerTodas();
 
 private:
+    SinRed sinRed;
     std::unique_ptr<CarpetaPrueba> carpeta;
     std::unique_ptr<DialogosGuion> dialogos;
 };
@@ -46,139 +92,145 @@ void TstZonas::init()
 {
     carpeta = std::make_unique<CarpetaPrueba>();
     dialogos = std::make_unique<DialogosGuion>();
-    QVERIFY(carpeta->crearServicioVacio());
+    QVERIFY(carpeta->enlazarPaginas() && carpeta->crearServicioVacio());
     QVERIFY(CarpetaPrueba::ejecutarEn(RutaServicioDemo(), {
-        "INSERT INTO Zonas (TITULAR, [Descripcion zona], [Coor Geo], Area) VALUES ('B11111111', 'Casa', '(40.1,-3.1)(40.2,-3.2)(40.3,-3.1)', '12,5')",
-        "INSERT INTO Zonas (TITULAR, [Descripcion zona], [Coor Geo], Area) VALUES ('B11111111', 'Nave O''Donnell', '(40.5,-3.5)(40.6,-3.6)(40.7,-3.5)', '1234,5')",
-        "INSERT INTO Zonas (TITULAR, [Descripcion zona], [Coor Geo], Area) VALUES ('B99999999', 'Ajena', '(1,1)(2,2)(3,1)', '1')",
-    }));
+        "INSERT INTO Zonas (TITULAR, [Descripcion zona], [Coor Geo], Area) VALUES "
+        "('B11111111', 'Casa', '(40.1,-3.1)(40.2,-3.2)(40.3,-3.1)', '12,5'), "
+        "('B11111111', 'Nave O''Donnell', '(40.5,-3.5)(40.6,-3.6)(40.7,-3.5)', '1234,5'), "
+        "('B99999999', 'Ajena', '(1,1)(2,2)(3,1)', '1')",
+        "INSERT INTO MiCiudad VALUES ('B11111111', 'Madrid')"}));
     Module1::CodigoTitular = kTitular;
     QVERIFY(carpeta->conectarRemoto());
 }
 
-void TstZonas::cleanup()
+// Vertex list reading: "(" + latitude, longitude as written; the piece after the last ")" is ignored.
+void TstZonas::dibujar_data()
 {
-    dialogos.reset();
-    carpeta.reset();
-    Module1::CodigoTitular.clear();
+    QTest::addColumn<QList<Zona>>("zonas");
+    QTest::addColumn<QString>("edicion");
+    QTest::addColumn<QStringList>("sentencias");
+    const QList<Zona> zonas{{"Casa", "(40.1,-3.1)(40.2, -3.2)(7,8", "12,5"}, {"<b>O'Donnell</b>", "(4'0,-3)", "1,5"}, {"", "", ""}};
+    const QString casa = QStringLiteral("<B>Casa</B> <Br>12,5");
+    const QStringList casaDibujada{punto("40.1", "-3.1", casa), punto("40.2", " -3.2", casa), kPoligono};
+    const QStringList otras{punto("4\\'0", "-3", "<B>&lt;b&gt;O&#39;Donnell&lt;/b&gt;</B> <Br>1,5"), kPoligono, kPoligono};
+    QTest::newRow("nueva: todas, datos escapados") << zonas << "" << casaDibujada + otras;
+    QTest::newRow("nombre que no coincide exactamente") << zonas << "casa" << casaDibujada + otras;
+    QTest::newRow("edicion: la ultima de ese nombre, al final")
+        << QList<Zona>{{"Casa", "(1,1)(2,2)(3,3)", "1"}, zonas[1], zonas[2], {"Casa", "(40.1,-3.1)(40.3, -3)", ""}} << "Casa"
+        << otras + QStringList{"simulaleftClick('40.1','-3.1');", "simulaleftClick('40.3',' -3');"};
 }
 
-void TstZonas::leerVertices_data()
+void TstZonas::dibujar()
 {
-    QTest::addColumn<QString>("texto");
-    QTest::addColumn<QStringList>("latitudes");
-    QTest::addColumn<QStringList>("longitudes");
-    QTest::addColumn<bool>("valida");
-    QTest::newRow("tres") << "(40.41,-3.70)(40.42,-3.69)(40.40,-3.68)" << QStringList{"40.41", "40.42", "40.40"}
-                          << QStringList{"-3.70", "-3.69", "-3.68"} << true;
-    QTest::newRow("dos") << "(40.41,-3.70)(40.42,-3.69)" << QStringList{"40.41", "40.42"} << QStringList{"-3.70", "-3.69"} << false;
-    QTest::newRow("sin el ultimo cierre") << "(1,2)(3,4)(5,6)(7,8" << QStringList{"1", "3", "5"} << QStringList{"2", "4", "6"} << true;
-    QTest::newRow("blanco tras la coma") << "(1, 2)(3, 4)(5, 6)" << QStringList{"1", "3", "5"} << QStringList{" 2", " 4", " 6"} << true;
-    QTest::newRow("vacio") << "" << QStringList{} << QStringList{} << false;
+    QFETCH(QList<Zona>, zonas);
+    QFETCH(QString, edicion);
+    QFETCH(QStringList, sentencias);
+    const EdicionZona::Dibujo d = EdicionZona::Dibujar(zonas, edicion);
+    QCOMPARE(d.sentencias, sentencias);
+    QCOMPARE(d.zonaEditada, sentencias.last().startsWith("simulaleftClick"));
 }
 
-void TstZonas::leerVertices()
+void TstZonas::rechazo_data()
 {
-    QFETCH(QString, texto);
-    QFETCH(QStringList, latitudes);
-    QFETCH(QStringList, longitudes);
-    QFETCH(bool, valida);
-    QStringList la, lo;
-    for (const Vertice &v : LeerVertices(texto))
-        la << v.latitud, lo << v.longitud;
-    QCOMPARE(la, latitudes);
-    QCOMPARE(lo, longitudes);
-    QCOMPARE(ZonaValida(texto), valida);
+    QTest::addColumn<QString>("coordenadas");
+    QTest::addColumn<bool>("edicion");
+    QTest::addColumn<QString>("nombre");
+    QTest::addColumn<QString>("mensaje");
+    QTest::newRow("sin poligono ni nombre") << "" << false << "" << "No hay configurada ninguna Zona";
+    QTest::newRow("dos vertices, sin nombre") << "(1,2)(3,4)(5,6" << false << ""
+                                              << "La zona debe estar formada por un polígono de al menos tres vértices";
+    QTest::newRow("nueva sin nombre") << "(1,2)(3,4)(5,6)" << false << "" << "Debe especificar un nombre para la zona.";
+    QTest::newRow("nueva con nombre") << "(1,2)(3,4)(5,6)" << false << "A" << "";
+    QTest::newRow("edicion sin nombre") << "(1,2)(3,4)(5,6)" << true << "" << "";
 }
 
-void TstZonas::controlEscribePorPosicionYLeePorNombre()
+void TstZonas::rechazo()
 {
-    ControlDatosZonas c;
-    c.ConnectionString = ADOSQLSERVER::CadenaRemotaZonas();
-    c.RecordSource = "SELECT *  from ZONAS where TITULAR LIKE '" + kTitular + "'";
-    QVERIFY(c.Refresh());
-    QCOMPARE(c.RecordCount(), 2);
-    QCOMPARE(c.rowCount(), 3);  // with the empty new-zone row
-    QVERIFY(c.EsFilaNueva(2));
-    c.AddNew();
-    c.SetField(0, kTitular);
-    c.SetField(1, "Puerto");
-    c.SetField(2, "(1,1)(2,2)(3,3)");
-    c.SetField(3, "99,5");
-    QVERIFY(c.Update());
-    QCOMPARE(c.RecordCount(), 3);
-    QCOMPARE(c.Fields("descripcion zona").toString(), QStringLiteral("Puerto"));  // stands on the new row
-    c.SetBookmark(0);
-    c.SetField(1, "Casa Nueva");
-    QVERIFY(c.Update());
-    QCOMPARE(nombresZonas(), (QStringList{"Casa Nueva", "Nave O'Donnell", "Puerto"}));
-    c.SetBookmark(1);
-    QVERIFY(c.Delete());
-    QCOMPARE(nombresZonas(), (QStringList{"Casa Nueva", "Puerto"}));
-    // The other holder's zone is untouched.
-    QCOMPARE(Module1::ServidorRemoto().NumRegistros("SELECT Count(*) FROM Zonas WHERE TITULAR='B99999999'"), 1);
-    QAbstractItemModelTester tester(&c, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QFETCH(QString, coordenadas);
+    QFETCH(bool, edicion);
+    QFETCH(QString, nombre);
+    QFETCH(QString, mensaje);
+    QCOMPARE(EdicionZona::Rechazo(coordenadas, edicion, nombre), mensaje);
 }
 
-void TstZonas::listaMuestraSoloLasDelTitular()
+// The data control's writes by position (new, changed, deleted zones) are checked through the windows.
+void TstZonas::lista()
 {
     frmrejillazonas f;
     f.show();
-    auto *grid = f.findChild<QTableView *>("TDBGrid1");
-    QCOMPARE(grid->model()->rowCount(), 3);
-    QCOMPARE(grid->model()->index(1, 1).data().toString(), QStringLiteral("Nave O'Donnell"));
-    QVERIFY(grid->isColumnHidden(0) && grid->isColumnHidden(2) && grid->isColumnHidden(4));
-    QVERIFY(!grid->isColumnHidden(1) && !grid->isColumnHidden(3));
-    QCOMPARE(f.FilaActual(), 0);
-    QVERIFY(f.ElCodigoPostal.isEmpty());  // no city row for this holder
-}
-
-void TstZonas::eliminarPreguntaAntes()
-{
-    frmrejillazonas f;
-    f.show();
-    auto *grid = f.findChild<QTableView *>("TDBGrid1");
-    grid->setCurrentIndex(grid->model()->index(1, 1));
-    dialogos->respuestasMsgBox << vb::vbNo;
-    QTest::keyClick(grid, Qt::Key_Delete);
-    QCOMPARE(nombresZonas().size(), 2);
-    QCOMPARE(dialogos->mensajes.size(), 1);
-    QCOMPARE(dialogos->mensajes[0].texto, QStringLiteral("¿Seguro que quiere eliminar esta zona?"));
-    QCOMPARE(dialogos->mensajes[0].estilo, 52);
-    QCOMPARE(dialogos->mensajes[0].titulo, QStringLiteral("Atención"));
-    dialogos->respuestasMsgBox << vb::vbYes;
-    QTest::keyClick(grid, Qt::Key_Delete);
-    QCOMPARE(nombresZonas(), QStringList{"Casa"});
-    QCOMPARE(grid->model()->rowCount(), 2);
-}
-
-void TstZonas::ciudadGuardadaDosVeces()
-{
-    {
-        frmrejillazonas f;
-        f.findChild<QLineEdit *>("txtciudad")->setText("Vigo");
-        f.findChild<QPushButton *>("MyButton2")->click();
-        f.findChild<QLineEdit *>("txtciudad")->setText("A Coruña'");
-        f.findChild<QPushButton *>("MyButton2")->click();
-        QCOMPARE(dialogos->textos(), (QStringList{"Se grabó el nombre de la ciudad", "Se grabó el nombre de la ciudad"}));
-        QVERIFY(f.ElCodigoPostal.isEmpty());  // what was read at load
-    }
-    QCOMPARE(Module1::ServidorRemoto().NumRegistros("SELECT Count(*) FROM MiCiudad WHERE Titular='B11111111'"), 1);
-    frmrejillazonas otra;
-    QCOMPARE(otra.ElCodigoPostal, QStringLiteral("A Coruña'"));
-    QCOMPARE(otra.findChild<QLineEdit *>("txtciudad")->text(), QStringLiteral("A Coruña'"));
-}
-
-void TstZonas::verTodasSinZonas()
-{
+    QCOMPARE(f.Adodc1->RecordSource, QStringLiteral("SELECT *  from ZONAS where TITULAR LIKE 'B11111111'"));
+    QCOMPARE(f.Adodc1->rowCount(), 3);  // the holder's two zones and the empty new-zone row
+    QAbstractItemModelTester tester(f.Adodc1, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    for (int c = 0; c < 5; ++c)
+        QCOMPARE(f.TDBGrid1->isColumnHidden(c), c != 1 && c != 3);
+    // The city read at load is kept; "Grabar" saves the box: the insert refused, the update naming it.
+    QCOMPARE(f.txtciudad->text(), QStringLiteral("Madrid"));
+    f.txtciudad->setText("A Coruña'");
+    Prueba::hijo<QPushButton>(f, "MyButton2")->click();
+    const QStringList sql = Module1::ServidorRemoto().TextosEnviados();
+    QCOMPARE(sql.mid(sql.size() - 2), (QStringList{"Insert into MiCiudad Values('B11111111','A Coruña''')",
+                                                   "Update Miciudad SET [Mi Ciudad]='A Coruña''' where titular='B11111111'"}));
+    QCOMPARE(leer("SELECT [Mi Ciudad] FROM MiCiudad"), QStringList{"A Coruña'"});
+    QCOMPARE(f.ElCodigoPostal, QStringLiteral("Madrid"));
+    // Delete asks first; No keeps the zone.
+    f.TDBGrid1->setCurrentIndex(f.Adodc1->index(1, 1));
+    dialogos->respuestasMsgBox << vb::vbNo << vb::vbYes;
+    QTest::keyClick(f.TDBGrid1, Qt::Key_Delete);
+    QCOMPARE(zonas().size(), 3);
+    QTest::keyClick(f.TDBGrid1, Qt::Key_Delete);
+    QCOMPARE(zonas(), (QStringList{"Casa", "Ajena"}));
+    // A holder without zones: "Ver todas" opens nothing and says so.
     Module1::CodigoTitular = "B00000000";
-    frmrejillazonas f;
-    f.show();
-    f.findChild<QPushButton *>("MyButton1")->click();
-    QCOMPARE(dialogos->textos(), QStringList{"No hay todavía zonas asignadas"});
-    QCOMPARE(dialogos->mensajes[0].estilo, vb::vbExclamation);
-    QVERIFY(f.Adodc1->EsFilaNueva(f.FilaActual()));
+    Prueba::hijo<QPushButton>(frmrejillazonas(), "MyButton1")->click();
+    const QString pregunta = QStringLiteral("¿Seguro que quiere eliminar esta zona?");
+    QCOMPARE(dialogos->textos(),
+             (QStringList{"Se grabó el nombre de la ciudad", pregunta, pregunta, "No hay todavía zonas asignadas"}));
+    const QList<MensajeMostrado> &m = dialogos->mensajes;
+    QCOMPARE(QList<int>({m[0].estilo, m[1].estilo, m[3].estilo}), QList<int>({vb::vbExclamation, 52, vb::vbExclamation}));
+    QCOMPARE(m[1].titulo, QStringLiteral("Atención"));
 }
 
-QTEST_MAIN(TstZonas)
+void TstZonas::editorGuarda()
+{
+    Editor nueva(false, 2);
+    QVERIFY(nueva.arrancar());
+    QCOMPARE(nueva.editor.SentenciasEnviadas().count(kPoligono), 2);
+    QVERIFY(nueva.editor.frminicio->isHidden());
+    // A triangle drawn on the page: refused without a name, nothing written; saved with one.
+    nueva.clic("40.41", "-3.70"), nueva.clic("40.42", "-3.69"), nueva.clic("40.40", "-3.68");
+    QVERIFY(!nueva.guardar());
+    QCOMPARE(dialogos->textos(), QStringList{"Debe especificar un nombre para la zona."});
+    nueva.editor.txtzona->setText("Almacén");
+    QVERIFY(nueva.guardar());
+    QCOMPARE(columna("TITULAR", "Almacén"), kTitular);
+    QCOMPARE(columna("[Coor Geo]", "Almacén"), QStringLiteral("(40.41,-3.70)(40.42,-3.69)(40.40,-3.68)"));
+    const QString area = columna("Area", "Almacén");
+    QVERIFY2(QRegularExpression("^\\d+,\\d+$").match(area).hasMatch(), qPrintable(area));  // the page's, with a comma
+    QCOMPARE(nueva.lista.Adodc1->RecordCount(), 3);
+    // Editing: the zone rebuilt from its vertices, its name kept, its row written.
+    Editor e(false, 0, "Casa");
+    QVERIFY(e.arrancar());
+    QCOMPARE(e.editor.SentenciasEnviadas().mid(9), (QStringList{"simulaleftClick('40.1','-3.1');", "simulaleftClick('40.2','-3.2');",
+                                                                "simulaleftClick('40.3','-3.1');", "permitiredicion();"}));
+    QVERIFY(!e.editor.txtzona->isEnabled());
+    QCOMPARE(e.editor.txtzona->text(), QStringLiteral("Casa"));
+    e.clic("40.35", "-3.0");
+    QVERIFY(e.guardar());
+    QCOMPARE(columna("[Coor Geo]", "Casa"), QStringLiteral("(40.1,-3.1)(40.2,-3.2)(40.3,-3.1)(40.35,-3.0)"));
+    QCOMPARE(zonas().size(), 4);
+}
+
+void TstZonas::editorVerTodas()
+{
+    Editor e(true, 0);
+    e.lista.txtciudad->setText("Sevilla");  // typed, not saved: the map looks for the city read at load
+    QVERIFY(e.arrancar());
+    QCOMPARE(e.editor.SentenciasEnviadas().first(), QStringLiteral("showAddress(\"Madrid\",15);"));
+    QVERIFY(e.editor.btnasignarzona->isHidden() && e.editor.panelprincipal->isHidden());
+    QCOMPARE(e.editor.pnlzonas->text(), QStringLiteral("Zonas de Sevilla"));
+    QCOMPARE(e.editor.SentenciasEnviadas().count(kPoligono), 2);
+    QCOMPARE(evaluar(*e.editor.Puente(), "document.getElementById('leyenda').innerHTML").toString(), QString());
+}
+
+VARDEN_TEST_WEB_MAIN(TstZonas)
 #include "tst_zonas.moc"

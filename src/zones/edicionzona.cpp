@@ -1,0 +1,49 @@
+#include "edicionzona.h"
+#include "verticeszona.h"
+
+#include "argumentosscript.h"
+
+namespace EdicionZona {
+
+QString Geolocalizar(const QString &ciudad)
+{
+    return QStringLiteral("showAddress(\"") + ArgumentoScript(ciudad, '"') + QStringLiteral("\",15);");
+}
+
+Dibujo Dibujar(const QList<Zona> &zonas, const QString &zonaEdicion)
+{
+    Dibujo r;
+    QList<Vertice> editada;
+    for (const Zona &z : zonas) {
+        const QList<Vertice> vertices = LeerVertices(z.coordenadas);
+        if (zonaEdicion.isEmpty() || zonaEdicion != z.nombre) {
+            const QString etiqueta =
+                QStringLiteral("<B>") + EscaparHtml(z.nombre) + QStringLiteral("</B> <Br>") + EscaparHtml(z.area);
+            for (const Vertice &v : vertices)
+                r.sentencias << QStringLiteral("PonerPunto('") + ArgumentoScript(v.latitud) + QStringLiteral("','") +
+                                    ArgumentoScript(v.longitud) + QStringLiteral("',\"") +
+                                    ArgumentoScript(etiqueta, '"') + QStringLiteral("\");");
+            r.sentencias << QStringLiteral("DibujaPoligono('#FF00FF');");
+        } else {
+            r.zonaEditada = true;
+            editada = vertices;
+        }
+    }
+    for (const Vertice &v : editada)
+        r.sentencias << QStringLiteral("simulaleftClick('") + ArgumentoScript(v.latitud) + QStringLiteral("','") +
+                            ArgumentoScript(v.longitud) + QStringLiteral("');");
+    return r;
+}
+
+QString Rechazo(const QString &coordenadas, bool edicion, const QString &nombre)
+{
+    if (coordenadas.isEmpty())
+        return QStringLiteral("No hay configurada ninguna Zona");
+    if (!ZonaValida(coordenadas))
+        return QStringLiteral("La zona debe estar formada por un polígono de al menos tres vértices");
+    if (!edicion && nombre.isEmpty())
+        return QStringLiteral("Debe especificar un nombre para la zona.");
+    return QString();
+}
+
+}

@@ -1,0 +1,32 @@
+#pragma once
+// What the zone editor decides, without a screen: the statements it sends to zonas.html and the
+// checks before a save.
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace EdicionZona {
+
+// A stored zone as the list's data control holds it.
+struct Zona {
+    QString nombre;       // Descripcion Zona
+    QString coordenadas;  // Coor Geo
+    QString area;         // Area
+};
+
+// Centres the map on the holder's city.
+QString Geolocalizar(const QString &ciudad);
+
+// The stored zones in record order: each vertex with the zone's label, then its polygon. The zone
+// named zonaEdicion (compared exactly) is not drawn; its vertices are clicked at the end, rebuilding
+// it as the page's editable polygon (the last record of that name wins).
+struct Dibujo {
+    QStringList sentencias;
+    bool zonaEditada = false;  // some record holds the zone under edit
+};
+Dibujo Dibujar(const QList<Zona> &zonas, const QString &zonaEdicion);
+
+// The message that refuses a save, checked in this order; empty when the save goes on.
+QString Rechazo(const QString &coordenadas, bool edicion, const QString &nombre);
+
+}
