@@ -97,8 +97,8 @@ public:
     void setDia(int v);
     void setMes(int v);
     void setAnio(int v);
-    QDate FechaActual() const;
-    void setFechaActual(const QDate &fecha);
+    QDate FechaActual() const override;
+    void setFechaActual(const QDate &fecha) override;
     ColorVB ColorCeldas() const { return props.colorCeldas; }
     void setColorCeldas(ColorVB v) { props.colorCeldas = v; dibujar(); }
     ColorVB ColorDigitos() const { return props.colorDigitos; }
@@ -156,8 +156,8 @@ public:
     QString FechaActualSQL() const;
 
     // --- Stored control ---
-    QVariantMap GuardarPropiedades() const;
-    void LeerPropiedades(const QVariantMap &propiedades);
+    QVariantMap GuardarPropiedades() const override;
+    void LeerPropiedades(const QVariantMap &propiedades) override;
 
     // --- Day records (no drawing; call Refresh) ---
     void PonColorFondoCelda(const QDate &EstaFecha, ColorVB EsteColor)

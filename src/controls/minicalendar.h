@@ -53,14 +53,13 @@ public:
     void setAnio(int v);
     void setMes(int v);
     void setDia(int v);
-    QDate FechaActual() const { return m_FechaActual; }
-    // An invalid date is ignored.
-    void setFechaActual(const QDate &fecha);
+    QDate FechaActual() const override { return m_FechaActual; }
+    void setFechaActual(const QDate &fecha) override;
 
     // Stored control; missing keys read as 0, a missing or invalid date as today, a missing or zero
     // year or month as that date's.
-    QVariantMap GuardarPropiedades() const;
-    void LeerPropiedades(const QVariantMap &propiedades);
+    QVariantMap GuardarPropiedades() const override;
+    void LeerPropiedades(const QVariantMap &propiedades) override;
 
     // Cell i (7 * row + column) as last drawn; RectanguloCelda(i) tells where it is.
     const CeldaMini &Label1(int i) const { return celdas[size_t(i)]; }

@@ -1,15 +1,17 @@
 #pragma once
 // RejillaMes: what KVCalen and MiniCalendar have in common. One month as 42 day cells (six weeks,
-// Monday first) under a year caption (lblaño) and a month caption (lblmes). The base keeps the
-// displayed year and month and the selected day, finds the cell under a point, turns the user's
-// clicks and keys into picks, and draws the keyboard focus; each control lays out, draws and
-// decides what a pick does.
+// Monday first) under a year caption (lblaño) and a month caption (lblmes), a current date and a
+// stored control. The base keeps the displayed year and month and the selected day, finds the cell
+// under a point, turns the user's clicks and keys into picks, and draws the keyboard focus; each
+// control lays out, draws, and decides what a pick does and what its date and stored keys are.
 //
 // User actions: a left click on a day of the displayed month picks it (elegirDia, then Click); the
 // grey days of the neighbouring months do nothing. Arrows move the focus cell within the month
 // (with no focus cell, any arrow goes to the 1st), Enter or Space pick the focus cell, Page Up and
 // Page Down change the month.
+#include <QDate>
 #include <QRectF>
+#include <QVariantMap>
 #include <QWidget>
 #include <array>
 
@@ -24,6 +26,11 @@ public:
     int Anio() const { return m_Anio; }
     int Mes() const { return m_Mes; }
     int Dia() const { return m_Dia; }   // 0: none
+    virtual QDate FechaActual() const = 0;
+    // An invalid date is ignored.
+    virtual void setFechaActual(const QDate &fecha) = 0;
+    virtual QVariantMap GuardarPropiedades() const = 0;
+    virtual void LeerPropiedades(const QVariantMap &propiedades) = 0;
 
     // Cell i (7 * row + column) in widget pixels; empty outside 0..41.
     QRect RectanguloCelda(int i) const;
