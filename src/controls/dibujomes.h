@@ -10,19 +10,20 @@
 #include <QString>
 #include <array>
 
-// Control-wide settings the drawing applies where a day record has no value of its own.
+// Control-wide settings the drawing applies where a day record has no value of its own (KVCalen's
+// defaults are in PropiedadesKVCalen).
 struct AspectoMes {
-    ColorVB colorCeldas = 0xC0FFFF;
-    ColorVB colorDigitos = 0;
-    ColorVB colorSabados = ColoresVB::Naranja;
-    ColorVB colorDomingos = ColoresVB::Rojo;
-    ColorVB fondoEnTexto = 0xC0FFC0, ppEnTexto = 0;
-    ColorVB fondoEtiquetaIzquierda = 0x80C0FF, ppEtiquetaIzquierda = 0;
-    ColorVB fondoEtiquetaDerecha = 0xFFC0C0, ppEtiquetaDerecha = 0;
-    bool visiblesCajasTexto = false;
-    bool visiblesEtiquetasIzquierda = false;
-    bool visiblesEtiquetasDerecha = false;
-    bool visiblesChequeos = false;
+    ColorVB colorCeldas{};
+    ColorVB colorDigitos{};
+    ColorVB colorSabados{};
+    ColorVB colorDomingos{};
+    ColorVB fondoEnTexto{}, ppEnTexto{};
+    ColorVB fondoEtiquetaIzquierda{}, ppEtiquetaIzquierda{};
+    ColorVB fondoEtiquetaDerecha{}, ppEtiquetaDerecha{};
+    bool visiblesCajasTexto{};
+    bool visiblesEtiquetasIzquierda{};
+    bool visiblesEtiquetasDerecha{};
+    bool visiblesChequeos{};
 };
 
 struct ObjetoTexto {

@@ -6,10 +6,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QToolButton>
 
@@ -26,15 +24,6 @@ Qt::CheckState estadoCheck(int valor)
 }
 int valorCheck(int estado) { return estado == Qt::Checked ? 1 : estado == Qt::PartiallyChecked ? 2 : 0; }
 
-ColorVB leerColor(const QVariantMap &m, const char *clave, ColorVB porDefecto)
-{
-    return RegistrosDias::LeerColor(m.value(QString::fromUtf8(clave)), porDefecto);
-}
-bool leerBool(const QVariantMap &m, const char *clave, bool porDefecto)
-{
-    const QVariant v = m.value(QString::fromUtf8(clave));
-    return v.isValid() ? v.toBool() : porDefecto;
-}
 int leerEntero(const QVariantMap &m, const char *clave, int porDefecto)
 {
     bool ok = false;
@@ -60,16 +49,9 @@ QFont ajustada(QFont f, double alto)
 }
 }
 
-KVCalen::KVCalen(QWidget *parent) : QWidget(parent)
+KVCalen::KVCalen(QWidget *parent) : RejillaMes(parent), props(fuenteContenedor())
 {
     setObjectName(QStringLiteral("KVCalen"));
-    setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QStringLiteral("Calendario"));
-    const QDate hoy = QDate::currentDate();
-    m_Dia = hoy.day();
-    m_Mes = hoy.month();
-    m_Anio = hoy.year();
-    m_FontMes = m_FontAnio = m_FontDias = fuenteContenedor();
     crearPartes();
     aplicarCaptions();
     dibujar();
@@ -87,12 +69,7 @@ void KVCalen::crearPartes()
     lbldias = new QWidget(this);
     lbldias->setObjectName(QStringLiteral("lbldias"));
     lbldias->setAutoFillBackground(true);
-    lblanio = new QLabel(this);
-    lblanio->setObjectName(QString::fromUtf8("lblaño"));
-    lblmes = new QLabel(this);
-    lblmes->setObjectName(QStringLiteral("lblmes"));
     for (QLabel *l : {lblanio, lblmes}) {
-        l->setTextFormat(Qt::PlainText);
         l->setAlignment(Qt::AlignCenter);
         l->setAutoFillBackground(true);
     }
@@ -103,11 +80,8 @@ void KVCalen::crearPartes()
         lbldia[size_t(i)]->setAlignment(Qt::AlignCenter);
     }
     auto boton = [this](const char *nombre, Qt::ArrowType flecha, const QString &texto) {
-        auto *b = new QToolButton(this);
-        b->setObjectName(QString::fromUtf8(nombre));
+        QToolButton *b = crearBoton(nombre, texto);
         b->setArrowType(flecha);
-        b->setToolTip(texto);
-        b->setAccessibleName(texto);
         b->setAutoRaise(false);
         return b;
     };
@@ -201,46 +175,18 @@ QString KVCalen::FechaActualSQL() const
     return QString::number(m_Mes) + '/' + QString::number(m_Dia) + '/' + QString::number(m_Anio);
 }
 
-void KVCalen::setColorCeldas(ColorVB v) { aspecto.colorCeldas = v; dibujar(); }
-void KVCalen::setColorDigitos(ColorVB v) { aspecto.colorDigitos = v; dibujar(); }
-void KVCalen::setColorSabados(ColorVB v) { aspecto.colorSabados = v; dibujar(); }
-void KVCalen::setColorDomingos(ColorVB v) { aspecto.colorDomingos = v; dibujar(); }
-void KVCalen::setVisiblesTodasCajasTexto(bool v) { aspecto.visiblesCajasTexto = v; dibujar(); }
-void KVCalen::setVisiblesTodasEtiquetasIzquierda(bool v) { aspecto.visiblesEtiquetasIzquierda = v; dibujar(); }
-void KVCalen::setVisiblesTodasEtiquetasDerecha(bool v) { aspecto.visiblesEtiquetasDerecha = v; dibujar(); }
-void KVCalen::setVisiblesTodosChequeos(bool v) { aspecto.visiblesChequeos = v; dibujar(); }
-void KVCalen::setColorFondoEtiquetaDerecha(ColorVB v) { aspecto.fondoEtiquetaDerecha = v; dibujar(); }
-void KVCalen::setColorFondoEtiquetaIzquierda(ColorVB v) { aspecto.fondoEtiquetaIzquierda = v; dibujar(); }
-void KVCalen::setColorPPEtiquetaDerecha(ColorVB v) { aspecto.ppEtiquetaDerecha = v; dibujar(); }
-void KVCalen::setColorPPEtiquetaIzquierda(ColorVB v) { aspecto.ppEtiquetaIzquierda = v; dibujar(); }
-void KVCalen::setColorFondoEnTexto(ColorVB v) { aspecto.fondoEnTexto = v; dibujar(); }
-void KVCalen::setColorPPEnTexto(ColorVB v) { aspecto.ppEnTexto = v; dibujar(); }
-
-void KVCalen::setBackColor(ColorVB v) { m_BackColor = v; update(); }
-void KVCalen::setDiasLargos(bool v) { m_DiasLargos = v; aplicarCaptions(); }
-void KVCalen::setColorFondoAnio(ColorVB v) { m_ColorFondoAnio = v; aplicarCaptions(); }
-void KVCalen::setColorFondoMes(ColorVB v) { m_ColorFondoMes = v; aplicarCaptions(); }
-void KVCalen::setColorFondoDias(ColorVB v) { m_ColorFondoDias = v; aplicarCaptions(); }
-void KVCalen::setColorPPAnio(ColorVB v) { m_ColorPPAnio = v; aplicarCaptions(); }
-void KVCalen::setColorPPMes(ColorVB v) { m_ColorPPMes = v; aplicarCaptions(); }
-void KVCalen::setColorPPdias(ColorVB v) { m_ColorPPdias = v; aplicarCaptions(); }
-void KVCalen::setFontMes(const QFont &f) { m_FontMes = f; aplicarCaptions(); }
-void KVCalen::setFontAnio(const QFont &f) { m_FontAnio = f; aplicarCaptions(); }
-void KVCalen::setFontDias(const QFont &f) { m_FontDias = f; aplicarCaptions(); }
-void KVCalen::setTamanoOptimo(bool v) { m_TamanoOptimo = v; disponer(); }
-
 void KVCalen::aplicarCaptions()
 {
-    colorearEtiqueta(lblanio, m_ColorFondoAnio, m_ColorPPAnio);
-    colorearEtiqueta(lblmes, m_ColorFondoMes, m_ColorPPMes);
-    colorearEtiqueta(lbldias, m_ColorFondoDias, m_ColorPPdias);
-    lblanio->setFont(m_FontAnio);
-    lblmes->setFont(m_FontMes);
+    colorearEtiqueta(lblanio, props.colorFondoAnio, props.colorPPAnio);
+    colorearEtiqueta(lblmes, props.colorFondoMes, props.colorPPMes);
+    colorearEtiqueta(lbldias, props.colorFondoDias, props.colorPPdias);
+    lblanio->setFont(props.fontAnio);
+    lblmes->setFont(props.fontMes);
     for (int i = 0; i < 7; ++i) {
         QLabel *l = lbldia[size_t(i)];
-        l->setText(QString::fromUtf8(m_DiasLargos ? kDiasLargos[i] : kDiasCortos[i]));
-        l->setFont(m_FontDias);
-        colorearEtiqueta(l, m_ColorFondoDias, m_ColorPPdias);
+        l->setText(QString::fromUtf8(props.diasLargos ? kDiasLargos[i] : kDiasCortos[i]));
+        l->setFont(props.fontDias);
+        colorearEtiqueta(l, props.colorFondoDias, props.colorPPdias);
     }
 }
 
@@ -249,52 +195,20 @@ void KVCalen::aplicarCaptions()
 QVariantMap KVCalen::GuardarPropiedades() const
 {
     QVariantMap m;
-    auto color = [&m](const char *clave, ColorVB v) { m.insert(QString::fromUtf8(clave), QVariant::fromValue(v)); };
-    color("ForeColor", m_ForeColor);
-    m.insert(QStringLiteral("Enabled"), m_Enabled);
+    props.Guardar(m);
     m.insert(QStringLiteral("Dia"), m_Dia);
     m.insert(QStringLiteral("Mes"), m_Mes);
     m.insert(QString::fromUtf8("Año"), m_Anio);
     m.insert(QStringLiteral("FechaActual"), FechaActual());
-    color("ColorCeldas", aspecto.colorCeldas);
-    color("ColorDigitos", aspecto.colorDigitos);
-    m.insert(QStringLiteral("VisiblesCajasTexto"), aspecto.visiblesCajasTexto);
-    m.insert(QStringLiteral("VisiblesEtiquetasIzquierda"), aspecto.visiblesEtiquetasIzquierda);
-    m.insert(QStringLiteral("VisiblesEtiquetasDerecha"), aspecto.visiblesEtiquetasDerecha);
-    m.insert(QStringLiteral("VisiblesTodosChequeos"), aspecto.visiblesChequeos);
-    color("BackColor", m_BackColor);
     m.insert(QStringLiteral("Font"), font());
-    m.insert(QStringLiteral("DiasLargos"), m_DiasLargos);
-    color("ColorSabados", aspecto.colorSabados);
-    color("ColorFondoAño", m_ColorFondoAnio);
-    color("ColorFondoMes", m_ColorFondoMes);
-    color("ColorFondoDias", m_ColorFondoDias);
-    m.insert(QStringLiteral("FontMes"), m_FontMes);
-    m.insert(QString::fromUtf8("FontAño"), m_FontAnio);
-    m.insert(QStringLiteral("FontDias"), m_FontDias);
-    color("ColorDomingos", aspecto.colorDomingos);
-    color("ColorPPAño", m_ColorPPAnio);
-    color("ColorPPMes", m_ColorPPMes);
-    color("ColorPPdias", m_ColorPPdias);
-    m.insert(QString::fromUtf8("TamañoOptimo"), m_TamanoOptimo);
-    color("ColorFondoEtiquetaDerecha", aspecto.fondoEtiquetaDerecha);
-    color("ColorFondoEtiquetaIzquierda", aspecto.fondoEtiquetaIzquierda);
-    color("ColorPPEtiquetaDerecha", aspecto.ppEtiquetaDerecha);
-    color("ColorPPEtiquetaIzquierda", aspecto.ppEtiquetaIzquierda);
-    color("ColorFondoEnTexto", aspecto.fondoEnTexto);
-    color("ColorPPEnTexto", aspecto.ppEnTexto);
     m.insert(QStringLiteral("TotalDiasMesActual"), TotalDiasMesActual());
     m.insert(QStringLiteral("FechaActualSQL"), FechaActualSQL());
-    color("ColorFondoTexto", m_ColorFondoTexto);
-    color("ColorPPTexto", m_ColorPPTexto);
-    m.insert(QStringLiteral("BorderStyle"), m_BorderStyle);
     return m;
 }
 
 void KVCalen::LeerPropiedades(const QVariantMap &m)
 {
-    m_ForeColor = leerColor(m, "ForeColor", 0);
-    m_Enabled = leerBool(m, "Enabled", false);
+    props.Leer(m, fuenteContenedor());
     QDate fecha = m.value(QStringLiteral("FechaActual")).toDate();
     if (!fecha.isValid() || fecha.year() != MesCalendario::LimitarAnio(fecha.year()))
         fecha = QDate::currentDate();
@@ -302,56 +216,11 @@ void KVCalen::LeerPropiedades(const QVariantMap &m)
     m_Mes = MesCalendario::LimitarMes(leerEntero(m, "Mes", fecha.month()));
     m_Dia = leerEntero(m, "Dia", 0);
     limitarDia();
-    aspecto.colorCeldas = leerColor(m, "ColorCeldas", 0xC0FFFF);
-    aspecto.colorDigitos = leerColor(m, "ColorDigitos", 0);
-    aspecto.visiblesCajasTexto = leerBool(m, "VisiblesCajasTexto", false);
-    aspecto.visiblesEtiquetasIzquierda = leerBool(m, "VisiblesEtiquetasIzquierda", false);
-    aspecto.visiblesEtiquetasDerecha = leerBool(m, "VisiblesEtiquetasDerecha", false);
-    aspecto.visiblesChequeos = leerBool(m, "VisiblesTodosChequeos", false);
-    m_BackColor = leerColor(m, "BackColor", ColoresVB::CaraBoton);
-    auto fuente = [&m, this](const char *clave) {
-        const QVariant v = m.value(QString::fromUtf8(clave));
-        return v.canConvert<QFont>() && v.isValid() ? v.value<QFont>() : fuenteContenedor();
-    };
     const QVariant f = m.value(QStringLiteral("Font"));
     setFont(f.isValid() && f.canConvert<QFont>() ? f.value<QFont>() : QFont());
-    m_DiasLargos = leerBool(m, "DiasLargos", false);
-    aspecto.colorSabados = leerColor(m, "ColorSabados", ColoresVB::Naranja);
-    m_ColorFondoAnio = leerColor(m, "ColorFondoAño", 0xC0FFFF);
-    m_ColorFondoMes = leerColor(m, "ColorFondoMes", 0xC0FFFF);
-    m_ColorFondoDias = leerColor(m, "ColorFondoDias", 0xC0FFFF);
-    m_FontMes = fuente("FontMes");
-    m_FontAnio = fuente("FontAño");
-    m_FontDias = fuente("FontDias");
-    aspecto.colorDomingos = leerColor(m, "ColorDomingos", ColoresVB::Rojo);
-    m_ColorPPAnio = leerColor(m, "ColorPPAño", 0);
-    m_ColorPPMes = leerColor(m, "ColorPPMes", 0);
-    m_ColorPPdias = leerColor(m, "ColorPPdias", 0x80);
-    m_TamanoOptimo = leerBool(m, "TamañoOptimo", false);
-    aspecto.fondoEtiquetaDerecha = leerColor(m, "ColorFondoEtiquetaDerecha", 0xFFC0C0);
-    aspecto.fondoEtiquetaIzquierda = leerColor(m, "ColorFondoEtiquetaIzquierda", 0x80C0FF);
-    aspecto.ppEtiquetaDerecha = leerColor(m, "ColorPPEtiquetaDerecha", 0);
-    aspecto.ppEtiquetaIzquierda = leerColor(m, "ColorPPEtiquetaIzquierda", 0);
-    aspecto.fondoEnTexto = leerColor(m, "ColorFondoEnTexto", 0xC0FFC0);
-    aspecto.ppEnTexto = leerColor(m, "ColorPPEnTexto", 0);
-    m_ColorFondoTexto = leerColor(m, "ColorFondoTexto", 0xDDAC6A);
-    m_ColorPPTexto = leerColor(m, "ColorPPTexto", 0);
-    m_BorderStyle = leerEntero(m, "BorderStyle", 1);
     aplicarCaptions();
     disponer();
     dibujar();
-}
-
-// ---------------------------------------------------------------- day records
-
-void KVCalen::PonColorFondoCelda(const QDate &EstaFecha, ColorVB EsteColor)
-{
-    registros.Poner(EstaFecha, Ranura::ColorFondo, QVariant::fromValue(EsteColor));
-}
-
-void KVCalen::PonColorDigito(const QDate &EstaFecha, ColorVB EsteColor)
-{
-    registros.Poner(EstaFecha, Ranura::ColorDigito, QVariant::fromValue(EsteColor));
 }
 
 void KVCalen::ChequearCelda(const QDate &EstaFecha, int Valor)
@@ -359,40 +228,6 @@ void KVCalen::ChequearCelda(const QDate &EstaFecha, int Valor)
     Q_EMIT CeldaChequeada(EstaFecha, Valor);
     registros.Poner(EstaFecha, Ranura::Chequeo, Valor);
 }
-
-void KVCalen::PonerTexto(const QDate &EstaFecha, const QString &Valor, int Objeto, bool PonerVisible)
-{
-    registros.PonerTexto(EstaFecha, Valor, Objeto, PonerVisible);
-}
-
-void KVCalen::PonerVisible(const QDate &EstaFecha, bool Valor, int Objeto)
-{
-    registros.PonerVisible(EstaFecha, Valor, Objeto);
-}
-
-void KVCalen::PonerImagen(const QDate &EstaFecha, const QImage &EstaImagen)
-{
-    registros.Poner(EstaFecha, Ranura::Imagen, EstaImagen);
-}
-
-void KVCalen::QuitarImagen(const QDate &EstaFecha) { registros.Vaciar(EstaFecha, Ranura::Imagen); }
-
-void KVCalen::PonerFondoColorTexto(const QDate &EstaFecha, ColorVB Valor, int Objeto)
-{
-    registros.PonerFondo(EstaFecha, Valor, Objeto);
-}
-
-void KVCalen::PonerColorPrimerPlanoTexto(const QDate &EstaFecha, ColorVB Valor, int Objeto)
-{
-    registros.PonerPrimerPlano(EstaFecha, Valor, Objeto);
-}
-
-void KVCalen::Refresh() { dibujar(); }
-
-QString KVCalen::DevuelveTexto(const QDate &f) const { return registros.Valor(f, Ranura::Texto).toString(); }
-QString KVCalen::DevuelveEtiqueta1(const QDate &f) const { return registros.Valor(f, Ranura::TextoIzquierda).toString(); }
-QString KVCalen::DevuelveEtiqueta2(const QDate &f) const { return registros.Valor(f, Ranura::TextoDerecha).toString(); }
-int KVCalen::DevuelveChequeado(const QDate &f) const { return qint16(registros.Valor(f, Ranura::Chequeo).toInt()); }
 
 // ---------------------------------------------------------------- layout and drawing
 
@@ -402,7 +237,7 @@ void KVCalen::disponer()
     const DisposicionKVCalen t = CalcularDisposicionKVCalen(PixelesATwips(QSizeF(size())), check);
     auto px = [](const QRectF &r) { return TwipsAPixeles(r); };
     for (size_t i = 0; i < 42; ++i) {
-        disposicion.celda[i] = px(t.celda[i]);
+        rectangulos[i] = px(t.celda[i]);
         disposicion.check[i] = px(t.check[i]);
         disposicion.imagen[i] = px(t.imagen[i]);
         disposicion.label1[i] = px(t.label1[i]);
@@ -434,9 +269,8 @@ void KVCalen::dibujar()
 {
     dibujando = true;
     ++vecesDibujado;
-    dibujado = DibujarMes(m_Anio, m_Mes, QDate::currentDate(), aspecto, registros);
-    lblanio->setText(QString::number(m_Anio));
-    lblmes->setText(Regional::NombreMes(m_Mes));
+    dibujado = DibujarMes(m_Anio, m_Mes, QDate::currentDate(), props, registros);
+    ponerCaptions();
     for (size_t i = 0; i < 42; ++i) {
         const CeldaMes &c = dibujado.celdas[i];
         QCheckBox *check = Check1[i];
@@ -464,34 +298,23 @@ void KVCalen::dibujar()
 
 void KVCalen::colocarCursor()
 {
-    if (dibujado.indiceHoy >= 0) {
-        CursorHoy->setGeometry(disposicion.celda[size_t(dibujado.indiceHoy)].toAlignedRect());
-        CursorHoy->show();
-    } else {
-        CursorHoy->hide();
-    }
-    const int sel = MesCalendario::IndiceDia(m_Anio, m_Mes, m_Dia);
-    if (sel >= 0) {
-        Cursor->setGeometry(disposicion.celda[size_t(sel)].toAlignedRect().adjusted(3, 3, -3, -3));
-        Cursor->show();
-    } else {
-        Cursor->hide();
-    }
+    ponerContorno(CursorHoy, dibujado.indiceHoy);
+    ponerContorno(Cursor, MesCalendario::IndiceDia(m_Anio, m_Mes, m_Dia), 3);
 }
 
 void KVCalen::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.fillRect(rect(), ColorDesdeVB(m_BackColor));
+    p.fillRect(rect(), ColorDesdeVB(props.backColor));
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.setRenderHint(QPainter::TextAntialiasing);
     const QColor linea(150, 150, 150);
     for (size_t i = 0; i < 42; ++i) {
         const CeldaMes &c = dibujado.celdas[i];
-        const QRectF celda = disposicion.celda[i];
+        const QRectF celda = rectangulos[i];
         p.fillRect(celda, ColorDesdeVB(c.colorFondo));
-        if (i != 0 || m_BorderStyle != 0) {
+        if (i != 0 || props.borderStyle != 0) {
             p.setPen(QPen(linea, 0));
             p.drawRect(celda.adjusted(0, 0, -1, -1));
         }
@@ -515,77 +338,14 @@ void KVCalen::paintEvent(QPaintEvent *)
         etiqueta(c.etiquetaIzquierda, disposicion.label1[i]);
         etiqueta(c.etiquetaDerecha, disposicion.label2[i]);
     }
-    if (hasFocus()) {
-        const int foco = MesCalendario::IndiceDia(m_Anio, m_Mes, qMax(1, m_Dia));
-        if (foco >= 0) {
-            QPen pen(QColor(40, 40, 40), 1, Qt::DotLine);
-            p.setPen(pen);
-            p.drawRect(disposicion.celda[size_t(foco)].adjusted(6, 6, -7, -7));
-        }
-    }
-}
-
-void KVCalen::resizeEvent(QResizeEvent *) { disponer(); }
-
-void KVCalen::showEvent(QShowEvent *)
-{
-    disponer();
-    dibujar();
-}
-
-QRect KVCalen::RectanguloCelda(int i) const
-{
-    return i >= 0 && i < 42 ? disposicion.celda[size_t(i)].toAlignedRect() : QRect();
-}
-
-int KVCalen::CeldaEn(const QPoint &pos) const
-{
-    for (int i = 0; i < 42; ++i)
-        if (disposicion.celda[size_t(i)].contains(pos))
-            return i;
-    return -1;
+    dibujarFoco(p, 6);
 }
 
 // ---------------------------------------------------------------- user actions
 
-void KVCalen::pulsarCelda(int indice)
-{
-    if (indice < 0 || indice >= 42)
-        return;
-    const CeldaMes &c = dibujado.celdas[size_t(indice)];
-    if (!c.enMes)
-        return;
-    setFechaActual(c.fecha);
-    Q_EMIT Click();
-}
+int KVCalen::celdaFoco() const { return MesCalendario::IndiceDia(m_Anio, m_Mes, m_Dia); }
 
-void KVCalen::mouseReleaseEvent(QMouseEvent *e)
-{
-    if (e->button() == Qt::LeftButton)
-        pulsarCelda(CeldaEn(e->position().toPoint()));
-}
-
-void KVCalen::keyPressEvent(QKeyEvent *e)
-{
-    int paso = 0;
-    switch (e->key()) {
-    case Qt::Key_Left: paso = -1; break;
-    case Qt::Key_Right: paso = 1; break;
-    case Qt::Key_Up: paso = -7; break;
-    case Qt::Key_Down: paso = 7; break;
-    case Qt::Key_PageUp: moverMes(-1); return;
-    case Qt::Key_PageDown: moverMes(1); return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
-        pulsarCelda(MesCalendario::IndiceDia(m_Anio, m_Mes, m_Dia));
-        return;
-    default: QWidget::keyPressEvent(e); return;
-    }
-    const int dia = m_Dia == 0 ? 1 : m_Dia + paso;
-    if (dia >= 1 && dia <= MesCalendario::DiasDelMes(m_Anio, m_Mes))
-        setDia(dia);
-}
+void KVCalen::elegirDia(int dia) { setFechaActual(QDate(m_Anio, m_Mes, dia)); }
 
 void KVCalen::irA(int anio, int mes)
 {

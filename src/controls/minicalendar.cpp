@@ -6,9 +6,7 @@
 #include "mescalendario.h"
 #include "regional.h"
 
-#include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QToolButton>
 
@@ -21,21 +19,14 @@ int leerEntero(const QVariantMap &m, const char *clave)
 }
 }
 
-MiniCalendar::MiniCalendar(QWidget *parent) : QWidget(parent)
+MiniCalendar::MiniCalendar(QWidget *parent) : RejillaMes(parent)
 {
     setObjectName(QStringLiteral("MiniCalendar"));
-    setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QStringLiteral("Calendario"));
     setAutoFillBackground(false);
 
-    lblmes = new QLabel(this);
-    lblmes->setObjectName(QStringLiteral("lblmes"));
     lblmes->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lblanio = new QLabel(this);
-    lblanio->setObjectName(QString::fromUtf8("lblaño"));
     lblanio->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     for (QLabel *l : {lblmes, lblanio}) {
-        l->setTextFormat(Qt::PlainText);
         QFont f = l->font();
         f.setBold(true);
         l->setFont(f);
@@ -53,11 +44,8 @@ MiniCalendar::MiniCalendar(QWidget *parent) : QWidget(parent)
         lblsemana[size_t(i)] = l;
     }
     auto boton = [this](const char *nombre, const QString &flecha, const QString &texto) {
-        auto *b = new QToolButton(this);
-        b->setObjectName(QString::fromUtf8(nombre));
+        QToolButton *b = crearBoton(nombre, texto);
         b->setText(flecha);
-        b->setToolTip(texto);
-        b->setAccessibleName(texto);
         b->setAutoRaise(true);
         return b;
     };
@@ -81,11 +69,7 @@ MiniCalendar::MiniCalendar(QWidget *parent) : QWidget(parent)
             [this] { navegar(MesCalendario::LimitarAnio(m_Anio - 1), m_Mes, false); });
     CursorHoy = new Contorno(QStringLiteral("CursorHoy"), QColor(20, 60, 170), 2, this);
 
-    const QDate hoy = QDate::currentDate();
-    m_Anio = hoy.year();
-    m_Mes = hoy.month();
-    m_Dia = hoy.day();
-    m_FechaActual = hoy;
+    m_FechaActual = QDate::currentDate();
     disponer();
     ResetCalendario();
 }
@@ -149,19 +133,13 @@ void MiniCalendar::LeerPropiedades(const QVariantMap &m)
 void MiniCalendar::ResetCalendario()
 {
     celdas = DibujarMesMini(m_Anio, m_Mes);
-    lblanio->setText(QString::number(m_Anio));
-    lblmes->setText(Regional::NombreMes(m_Mes));
+    ponerCaptions();
     const int sel = MesCalendario::IndiceDia(m_Anio, m_Mes, m_Dia);
-    if (sel >= 0) {
-        CursorHoy->setGeometry(rectangulos[size_t(sel)].toAlignedRect());
-        CursorHoy->show();
-    } else {
-        CursorHoy->hide();
-    }
+    ponerContorno(CursorHoy, sel);
     if (sel >= 0)
-        celdaFoco = sel;
-    else if (celdaFoco < 0 || !celdas[size_t(celdaFoco)].enMes)
-        celdaFoco = MesCalendario::IndiceDia(m_Anio, m_Mes, 1);
+        m_celdaFoco = sel;
+    else if (DiaEnCelda(m_celdaFoco) == 0)
+        m_celdaFoco = MesCalendario::IndiceDia(m_Anio, m_Mes, 1);
     setAccessibleDescription(Regional::FechaLarga(m_FechaActual));
     update();
 }
@@ -170,7 +148,7 @@ void MiniCalendar::navegar(int anio, int mes, bool ocultarCursor)
 {
     m_Anio = anio;
     m_Mes = mes;
-    celdaFoco = -1;
+    m_celdaFoco = -1;
     ResetCalendario();
     if (ocultarCursor)
         CursorHoy->hide();
@@ -191,9 +169,10 @@ void MiniCalendar::disponer()
     btnmasanio->setGeometry(TwipsAPixeles(t.btnmasanio).toAlignedRect());
     XPButton1->setGeometry(TwipsAPixeles(t.XPButton1).toAlignedRect());
     XPButton2->setGeometry(TwipsAPixeles(t.XPButton2).toAlignedRect());
+    // A hidden outline stays hidden.
     const int sel = MesCalendario::IndiceDia(m_Anio, m_Mes, m_Dia);
     if (sel >= 0)
-        CursorHoy->setGeometry(rectangulos[size_t(sel)].toAlignedRect());
+        CursorHoy->setGeometry(RectanguloCelda(sel));
     update();
 }
 
@@ -218,72 +197,23 @@ void MiniCalendar::paintEvent(QPaintEvent *)
         // The leading blank of the text is kept; the number is centred in its cell.
         p.drawText(rectangulos[i], Qt::AlignCenter, celdas[i].texto.trimmed());
     }
-    if (hasFocus() && celdaFoco >= 0) {
-        p.setPen(QPen(QColor(40, 40, 40), 1, Qt::DotLine));
-        p.drawRect(rectangulos[size_t(celdaFoco)].adjusted(3, 3, -4, -4));
-    }
+    dibujarFoco(p, 3);
 }
 
-void MiniCalendar::resizeEvent(QResizeEvent *) { disponer(); }
-
-void MiniCalendar::showEvent(QShowEvent *)
+void MiniCalendar::enfocarDia(int dia)
 {
-    disponer();
-    ResetCalendario();
+    m_celdaFoco = MesCalendario::IndiceDia(m_Anio, m_Mes, dia);
+    update();
 }
 
-QRect MiniCalendar::RectanguloCelda(int i) const
+void MiniCalendar::elegirDia(int dia)
 {
-    return i >= 0 && i < 42 ? rectangulos[size_t(i)].toAlignedRect() : QRect();
-}
-
-int MiniCalendar::CeldaEn(const QPoint &pos) const
-{
-    for (int i = 0; i < 42; ++i)
-        if (rectangulos[size_t(i)].contains(pos))
-            return i;
-    return -1;
-}
-
-void MiniCalendar::pulsarCelda(int indice)
-{
-    if (indice < 0 || indice >= 42 || !celdas[size_t(indice)].enMes)
-        return;
-    const CeldaMini &c = celdas[size_t(indice)];
-    m_Dia = c.fecha.day();
-    m_FechaActual = c.fecha;
-    celdaFoco = indice;
-    CursorHoy->setGeometry(rectangulos[size_t(indice)].toAlignedRect());
-    CursorHoy->show();
+    m_Dia = dia;
+    m_FechaActual = QDate(m_Anio, m_Mes, dia);
+    m_celdaFoco = MesCalendario::IndiceDia(m_Anio, m_Mes, dia);
+    ponerContorno(CursorHoy, m_celdaFoco);
     setAccessibleDescription(Regional::FechaLarga(m_FechaActual));
     update();
-    Q_EMIT Click();
 }
 
-void MiniCalendar::mouseReleaseEvent(QMouseEvent *e)
-{
-    if (e->button() == Qt::LeftButton)
-        pulsarCelda(CeldaEn(e->position().toPoint()));
-}
-
-void MiniCalendar::keyPressEvent(QKeyEvent *e)
-{
-    int paso = 0;
-    switch (e->key()) {
-    case Qt::Key_Left: paso = -1; break;
-    case Qt::Key_Right: paso = 1; break;
-    case Qt::Key_Up: paso = -7; break;
-    case Qt::Key_Down: paso = 7; break;
-    case Qt::Key_PageUp: btnmenosanio->click(); return;
-    case Qt::Key_PageDown: btnmasanio->click(); return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space: pulsarCelda(celdaFoco); return;
-    default: QWidget::keyPressEvent(e); return;
-    }
-    const int destino = celdaFoco + paso;
-    if (destino >= 0 && destino < 42 && celdas[size_t(destino)].enMes) {
-        celdaFoco = destino;
-        update();
-    }
-}
+void MiniCalendar::pasarMes(int delta) { (delta < 0 ? btnmenosanio : btnmasanio)->click(); }

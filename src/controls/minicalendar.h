@@ -27,24 +27,21 @@
 // Buttons: btnmenosaño / btnmasaño move to the previous / next MONTH, XPButton1 / XPButton2 to the
 // previous / next YEAR. After btnmenosaño, btnmasaño and XPButton2 the outline is hidden; after
 // XPButton1 it stays on the selected day number of the new view (when that day exists there).
-// Keyboard: arrows move the focus cell, Enter/Space picks it, Page Up/Down change the month.
+// Keyboard (as in RejillaMes): arrows move the focus cell, Enter/Space picks it, Page Up/Down change
+// the month.
 //
 // Child names (objectName): lblmes, lblaño, lblsemana(0)..lblsemana(6) ("Lun", "Mar", "Mier", "Jue",
 // "Vie", "Sab", "Dom"), btnmenosaño, btnmasaño, XPButton1, XPButton2, CursorHoy. The 42 day cells
 // (Label1) are painted: read them with Label1(i), find them with RectanguloCelda(i).
 #include "colorvb.h"
 #include "dibujomes.h"
+#include "rejillames.h"
 
 #include <QDate>
 #include <QVariantMap>
-#include <QWidget>
 #include <array>
 
-class QLabel;
-class QToolButton;
-class Contorno;
-
-class MiniCalendar : public QWidget {
+class MiniCalendar : public RejillaMes {
     Q_OBJECT
 public:
     explicit MiniCalendar(QWidget *parent = nullptr);
@@ -53,52 +50,39 @@ public:
 
     ColorVB BackColor() const { return m_BackColor; }
     void setBackColor(ColorVB v) { m_BackColor = v; }
-    int Anio() const { return m_Anio; }
     void setAnio(int v);
-    int Mes() const { return m_Mes; }
     void setMes(int v);
-    int Dia() const { return m_Dia; }
     void setDia(int v);
-    QDate FechaActual() const { return m_FechaActual; }
-    // An invalid date is ignored.
-    void setFechaActual(const QDate &fecha);
+    QDate FechaActual() const override { return m_FechaActual; }
+    void setFechaActual(const QDate &fecha) override;
 
     // Stored control; missing keys read as 0, a missing or invalid date as today, a missing or zero
     // year or month as that date's.
-    QVariantMap GuardarPropiedades() const;
-    void LeerPropiedades(const QVariantMap &propiedades);
+    QVariantMap GuardarPropiedades() const override;
+    void LeerPropiedades(const QVariantMap &propiedades) override;
 
-    // Cell i (7 * row + column) as last drawn, and where it is in widget pixels.
+    // Cell i (7 * row + column) as last drawn; RectanguloCelda(i) tells where it is.
     const CeldaMini &Label1(int i) const { return celdas[size_t(i)]; }
-    QRect RectanguloCelda(int i) const;
-    int CeldaEn(const QPoint &pos) const;
 
     QSize sizeHint() const override;
 
-Q_SIGNALS:
-    void Click();
-
 protected:
     void paintEvent(QPaintEvent *) override;
-    void resizeEvent(QResizeEvent *) override;
-    void showEvent(QShowEvent *) override;
-    void mouseReleaseEvent(QMouseEvent *) override;
-    void keyPressEvent(QKeyEvent *) override;
+    int celdaFoco() const override { return m_celdaFoco; }
+    void enfocarDia(int dia) override;
+    void elegirDia(int dia) override;
+    void pasarMes(int delta) override;
+    void disponer() override;
+    void dibujarMes() override { ResetCalendario(); }
 
 private:
-    void disponer();
-    void pulsarCelda(int indice);
     void navegar(int anio, int mes, bool ocultarCursor);
 
     ColorVB m_BackColor = 0;
-    int m_Anio = 2000, m_Mes = 1, m_Dia = 1;
     QDate m_FechaActual;
     std::array<CeldaMini, 42> celdas{};
-    std::array<QRectF, 42> rectangulos{};
-    int celdaFoco = -1;
+    int m_celdaFoco = -1;
 
-    QLabel *lblmes = nullptr;
-    QLabel *lblanio = nullptr;
     std::array<QLabel *, 7> lblsemana{};
     QToolButton *btnmenosanio = nullptr, *btnmasanio = nullptr;
     QToolButton *XPButton1 = nullptr, *XPButton2 = nullptr;
