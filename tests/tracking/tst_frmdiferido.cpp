@@ -116,8 +116,8 @@ bool TstFrmDiferido::cargar(frmdiferido &w, const QString &localizador)
 // Fires the timer's handler and waits until the page has run the step's statement.
 bool TstFrmDiferido::paso(frmdiferido &w)
 {
-    w.GestionSigPunto();
-    return esperar([&] { return w.SentenciaEnCurso() == 0; });
+    w.Reproductor()->GestionSigPunto();
+    return esperar([&] { return w.Reproductor()->SentenciaEnCurso() == 0; });
 }
 
 void TstFrmDiferido::arranqueYDiasRegistrados()
@@ -152,14 +152,14 @@ void TstFrmDiferido::arranqueYDiasRegistrados()
              QStringLiteral(" El localizador COCHE1 ha registrado 2 días con posiciones de localización.\r\n"
                             " Primer Día registrado: ") + Regional::FechaLarga(diaAntes()) +
                  QStringLiteral("\r\n Ultimo Día registrado: ") + Regional::FechaLarga(diaDespues()));
-    QCOMPARE(w->IconoLocalizador(), QStringLiteral("coche1.png"));
+    QCOMPARE(w->fraSeleccion->IconoLocalizador(), QStringLiteral("coche1.png"));
 
     // The other locator: its own marks only, and no icon.
     lista->setCurrentItem(lista->findItems("MOTO2", Qt::MatchExactly).first());
     QCOMPARE(cal->Registros().Valor(diaDespues(), Ranura::ColorFondo).toLongLong(), 12648447);
     QCOMPARE(cal->FechaActual(), diaAntes());
     QVERIFY(hijo<QLabel>(*w, "sspanelcaption")->text().startsWith(" El localizador MOTO2 ha registrado 1 días"));
-    QCOMPARE(w->IconoLocalizador(), QString());
+    QCOMPARE(w->fraSeleccion->IconoLocalizador(), QString());
 
     // A click on a day fills the boxes with that day's first and last times.
     cal->setFechaActual(diaAntes());
@@ -238,7 +238,7 @@ void TstFrmDiferido::periodoSinDatos()
     QCOMPARE(dialogos->mensajes[0].estilo, 64);
     QVERIFY(!hijo<QGroupBox>(*w, "frmmapa")->isVisible());
     QVERIFY(!hijo<QTimer>(*w, "timerdiferido")->isActive());
-    QVERIFY(!w->Motor().HayRecorrido());
+    QVERIFY(!w->Reproductor()->Motor().HayRecorrido());
 }
 
 void TstFrmDiferido::dobleClicEnHoraFin()
@@ -266,17 +266,17 @@ void TstFrmDiferido::reproduceEnLaPaginaHastaElFinal()
     auto *timer = hijo<QTimer>(*w, "timerdiferido");
     QVERIFY(timer->isActive());
     QCOMPARE(timer->interval(), 1000);
-    QCOMPARE(w->Motor().totalPuntos(), 6);  // 19:12 includes the 19:12:34 position
+    QCOMPARE(w->Reproductor()->Motor().totalPuntos(), 6);  // 19:12 includes the 19:12:34 position
 
-    w->GestionSigPunto();
+    w->Reproductor()->GestionSigPunto();
     // The step waits for its statement: the timer is not armed until the page has run it.
-    QVERIFY(w->SentenciaEnCurso() != 0);
+    QVERIFY(w->Reproductor()->SentenciaEnCurso() != 0);
     QVERIFY(!timer->isActive());
     QCOMPARE(hijo<QLabel>(*w, "lblposicion")->text(), QStringLiteral("1/6"));
     QCOMPARE(hijo<QLabel>(*w, "lblvelocidad")->text(), QStringLiteral("v: 18,52 km/h"));
     QCOMPARE(hijo<QLabel>(*w, "lblzona")->text(), QStringLiteral("zona: Nave 1"));
     QCOMPARE(hijo<QLabel>(*w, "lblkilometros")->text(), QStringLiteral("0"));
-    QVERIFY(esperar([&] { return w->SentenciaEnCurso() == 0; }));
+    QVERIFY(esperar([&] { return w->Reproductor()->SentenciaEnCurso() == 0; }));
     QVERIFY(timer->isActive());
     QCOMPARE(timer->interval(), 1000);
     for (int i = 0; i < 4; ++i)
@@ -308,7 +308,7 @@ void TstFrmDiferido::reproduceEnLaPaginaHastaElFinal()
     hijo<QToolButton>(*w, "ImagePlay")->click();
     QVERIFY(hijo<QToolButton>(*w, "ImageStop")->isVisible());
     QVERIFY(timer->isActive());
-    QVERIFY(esperar([&] { return hijo<QLabel>(*w, "lblposicion")->text() == "1/6" && w->SentenciaEnCurso() == 0; }));
+    QVERIFY(esperar([&] { return hijo<QLabel>(*w, "lblposicion")->text() == "1/6" && w->Reproductor()->SentenciaEnCurso() == 0; }));
     QCOMPARE(timer->interval(), 1800);
     QCOMPARE(estado(*w).value("puntos").toInt(), 1);
 }
@@ -322,9 +322,9 @@ void TstFrmDiferido::pausaDuranteElPasoNoSeDeshace()
     auto *stop = hijo<QToolButton>(*w, "ImageStop");
     // The click waits in the queue and runs while the step lets events run.
     QTimer::singleShot(0, stop, &QToolButton::click);
-    w->GestionSigPunto();
-    QVERIFY(!w->Reproduciendo());
-    QVERIFY(esperar([&] { return w->SentenciaEnCurso() == 0; }));
+    w->Reproductor()->GestionSigPunto();
+    QVERIFY(!w->Reproductor()->Reproduciendo());
+    QVERIFY(esperar([&] { return w->Reproductor()->SentenciaEnCurso() == 0; }));
     QTest::qWait(50);
     QVERIFY(!hijo<QTimer>(*w, "timerdiferido")->isActive());
     QVERIFY(hijo<QToolButton>(*w, "ImagePlay")->isVisible());
@@ -341,21 +341,21 @@ void TstFrmDiferido::pausaConLaSentenciaEnCursoNoSeDeshace()
     pistaDeEjemplo();
     auto w = abrir();
     QVERIFY(cargar(*w, "COCHE1"));
-    w->GestionSigPunto();
-    QVERIFY(w->SentenciaEnCurso() != 0);
+    w->Reproductor()->GestionSigPunto();
+    QVERIFY(w->Reproductor()->SentenciaEnCurso() != 0);
     hijo<QToolButton>(*w, "ImageStop")->click();
-    QVERIFY(esperar([&] { return w->SentenciaEnCurso() == 0; }));
+    QVERIFY(esperar([&] { return w->Reproductor()->SentenciaEnCurso() == 0; }));
     QTest::qWait(50);
     QVERIFY(!hijo<QTimer>(*w, "timerdiferido")->isActive());
     QVERIFY(hijo<QToolButton>(*w, "ImagePlay")->isVisible());
     // A play while a statement is still in flight waits for it: never two at once.
     hijo<QToolButton>(*w, "ImagePlay")->click();
     QVERIFY(hijo<QTimer>(*w, "timerdiferido")->isActive());
-    w->GestionSigPunto();
+    w->Reproductor()->GestionSigPunto();
     hijo<QToolButton>(*w, "ImageStop")->click();
     hijo<QToolButton>(*w, "ImagePlay")->click();
     QVERIFY(!hijo<QTimer>(*w, "timerdiferido")->isActive());
-    QVERIFY(esperar([&] { return w->SentenciaEnCurso() == 0; }));
+    QVERIFY(esperar([&] { return w->Reproductor()->SentenciaEnCurso() == 0; }));
     QVERIFY(hijo<QTimer>(*w, "timerdiferido")->isActive());
 }
 
@@ -366,8 +366,8 @@ void TstFrmDiferido::volverDuranteElPaso()
     QVERIFY(cargar(*w, "COCHE1"));
     QVERIFY(paso(*w));
     QTimer::singleShot(0, hijo<QPushButton>(*w, "btnvolver"), &QPushButton::click);
-    w->GestionSigPunto();
-    QVERIFY(esperar([&] { return w->SentenciaEnCurso() == 0; }));
+    w->Reproductor()->GestionSigPunto();
+    QVERIFY(esperar([&] { return w->Reproductor()->SentenciaEnCurso() == 0; }));
     QTest::qWait(50);
     QVERIFY(!hijo<QTimer>(*w, "timerdiferido")->isActive());
     QVERIFY(!hijo<QGroupBox>(*w, "frmmapa")->isVisible());
@@ -393,23 +393,23 @@ void TstFrmDiferido::saltosYHoraEnLaVentana()
     hijo<QPushButton>(*w, "XPButton7")->click();
     QCOMPARE(hora->palette().color(QPalette::Text), QColor(255, 0, 0));
     QCOMPARE(w->focusWidget(), hora);
-    QCOMPARE(w->Motor().posicion(), 1);
+    QCOMPARE(w->Reproductor()->Motor().posicion(), 1);
 
     hijo<QToolButton>(*w, "ImageStop")->click();
     hora->setText("8:00");
     hijo<QPushButton>(*w, "XPButton7")->click();
     QCOMPARE(hora->palette().color(QPalette::Text), QColor(0, 0, 0));
-    QCOMPARE(w->Motor().posicion(), 4);  // 07:58:40, 07:59:40, 08:00:40 are not later than 08:00
+    QCOMPARE(w->Reproductor()->Motor().posicion(), 4);  // 07:58:40, 07:59:40, 08:00:40 are not later than 08:00
     QVERIFY(timer->isActive());
     QVERIFY(hijo<QToolButton>(*w, "ImageStop")->isVisible());
     QVERIFY(paso(*w));
     QCOMPARE(hijo<QLabel>(*w, "lblposicion")->text(), QStringLiteral("4/6"));
 
     hijo<QPushButton>(*w, "XPButton4")->click();
-    QCOMPARE(w->Motor().posicion(), 9);
+    QCOMPARE(w->Reproductor()->Motor().posicion(), 9);
     QVERIFY(paso(*w));
     QCOMPARE(hijo<QLabel>(*w, "lblposicion")->text(), QStringLiteral("9/6"));
-    w->GestionSigPunto();
+    w->Reproductor()->GestionSigPunto();
     QCOMPARE(dialogos->textos(), QStringList{"Finalizó el seguimiento!"});
 
     // Nothing later on a finished track: the page says so, the track stays finished, no second end.
@@ -423,9 +423,9 @@ void TstFrmDiferido::saltosYHoraEnLaVentana()
 
     // +4 on the finished track stays on the last row, and the jump buttons still answer afterwards.
     hijo<QPushButton>(*w, "XPButton4")->click();
-    QCOMPARE(w->Motor().recorrido()->AbsolutePosition(), 6);
+    QCOMPARE(w->Reproductor()->Motor().recorrido()->AbsolutePosition(), 6);
     hijo<QPushButton>(*w, "MyButton1")->click();
-    QCOMPARE(w->Motor().recorrido()->AbsolutePosition(), 1);
+    QCOMPARE(w->Reproductor()->Motor().recorrido()->AbsolutePosition(), 1);
     QCOMPARE(hijo<QLabel>(*w, "lblposicion")->text(), QStringLiteral("1/6"));
 }
 
