@@ -119,6 +119,7 @@ private Q_SLOTS:
     {
         const QString dia = Regional::FechaCorta(kDespues);
         hijo<QCheckBox>("chkveretiquetas")->setChecked(true);
+        hijo<QComboBox>("cmbseguiminetoen")->setCurrentText("Cada 2 puntos");
         clic("btninicia");
         QVERIFY(hijo<QGroupBox>("frmmapa")->isVisible() && !hijo<QGroupBox>("frmdiferido")->isVisible());
         QCOMPARE(hijo<QGroupBox>("frmmapa")->title() + " " + hijo("lbllocalizadorseguimiento")->text(),
@@ -127,10 +128,10 @@ private Q_SLOTS:
         auto *timer = hijo<QTimer>("timerdiferido");
         QVERIFY(timer->isActive() && timer->interval() == 1000);
         tic();
-        QVERIFY(!timer->isActive());  // until the page has run the step's statement
         QCOMPARE(hijo("lblposicion")->text() + " " + hijo("lblvelocidad")->text(), QStringLiteral("1/6 v: 18,52 km/h"));
-        QVERIFY(esperar([&] { return timer->isActive(); }));
-        QCOMPARE(pagina("estadoMapa().puntos + ' ' + estadoMapa().icono"), QStringLiteral("1 coche1.png"));
+        QCOMPARE(w->Reproductor()->Motor().posicion(), 3);  // every 2 points
+        QVERIFY(esperar([&] { return timer->isActive(); }));  // once the page has run the step's statement
+        QCOMPARE(pagina("estadoMapa().puntos + ' ' + estadoMapa().icono + ' ' + mapa.getZoom()"), "1 coche1.png 16");
 
         clic("ImageStop");
         QVERIFY(!timer->isActive() && hijo<QToolButton>("ImagePlay")->isVisible());
