@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QToolButton>
 
 frmdiferido::frmdiferido(QWidget *parent) : QDialog(parent)

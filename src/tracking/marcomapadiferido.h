@@ -11,7 +11,6 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTime;
 class QToolButton;
 class QWebEngineView;
 

@@ -148,7 +148,8 @@ void ReproductorDiferido::MoverDetrasDeHora(const QTime &hora)
     timerdiferido->stop();
     const bool terminado = motor.Finalizado();
     const MotorDiferido::SaltoHora salto = motor.MoverDetrasDeHora(hora);
-    tras(true, salto.sentencias);
+    enviar(salto.sentencias);
+    Q_EMIT LecturasCambiadas(motor.lecturas());
     if (!salto.encontrado && terminado) {
         // Nothing later on a finished track: it stays finished, without telling the end again.
         Pausar();
