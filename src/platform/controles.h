@@ -21,3 +21,14 @@ inline QPushButton *BotonNombrado(QWidget *padre, const char *nombre, const QStr
     b->setAutoDefault(false);
     return b;
 }
+
+// A control of type T with its control name, labelled by rotulo: the label is its buddy (its
+// shortcut reaches it) and lends it its text, without '&' and ':', as accessible name.
+template <class T> T *ControlRotulado(QWidget *padre, const char *nombre, QLabel *rotulo)
+{
+    auto *c = new T(padre);
+    c->setObjectName(QLatin1String(nombre));
+    rotulo->setBuddy(c);
+    c->setAccessibleName(rotulo->text().remove(u'&').remove(u':'));
+    return c;
+}

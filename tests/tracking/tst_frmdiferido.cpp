@@ -1,446 +1,171 @@
-// The playback window headless, driven through its controls' names, with the real map page.
+// The playback window headless with the real map page: its wiring, through the controls' names.
+#include "carpetaprueba.h"
 #include "dialogosguion.h"
+#include "esquema.h"
 #include "frmdiferido.h"
 #include "kvcalen.h"
 #include "module1.h"
-#include "pistaprueba.h"
 #include "pruebaweb.h"
-#include "puentemapa.h"
 #include "regional.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTimer>
-#include <QToolButton>
+#include <QtWidgets>
 
-using PistaPrueba::Punto;
 using namespace PruebaWeb;
 
 namespace {
-const QString kSinValor = QStringLiteral("Especifique un valor correcto de fecha/Hora");
-
-// The last new year before today: a locator's days on both sides of it stay inside the calendar's range.
-QDate diaAntes() { return QDate(QDate::currentDate().addDays(-3).year() - 1, 12, 30); }
-QDate diaDespues() { return QDate(QDate::currentDate().addDays(-3).year(), 1, 2); }
-
-template <class T> T *hijo(QWidget &w, const char *nombre)
-{
-    T *c = w.findChild<T *>(QLatin1String(nombre));
-    if (!c)
-        qFatal("no control %s", nombre);
-    return c;
-}
+// The last new year before today: days on both sides of it stay inside the calendar's range.
+const QDate kAntes(QDate::currentDate().addDays(-3).year() - 1, 12, 30), kDespues(kAntes.year() + 1, 1, 2);
+const QString kCoche = QStringLiteral("Coche 'A'");  // quotes reach the queries and the page as data
 }
 
 class TstFrmDiferido : public QObject {
     Q_OBJECT
-private Q_SLOTS:
-    void init();
-    void cleanup();
-
-    void arranqueYDiasRegistrados();
-    void sinLocalizadores();
-    void horaFinRechazada_data();
-    void horaFinRechazada();
-    void periodoSinDatos();
-    void dobleClicEnHoraFin();
-    void reproduceEnLaPaginaHastaElFinal();
-    void pausaDuranteElPasoNoSeDeshace();
-    void pausaConLaSentenciaEnCursoNoSeDeshace();
-    void volverDuranteElPaso();
-    void saltosYHoraEnLaVentana();
-    void datosConComillasLleganIntactos();
-
-private:
     std::unique_ptr<CarpetaPrueba> carpeta;
     std::unique_ptr<DialogosGuion> dialogos;
-    void pistaDeEjemplo();
-    std::unique_ptr<frmdiferido> abrir();
-    bool cargar(frmdiferido &w, const QString &localizador);
-    bool paso(frmdiferido &w);
-    QVariantMap estado(frmdiferido &w) { return evaluar(*w.Mapa(), QStringLiteral("estadoMapa()")).toMap(); }
+    std::unique_ptr<frmdiferido> w;
+    template <class T = QLabel> T *hijo(const char *nombre) { return w->findChild<T *>(QLatin1String(nombre)); }
+    QString caja(const char *nombre) { return hijo<QLineEdit>(nombre)->text(); }
+    void clic(const char *boton) { hijo<QAbstractButton>(boton)->click(); }
+    QString pagina(const char *expresion) { return evaluar(*w->Mapa(), QString::fromUtf8(expresion)).toString(); }
+    void tic() { QMetaObject::invokeMethod(hijo<QTimer>("timerdiferido"), "timeout"); }  // not waiting for it
+
+private Q_SLOTS:
+    void init()
+    {
+        w.reset();  // the previous test's window, dialogs and folder go first
+        dialogos.reset();
+        carpeta.reset();
+        carpeta = std::make_unique<CarpetaPrueba>();
+        QVERIFY(carpeta->crearBaseLocal() && carpeta->enlazarPaginas() && carpeta->conectarLocal());
+        dialogos = std::make_unique<DialogosGuion>();
+        Module1::NombreTitular = QStringLiteral("Transportes <Prueba>");
+        QStringList sql{"INSERT INTO LOCALIZADORES VALUES ('Coche ''A''', 'coche1')"};
+        auto fila = [&sql](const QDateTime &fecha, double latitud, const char *nudos, const char *zona) {
+            sql << QStringLiteral("INSERT INTO DATOS (IMEI, FECHA, LATITUD, LONGITUD, VELOCIDAD, ZONA) VALUES "
+                                  "('Coche ''A''', '%1', '%2', '-3.7', '%3', '%4')")
+                       .arg(fecha.toString("yyyy-MM-dd HH:mm:ss")).arg(latitud).arg(nudos, zona);
+        };
+        for (int i = 0; i < 5; ++i)
+            fila(QDateTime(kDespues, QTime(7, 58, 40)).addSecs(60 * i), 40 + i * 0.001, "10", "Nave 1");
+        fila(QDateTime(kDespues, QTime(19, 12, 34)), 40.5, "0", "Nave ''Norte'' <b>");
+        fila(QDateTime(kAntes, QTime(9, 0)), 40.4, "10", "Nave 1");
+        fila(QDateTime(kAntes, QTime(18, 0)), 40.4, "10", "Nave 1");
+        const bool vacia = QByteArray(QTest::currentDataTag()) == "sin localizadores";
+        QVERIFY(vacia || CarpetaPrueba::ejecutarEn(RutaBaseLocal(), sql));
+        w = std::make_unique<frmdiferido>();
+        w->show();
+        QVERIFY(esperar([&] { return w->Mapa()->Cargada(); }));
+    }
+
+    void arranqueYDiasRegistrados()
+    {
+        QCOMPARE(QStringList({hijo<QComboBox>("cmbspeedinicial")->currentText(),
+                              hijo<QComboBox>("cmbzoom")->currentText(),
+                              hijo<QComboBox>("cmbseguiminetoen")->currentText(), hijo("lblcliente")->text()}),
+                 QStringList({"Lento", "Mediano", "Todos los puntos", "Transportes <Prueba>"}));
+        QVERIFY(hijo<QGroupBox>("frmdiferido")->isVisible() && !hijo<QGroupBox>("frmmapa")->isVisible());
+        auto *cal = hijo<KVCalen>("KVCalen1");
+        auto color = [cal](const QDate &d) { return cal->Registros().Valor(d, Ranura::ColorFondo).toLongLong(); };
+        QCOMPARE(QList<qint64>({color(kAntes), color(kDespues), color(kAntes.addDays(1)),
+                                color(QDate::currentDate().addDays(3500))}),
+                 QList<qint64>({16701389, 16701389, 12648447, 12648447}));
+        // The last day (of the year after) fills the boxes; the summary names both.
+        const QString dia = Regional::FechaCorta(kDespues);
+        QCOMPARE(QStringList({caja("txtfechainicio"), caja("txtfechafin"), caja("txthorainicio"), caja("txthorafin")}),
+                 QStringList({dia, dia, "07:58", "19:12"}));
+        QCOMPARE(hijo("sspanelcaption")->text().section("\r\n", 1),
+                 " Primer Día registrado: " + Regional::FechaLarga(kAntes) + "\r\n Ultimo Día registrado: " +
+                     Regional::FechaLarga(kDespues));
+        QCOMPARE(w->fraSeleccion->IconoLocalizador(), QStringLiteral("coche1.png"));
+        // A click on a day fills the boxes with its first and last times.
+        cal->setFechaActual(kAntes);
+        Q_EMIT cal->Click();
+        QCOMPARE(caja("txtfechafin") + " " + caja("txthorainicio") + " " + caja("txthorafin"),
+                 Regional::FechaCorta(kAntes) + " 09:00 18:00");
+        QTest::mouseDClick(hijo<QLineEdit>("txthorafin"), Qt::LeftButton);  // the time of day
+        QVERIFY(qAbs(QTime::fromString(caja("txthorafin"), "HH:mm").secsTo(QTime::currentTime())) < 120);
+    }
+
+    void rechazos_data()
+    {
+        QTest::addColumn<QString>("caja");  // the box given the value, which gets the focus on a date/time error
+        QTest::addColumn<QString>("valor");
+        QTest::addColumn<QString>("mensaje");  // and its icon
+        QTest::newRow("sin localizadores") << "" << "" << "No hay localizadores para realizar seguimiento/48";
+        QTest::newRow("hora fin 24:00") << "txthorafin" << "24:00" << "Especifique un valor correcto de fecha/Hora/48";
+        QTest::newRow("periodo sin datos") << "txthorainicio" << "19:13"
+            << "No hay datos para realizar un seguimiento en ese periodo para el localizador Coche 'A'/64";
+    }
+
+    void rechazos()
+    {
+        QFETCH(QString, caja);
+        QFETCH(QString, valor);
+        QFETCH(QString, mensaje);
+        if (!caja.isEmpty())
+            hijo<QLineEdit>(caja.toLatin1().constData())->setText(valor);
+        clic("btninicia");
+        QCOMPARE(dialogos->textos(), QStringList{mensaje.section(u'/', 0, -2)});
+        const MensajeMostrado &m = dialogos->mensajes[0];
+        QCOMPARE(QString::number(m.estilo) + m.titulo, mensaje.section(u'/', -1));  // and no title
+        QVERIFY(!mensaje.endsWith("Hora/48") || w->focusWidget()->objectName() == caja);
+        QVERIFY(!hijo<QGroupBox>("frmmapa")->isVisible() && !hijo<QTimer>("timerdiferido")->isActive());
+        // The caption and the icon call come before the checks.
+        QVERIFY(hijo<QGroupBox>("frmmapa")->title().startsWith("Seguimiento en diferido ("));
+        QCOMPARE(pagina("estadoMapa().icono"), QString(caja.isEmpty() ? "" : "coche1.png"));
+    }
+
+    void cargaYControles()
+    {
+        const QString dia = Regional::FechaCorta(kDespues);
+        hijo<QCheckBox>("chkveretiquetas")->setChecked(true);
+        hijo<QComboBox>("cmbseguiminetoen")->setCurrentText("Cada 2 puntos");
+        clic("btninicia");
+        QVERIFY(hijo<QGroupBox>("frmmapa")->isVisible() && !hijo<QGroupBox>("frmdiferido")->isVisible());
+        QCOMPARE(hijo<QGroupBox>("frmmapa")->title() + " " + hijo("lbllocalizadorseguimiento")->text(),
+                 QString("Seguimiento en diferido (%1 07:58 - %1 19:12) Coche 'A'").arg(dia));
+        QVERIFY(hijo<QComboBox>("cmbspeed")->isVisible() && hijo<QComboBox>("cmbspeed")->currentText() == "Lento");
+        auto *timer = hijo<QTimer>("timerdiferido");
+        QVERIFY(timer->isActive() && timer->interval() == 1000);
+        tic();
+        QCOMPARE(hijo("lblposicion")->text() + " " + hijo("lblvelocidad")->text(), QStringLiteral("1/6 v: 18,52 km/h"));
+        QCOMPARE(w->Reproductor()->Motor().posicion(), 3);  // every 2 points
+        QVERIFY(esperar([&] { return timer->isActive(); }));  // once the page has run the step's statement
+        QCOMPARE(pagina("estadoMapa().puntos + ' ' + estadoMapa().icono + ' ' + mapa.getZoom()"), "1 coche1.png 16");
+
+        clic("ImageStop");
+        QVERIFY(!timer->isActive() && hijo<QToolButton>("ImagePlay")->isVisible());
+        auto *hora = hijo<QLineEdit>("txthora");
+        hora->setText("abc");
+        clic("XPButton7");
+        QVERIFY(hora->palette().color(QPalette::Text) == Qt::red && w->focusWidget() == hora);
+        hora->setText("19:00");
+        clic("XPButton7");  // the last row is the first later than 19:00
+        QVERIFY(hora->palette().color(QPalette::Text) == Qt::black && timer->isActive());
+        clic("ImageStop");  // the jumps leave the timer alone
+        for (const auto &[boton, posicion] : {std::pair{"XPButton6", 1}, {"XPButton4", 5}, {"MyButton1", 1}}) {
+            clic(boton);
+            QCOMPARE(w->Reproductor()->Motor().posicion(), posicion);  // (6 + 8 is past the end)
+        }
+        QVERIFY(!timer->isActive() && hijo("lblposicion")->text() == "1/6");
+        clic("XPButton7");
+        tic();
+        QCOMPARE(hijo("lblzona")->text(), QStringLiteral("zona: Nave 'Norte' <b>"));
+        const QString etiqueta = pagina("actual.getTooltip().getContent().textContent");
+        QVERIFY2(etiqueta.contains(kCoche) && etiqueta.contains("Nave 'Norte' <b>"), qPrintable(etiqueta));
+        clic("Command1");
+        QCOMPARE(pagina("String(estadoMapa().puntos)"), QStringLiteral("0"));
+        clic("btnvolver");
+        QVERIFY(!hijo<QGroupBox>("frmmapa")->isVisible() && hijo<QGroupBox>("frmdiferido")->isVisible());
+        QVERIFY(!timer->isActive() && !hijo<QToolButton>("ImageStop")->isHidden());
+        // Closing with a statement in flight: the page's report does not start the timer again.
+        clic("btninicia");
+        tic();
+        clic("Command5");
+        vaciarCola(*w->Mapa());
+        QVERIFY(!w->isVisible() && !timer->isActive());
+    }
 };
-
-void TstFrmDiferido::init()
-{
-    carpeta = std::make_unique<CarpetaPrueba>();
-    QVERIFY(carpeta->crearBaseLocal());
-    QVERIFY(carpeta->enlazarPaginas());
-    QVERIFY(carpeta->conectarLocal());
-    dialogos = std::make_unique<DialogosGuion>();
-    Module1::NombreTitular = QStringLiteral("Transportes <Prueba>");
-}
-
-void TstFrmDiferido::cleanup()
-{
-    dialogos.reset();
-    carpeta.reset();
-}
-
-void TstFrmDiferido::pistaDeEjemplo()
-{
-    QList<Punto> coche = {{QDateTime(diaAntes(), QTime(9, 0)), "40.40", "-3.70", "10", "Nave 1"},
-                          {QDateTime(diaAntes(), QTime(18, 0)), "40.41", "-3.70", "10", "Nave 1"}};
-    coche << PistaPrueba::recta(QDateTime(diaDespues(), QTime(7, 58, 40)), 5, 60);
-    coche << Punto{QDateTime(diaDespues(), QTime(19, 12, 34)), "40.5", "-3.7", "0", QString()};
-    QVERIFY(PistaPrueba::guardar("COCHE1", coche));
-    QVERIFY(PistaPrueba::guardar("MOTO2", PistaPrueba::recta(QDateTime(diaAntes(), QTime(12, 0)), 3, 60)));
-    QVERIFY(CarpetaPrueba::ejecutarEn(RutaBaseLocal(), {"INSERT INTO LOCALIZADORES VALUES ('COCHE1', 'coche1')"}));
-}
-
-std::unique_ptr<frmdiferido> TstFrmDiferido::abrir()
-{
-    auto w = std::make_unique<frmdiferido>();
-    w->show();
-    if (!esperar([&] { return w->Mapa()->Cargada(); }))
-        qWarning("the page did not load");
-    return w;
-}
-
-bool TstFrmDiferido::cargar(frmdiferido &w, const QString &localizador)
-{
-    auto *lista = hijo<QListWidget>(w, "lbldiferido");
-    const auto items = lista->findItems(localizador, Qt::MatchExactly);
-    if (items.isEmpty())
-        return false;
-    lista->setCurrentItem(items.first());
-    hijo<QToolButton>(w, "btninicia")->click();
-    return hijo<QGroupBox>(w, "frmmapa")->isVisible();
-}
-
-// Fires the timer's handler and waits until the page has run the step's statement.
-bool TstFrmDiferido::paso(frmdiferido &w)
-{
-    w.GestionSigPunto();
-    return esperar([&] { return w.SentenciaEnCurso() == 0; });
-}
-
-void TstFrmDiferido::arranqueYDiasRegistrados()
-{
-    pistaDeEjemplo();
-    auto w = abrir();
-    QCOMPARE(hijo<QComboBox>(*w, "cmbspeedinicial")->currentText(), QStringLiteral("Lento"));
-    QCOMPARE(hijo<QLabel>(*w, "lblcliente")->text(), QStringLiteral("Transportes <Prueba>"));
-    QCOMPARE(hijo<QComboBox>(*w, "cmbzoom")->currentText(), QStringLiteral("Mediano"));
-    QCOMPARE(hijo<QComboBox>(*w, "cmbseguiminetoen")->currentText(), QStringLiteral("Todos los puntos"));
-    auto *seleccion = hijo<QGroupBox>(*w, "frmdiferido");
-    QCOMPARE(seleccion->title(), QStringLiteral("Seguimiento Diferido (a Quien?)"));
-    QVERIFY(seleccion->isVisible());
-    QVERIFY(!hijo<QGroupBox>(*w, "frmmapa")->isVisible());
-    QVERIFY(!hijo<QComboBox>(*w, "cmbspeed")->isVisible());
-    auto *lista = hijo<QListWidget>(*w, "lbldiferido");
-    QCOMPARE(lista->count(), 2);
-    QCOMPARE(lista->currentRow(), 0);
-
-    lista->setCurrentItem(lista->findItems("COCHE1", Qt::MatchExactly).first());
-    auto *cal = hijo<KVCalen>(*w, "KVCalen1");
-    QCOMPARE(cal->FechaActual(), diaDespues());
-    QCOMPARE(cal->Registros().Valor(diaAntes(), Ranura::ColorFondo).toLongLong(), 16701389);
-    QCOMPARE(cal->Registros().Valor(diaDespues(), Ranura::ColorFondo).toLongLong(), 16701389);
-    QCOMPARE(cal->Registros().Valor(diaAntes().addDays(1), Ranura::ColorFondo).toLongLong(), 12648447);
-    QCOMPARE(cal->Registros().Valor(QDate::currentDate().addDays(3500), Ranura::ColorFondo).toLongLong(), 12648447);
-    QCOMPARE(hijo<QLineEdit>(*w, "txtfechainicio")->text(), Regional::FechaCorta(diaDespues()));
-    QCOMPARE(hijo<QLineEdit>(*w, "txtfechafin")->text(), Regional::FechaCorta(diaDespues()));
-    QCOMPARE(hijo<QLineEdit>(*w, "txthorainicio")->text(), QStringLiteral("07:58"));
-    QCOMPARE(hijo<QLineEdit>(*w, "txthorafin")->text(), QStringLiteral("19:12"));
-    QCOMPARE(hijo<QLabel>(*w, "sspanelcaption")->text(),
-             QStringLiteral(" El localizador COCHE1 ha registrado 2 días con posiciones de localización.\r\n"
-                            " Primer Día registrado: ") + Regional::FechaLarga(diaAntes()) +
-                 QStringLiteral("\r\n Ultimo Día registrado: ") + Regional::FechaLarga(diaDespues()));
-    QCOMPARE(w->IconoLocalizador(), QStringLiteral("coche1.png"));
-
-    // The other locator: its own marks only, and no icon.
-    lista->setCurrentItem(lista->findItems("MOTO2", Qt::MatchExactly).first());
-    QCOMPARE(cal->Registros().Valor(diaDespues(), Ranura::ColorFondo).toLongLong(), 12648447);
-    QCOMPARE(cal->FechaActual(), diaAntes());
-    QVERIFY(hijo<QLabel>(*w, "sspanelcaption")->text().startsWith(" El localizador MOTO2 ha registrado 1 días"));
-    QCOMPARE(w->IconoLocalizador(), QString());
-
-    // A click on a day fills the boxes with that day's first and last times.
-    cal->setFechaActual(diaAntes());
-    Q_EMIT cal->Click();
-    QCOMPARE(hijo<QLineEdit>(*w, "txthorainicio")->text(), QStringLiteral("09:00"));
-    QCOMPARE(hijo<QLineEdit>(*w, "txthorafin")->text(), QStringLiteral("18:00"));
-    cal->setFechaActual(diaAntes().addDays(1));
-    Q_EMIT cal->Click();
-    QCOMPARE(hijo<QLineEdit>(*w, "txtfechainicio")->text(), Regional::FechaCorta(diaAntes().addDays(1)));
-    QCOMPARE(hijo<QLineEdit>(*w, "txthorainicio")->text(), QString());
-    QCOMPARE(hijo<QLineEdit>(*w, "txthorafin")->text(), QString());
-    hijo<QToolButton>(*w, "btninicia")->click();
-    QCOMPARE(dialogos->textos(), QStringList{kSinValor});
-    QCOMPARE(w->focusWidget(), hijo<QLineEdit>(*w, "txthorainicio"));
-}
-
-void TstFrmDiferido::sinLocalizadores()
-{
-    auto w = abrir();
-    QCOMPARE(hijo<QListWidget>(*w, "lbldiferido")->count(), 0);
-    hijo<QLineEdit>(*w, "txtfechainicio")->setText("01/02/2011");
-    hijo<QToolButton>(*w, "btninicia")->click();
-    QCOMPARE(dialogos->mensajes.size(), 1);
-    QCOMPARE(dialogos->mensajes[0].texto, QStringLiteral("No hay localizadores para realizar seguimiento"));
-    QCOMPARE(dialogos->mensajes[0].estilo, 48);
-    QCOMPARE(dialogos->mensajes[0].titulo, QString());
-    // The caption is written from the raw texts before the checks.
-    QCOMPARE(hijo<QGroupBox>(*w, "frmmapa")->title(), QStringLiteral("Seguimiento en diferido (01/02/2011  -  )"));
-    QVERIFY(!hijo<QGroupBox>(*w, "frmmapa")->isVisible());
-    QVERIFY(!hijo<QTimer>(*w, "timerdiferido")->isActive());
-}
-
-void TstFrmDiferido::horaFinRechazada_data()
-{
-    QTest::addColumn<QString>("fechaInicio");
-    QTest::addColumn<QString>("horaFin");
-    QTest::addColumn<QString>("foco");
-    QTest::newRow("24:00") << "" << "24:00" << "txthorafin";
-    QTest::newRow("abc") << "" << "abc" << "txthorafin";
-    QTest::newRow("fecha de inicio vacía antes que las horas") << "-" << "abc" << "txtfechainicio";
-}
-
-void TstFrmDiferido::horaFinRechazada()
-{
-    QFETCH(QString, fechaInicio);
-    QFETCH(QString, horaFin);
-    QFETCH(QString, foco);
-    pistaDeEjemplo();
-    auto w = abrir();
-    auto *lista = hijo<QListWidget>(*w, "lbldiferido");
-    lista->setCurrentItem(lista->findItems("COCHE1", Qt::MatchExactly).first());
-    if (fechaInicio == "-")
-        hijo<QLineEdit>(*w, "txtfechainicio")->clear();
-    hijo<QLineEdit>(*w, "txthorafin")->setText(horaFin);
-    hijo<QToolButton>(*w, "btninicia")->click();
-    QCOMPARE(dialogos->textos(), QStringList{kSinValor});
-    QCOMPARE(dialogos->mensajes[0].estilo, 48);
-    QCOMPARE(w->focusWidget()->objectName(), foco);
-    QVERIFY(!hijo<QGroupBox>(*w, "frmmapa")->isVisible());
-    QVERIFY(!hijo<QTimer>(*w, "timerdiferido")->isActive());
-    // The icon call went to the page before the checks.
-    QCOMPARE(estado(*w).value("icono").toString(), QStringLiteral("coche1.png"));
-}
-
-void TstFrmDiferido::periodoSinDatos()
-{
-    pistaDeEjemplo();
-    auto w = abrir();
-    auto *lista = hijo<QListWidget>(*w, "lbldiferido");
-    lista->setCurrentItem(lista->findItems("COCHE1", Qt::MatchExactly).first());
-    hijo<QLineEdit>(*w, "txthorainicio")->setText("19:13");
-    hijo<QToolButton>(*w, "btninicia")->click();
-    QCOMPARE(dialogos->mensajes.size(), 1);
-    QCOMPARE(dialogos->mensajes[0].texto,
-             QStringLiteral("No hay datos para realizar un seguimiento en ese periodo para el localizador COCHE1"));
-    QCOMPARE(dialogos->mensajes[0].estilo, 64);
-    QVERIFY(!hijo<QGroupBox>(*w, "frmmapa")->isVisible());
-    QVERIFY(!hijo<QTimer>(*w, "timerdiferido")->isActive());
-    QVERIFY(!w->Motor().HayRecorrido());
-}
-
-void TstFrmDiferido::dobleClicEnHoraFin()
-{
-    auto w = abrir();
-    auto *hora = hijo<QLineEdit>(*w, "txthorafin");
-    const QTime antes = QTime::currentTime();
-    QTest::mouseDClick(hora, Qt::LeftButton);
-    const QTime leida = QTime::fromString(hora->text(), "HH:mm");
-    QVERIFY2(leida.isValid(), qPrintable(hora->text()));
-    QVERIFY(leida == QTime(antes.hour(), antes.minute()) || leida == QTime(antes.hour(), antes.minute()).addSecs(60));
-}
-
-void TstFrmDiferido::reproduceEnLaPaginaHastaElFinal()
-{
-    pistaDeEjemplo();
-    auto w = abrir();
-    QVERIFY(cargar(*w, "COCHE1"));
-    QVERIFY(!hijo<QGroupBox>(*w, "frmdiferido")->isVisible());
-    QCOMPARE(hijo<QGroupBox>(*w, "frmmapa")->title(),
-             QStringLiteral("Seguimiento en diferido (%1 07:58 - %1 19:12)").arg(Regional::FechaCorta(diaDespues())));
-    QVERIFY(hijo<QComboBox>(*w, "cmbspeed")->isVisible());
-    QCOMPARE(hijo<QComboBox>(*w, "cmbspeed")->currentText(), QStringLiteral("Lento"));
-    QCOMPARE(hijo<QLabel>(*w, "lbllocalizadorseguimiento")->text(), QStringLiteral("COCHE1"));
-    auto *timer = hijo<QTimer>(*w, "timerdiferido");
-    QVERIFY(timer->isActive());
-    QCOMPARE(timer->interval(), 1000);
-    QCOMPARE(w->Motor().totalPuntos(), 6);  // 19:12 includes the 19:12:34 position
-
-    w->GestionSigPunto();
-    // The step waits for its statement: the timer is not armed until the page has run it.
-    QVERIFY(w->SentenciaEnCurso() != 0);
-    QVERIFY(!timer->isActive());
-    QCOMPARE(hijo<QLabel>(*w, "lblposicion")->text(), QStringLiteral("1/6"));
-    QCOMPARE(hijo<QLabel>(*w, "lblvelocidad")->text(), QStringLiteral("v: 18,52 km/h"));
-    QCOMPARE(hijo<QLabel>(*w, "lblzona")->text(), QStringLiteral("zona: Nave 1"));
-    QCOMPARE(hijo<QLabel>(*w, "lblkilometros")->text(), QStringLiteral("0"));
-    QVERIFY(esperar([&] { return w->SentenciaEnCurso() == 0; }));
-    QVERIFY(timer->isActive());
-    QCOMPARE(timer->interval(), 1000);
-    for (int i = 0; i < 4; ++i)
-        QVERIFY(paso(*w));
-    QCOMPARE(hijo<QLabel>(*w, "lblposicion")->text(), QStringLiteral("5/6"));
-    QVERIFY(dialogos->mensajes.isEmpty());
-
-    // The rest plays by the timer at the fastest speed, which the next step takes up.
-    hijo<QComboBox>(*w, "cmbspeed")->setCurrentText("Muy Rápido");
-    QVERIFY(esperar([&] { return !dialogos->mensajes.isEmpty(); }, 5000));
-    QCOMPARE(timer->interval(), 1);
-    QCOMPARE(hijo<QLabel>(*w, "lblposicion")->text(), QStringLiteral("6/6"));
-    QCOMPARE(hijo<QLabel>(*w, "lblzona")->text(), QStringLiteral("zona: "));
-    QCOMPARE(hijo<QLabel>(*w, "lbltiempoparcial")->text(), QStringLiteral("11:13:54"));
-    QCOMPARE(hijo<QLabel>(*w, "lblkilometros")->text(), QStringLiteral("55,66"));
-    QVariantMap e = estado(*w);
-    QCOMPARE(e.value("puntos").toInt(), 6);
-    QCOMPARE(e.value("icono").toString(), QStringLiteral("coche1.png"));
-    QTest::qWait(50);
-    QCOMPARE(dialogos->textos(), QStringList{"Finalizó el seguimiento!"});
-    QCOMPARE(dialogos->mensajes[0].estilo, 48);
-    QVERIFY(!timer->isActive());
-    QVERIFY(hijo<QToolButton>(*w, "ImagePlay")->isVisible());
-    QVERIFY(!hijo<QToolButton>(*w, "ImageStop")->isVisible());
-
-    // Play again: the map is cleared and the track starts over (here by the timer, which the
-    // first step slows down to "Muy Lento").
-    hijo<QComboBox>(*w, "cmbspeed")->setCurrentText("Muy Lento");
-    hijo<QToolButton>(*w, "ImagePlay")->click();
-    QVERIFY(hijo<QToolButton>(*w, "ImageStop")->isVisible());
-    QVERIFY(timer->isActive());
-    QVERIFY(esperar([&] { return hijo<QLabel>(*w, "lblposicion")->text() == "1/6" && w->SentenciaEnCurso() == 0; }));
-    QCOMPARE(timer->interval(), 1800);
-    QCOMPARE(estado(*w).value("puntos").toInt(), 1);
-}
-
-void TstFrmDiferido::pausaDuranteElPasoNoSeDeshace()
-{
-    pistaDeEjemplo();
-    auto w = abrir();
-    QVERIFY(cargar(*w, "COCHE1"));
-    QVERIFY(paso(*w));
-    auto *stop = hijo<QToolButton>(*w, "ImageStop");
-    // The click waits in the queue and runs while the step lets events run.
-    QTimer::singleShot(0, stop, &QToolButton::click);
-    w->GestionSigPunto();
-    QVERIFY(!w->Reproduciendo());
-    QVERIFY(esperar([&] { return w->SentenciaEnCurso() == 0; }));
-    QTest::qWait(50);
-    QVERIFY(!hijo<QTimer>(*w, "timerdiferido")->isActive());
-    QVERIFY(hijo<QToolButton>(*w, "ImagePlay")->isVisible());
-    QCOMPARE(hijo<QLabel>(*w, "lblposicion")->text(), QStringLiteral("1/6"));
-    QCOMPARE(estado(*w).value("puntos").toInt(), 1);
-    // Play continues from the row it paused on.
-    hijo<QToolButton>(*w, "ImagePlay")->click();
-    QVERIFY(paso(*w));
-    QCOMPARE(hijo<QLabel>(*w, "lblposicion")->text(), QStringLiteral("2/6"));
-}
-
-void TstFrmDiferido::pausaConLaSentenciaEnCursoNoSeDeshace()
-{
-    pistaDeEjemplo();
-    auto w = abrir();
-    QVERIFY(cargar(*w, "COCHE1"));
-    w->GestionSigPunto();
-    QVERIFY(w->SentenciaEnCurso() != 0);
-    hijo<QToolButton>(*w, "ImageStop")->click();
-    QVERIFY(esperar([&] { return w->SentenciaEnCurso() == 0; }));
-    QTest::qWait(50);
-    QVERIFY(!hijo<QTimer>(*w, "timerdiferido")->isActive());
-    QVERIFY(hijo<QToolButton>(*w, "ImagePlay")->isVisible());
-    // A play while a statement is still in flight waits for it: never two at once.
-    hijo<QToolButton>(*w, "ImagePlay")->click();
-    QVERIFY(hijo<QTimer>(*w, "timerdiferido")->isActive());
-    w->GestionSigPunto();
-    hijo<QToolButton>(*w, "ImageStop")->click();
-    hijo<QToolButton>(*w, "ImagePlay")->click();
-    QVERIFY(!hijo<QTimer>(*w, "timerdiferido")->isActive());
-    QVERIFY(esperar([&] { return w->SentenciaEnCurso() == 0; }));
-    QVERIFY(hijo<QTimer>(*w, "timerdiferido")->isActive());
-}
-
-void TstFrmDiferido::volverDuranteElPaso()
-{
-    pistaDeEjemplo();
-    auto w = abrir();
-    QVERIFY(cargar(*w, "COCHE1"));
-    QVERIFY(paso(*w));
-    QTimer::singleShot(0, hijo<QPushButton>(*w, "btnvolver"), &QPushButton::click);
-    w->GestionSigPunto();
-    QVERIFY(esperar([&] { return w->SentenciaEnCurso() == 0; }));
-    QTest::qWait(50);
-    QVERIFY(!hijo<QTimer>(*w, "timerdiferido")->isActive());
-    QVERIFY(!hijo<QGroupBox>(*w, "frmmapa")->isVisible());
-    QVERIFY(hijo<QGroupBox>(*w, "frmdiferido")->isVisible());
-    QCOMPARE(hijo<QLabel>(*w, "lblkilometros")->text(), QStringLiteral("0"));
-    QCOMPARE(estado(*w).value("puntos").toInt(), 0);
-    // A new load starts playing again.
-    QVERIFY(cargar(*w, "MOTO2"));
-    QVERIFY(hijo<QTimer>(*w, "timerdiferido")->isActive());
-    QVERIFY(hijo<QToolButton>(*w, "ImageStop")->isVisible());
-    QVERIFY(paso(*w));
-    QCOMPARE(hijo<QLabel>(*w, "lblposicion")->text(), QStringLiteral("1/3"));
-}
-
-void TstFrmDiferido::saltosYHoraEnLaVentana()
-{
-    pistaDeEjemplo();
-    auto w = abrir();
-    QVERIFY(cargar(*w, "COCHE1"));
-    auto *hora = hijo<QLineEdit>(*w, "txthora");
-    auto *timer = hijo<QTimer>(*w, "timerdiferido");
-    hora->setText("abc");
-    hijo<QPushButton>(*w, "XPButton7")->click();
-    QCOMPARE(hora->palette().color(QPalette::Text), QColor(255, 0, 0));
-    QCOMPARE(w->focusWidget(), hora);
-    QCOMPARE(w->Motor().posicion(), 1);
-
-    hijo<QToolButton>(*w, "ImageStop")->click();
-    hora->setText("8:00");
-    hijo<QPushButton>(*w, "XPButton7")->click();
-    QCOMPARE(hora->palette().color(QPalette::Text), QColor(0, 0, 0));
-    QCOMPARE(w->Motor().posicion(), 4);  // 07:58:40, 07:59:40, 08:00:40 are not later than 08:00
-    QVERIFY(timer->isActive());
-    QVERIFY(hijo<QToolButton>(*w, "ImageStop")->isVisible());
-    QVERIFY(paso(*w));
-    QCOMPARE(hijo<QLabel>(*w, "lblposicion")->text(), QStringLiteral("4/6"));
-
-    hijo<QPushButton>(*w, "XPButton4")->click();
-    QCOMPARE(w->Motor().posicion(), 9);
-    QVERIFY(paso(*w));
-    QCOMPARE(hijo<QLabel>(*w, "lblposicion")->text(), QStringLiteral("9/6"));
-    w->GestionSigPunto();
-    QCOMPARE(dialogos->textos(), QStringList{"Finalizó el seguimiento!"});
-
-    // Nothing later on a finished track: the page says so, the track stays finished, no second end.
-    hora->setText("23:00");
-    hijo<QPushButton>(*w, "XPButton7")->click();
-    QVERIFY(!timer->isActive());
-    QVERIFY(hijo<QToolButton>(*w, "ImagePlay")->isVisible());
-    QVERIFY(esperar([&] { return evaluar(*w->Mapa(), "document.getElementById('mensaje').textContent").toString() ==
-                                 QStringLiteral("No se encontrarón posiciones a esa hora!"); }));
-    QCOMPARE(dialogos->mensajes.size(), 1);
-
-    // +4 on the finished track stays on the last row, and the jump buttons still answer afterwards.
-    hijo<QPushButton>(*w, "XPButton4")->click();
-    QCOMPARE(w->Motor().recorrido()->AbsolutePosition(), 6);
-    hijo<QPushButton>(*w, "MyButton1")->click();
-    QCOMPARE(w->Motor().recorrido()->AbsolutePosition(), 1);
-    QCOMPARE(hijo<QLabel>(*w, "lblposicion")->text(), QStringLiteral("1/6"));
-}
-
-void TstFrmDiferido::datosConComillasLleganIntactos()
-{
-    QVERIFY(PistaPrueba::guardar("Coche 'A'", {{QDateTime(diaDespues(), QTime(9, 0)), "40.4", "-3.7", "1", "Nave 'Norte' <b>"}}));
-    auto w = abrir();
-    hijo<QCheckBox>(*w, "chkveretiquetas")->setChecked(true);
-    QVERIFY(cargar(*w, "Coche 'A'"));
-    QVERIFY(paso(*w));
-    QCOMPARE(hijo<QLabel>(*w, "lblzona")->text(), QStringLiteral("zona: Nave 'Norte' <b>"));
-    QCOMPARE(estado(*w).value("puntos").toInt(), 1);
-    const QString etiqueta = evaluar(*w->Mapa(), "actual.getTooltip().getContent().textContent").toString();
-    QVERIFY2(etiqueta.contains("Coche 'A'") && etiqueta.contains("Nave 'Norte' <b>"), qPrintable(etiqueta));
-}
 
 VARDEN_TEST_WEB_MAIN(TstFrmDiferido)
 #include "tst_frmdiferido.moc"

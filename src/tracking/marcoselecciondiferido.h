@@ -1,0 +1,55 @@
+#pragma once
+// The selection frame of "Seguimiento Diferido" (objectName "frmdiferido", like its window): the
+// locator, its recorded days on the calendar, the period and the starting settings.
+#include <QGroupBox>
+#include <QString>
+
+class KVCalen;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QToolButton;
+
+class MarcoSeleccionDiferido : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit MarcoSeleccionDiferido(QWidget *padre);
+
+    QListWidget *lbldiferido;
+    KVCalen *KVCalen1;
+    QLineEdit *txtfechainicio, *txthorainicio, *txtfechafin, *txthorafin;
+    QComboBox *cmbspeedinicial, *cmbseguiminetoen;
+    QToolButton *btninicia;
+    QLabel *sspanelcaption;
+    QLabel *lblcliente;
+    QPushButton *Command5;
+
+    void MeterLocalizadores();
+    QString DameImagenLocalizador(const QString &localizador);
+    void ReseteaCalendario();
+    void PreparaCalendario();
+    // The first / last time (Short Time) recorded on a day given in the short date form.
+    QString DameHoraInicial(QString Fecha);
+    QString DameHoraFinal(QString Fecha);
+    QString IconoLocalizador() const { return iconoLocalizador; }
+
+    // The selected locator (empty when none is).
+    QString Localizador() const;
+    // The start button's checks, in their order: the first that fails is told to the user (and the
+    // faulty box gets the focus) and the answer is false.
+    bool ComprobarSeleccion();
+    // The selected locator's rows in the period typed.
+    QString SqlRecorrido() const;
+
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override;
+
+private:
+    void lbldiferido_Click();
+    void KVCalen1_Click();
+    QString dameHora(const QString &Fecha, bool ultima);
+
+    QString iconoLocalizador;
+};
