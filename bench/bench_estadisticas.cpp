@@ -4,6 +4,7 @@
 // Usage: bench_estadisticas [positions] (default 5000000). The file is kept in the temp folder
 // between runs and rebuilt when its row count differs.
 #include "adosqlserver.h"
+#include "consultasestadisticas.h"
 #include "entorno.h"
 #include "esquema.h"
 #include "filtroestadistica.h"
@@ -161,7 +162,7 @@ int main(int argc, char **argv)
                 "engine ms", "rows", "fill ms", "fill/hand");
     bool iguales = true;
     for (int tipo = 1; tipo <= 3; ++tipo) {
-        const QString sql = FiltroEstadistica::TextoConsulta(tipo, entradas, FiltroEstadistica::kTodos, d1, d2, QString());
+        const QString sql = ConsultasEstadisticas::SqlEstadistica(tipo, entradas, FiltroEstadistica::kTodos, d1, d2, QString());
         const QString mano = aMano(tipo, QStringLiteral("2026-10-01 00:00:00"), QStringLiteral("2026-10-31 00:00:00"));
         double mejorVentana = 1e18, mejorMano = 1e18, mejorLlenado = 1e18, mejorMotor = 1e18;
         const QString traducida = TraducirTSQL(sql).sql;

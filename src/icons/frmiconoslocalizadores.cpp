@@ -1,7 +1,6 @@
 #include "frmiconoslocalizadores.h"
 
-#include "argumentosscript.h"
-#include "comillas.h"
+#include "consultasiconos.h"
 #include "entorno.h"
 #include "module1.h"
 #include "puentemapa.h"
@@ -29,10 +28,6 @@ QLabel *etiqueta(QWidget *padre, const char *nombre, const QString &texto)
     l->setTextFormat(Qt::PlainText);
     l->setWordWrap(true);
     return l;
-}
-QString sentenciaImagen(const QString &icono)
-{
-    return QStringLiteral("ponerimagen('") + ArgumentoScript(icono + QStringLiteral(".png")) + QStringLiteral("');");
 }
 }
 
@@ -126,11 +121,10 @@ void frmiconoslocalizadores::cargar()
 
 void frmiconoslocalizadores::MeterLocalizadores()
 {
-    auto rs = BaseLocal().DevuelveRecordset(QStringLiteral("Select DISTINCT IMEI FROM DATOS"));
-    if (!rs)
+    const QStringList l = ConsultasIconos::Localizadores(BaseLocal());
+    if (l.isEmpty())
         return;
-    for (; !rs->Eof(); rs->MoveNext())
-        cmblocalizadores->addItem(rs->Texto(0));
+    cmblocalizadores->addItems(l);
     cmblocalizadores->setCurrentIndex(0);
 }
 
@@ -147,27 +141,17 @@ void frmiconoslocalizadores::PosicionaListaen(const QString &arg)
 
 void frmiconoslocalizadores::SincronizaLocalizadorYLista()
 {
-    auto rs = BaseLocal().DevuelveRecordset(QStringLiteral("SELECT * FROM LOCALIZADORES WHERE NOMBRE='") +
-                                            EscaparComillas(cmblocalizadores->currentText()) + QStringLiteral("'"));
-    if (!rs)
+    const auto icono = ConsultasIconos::IconoGuardado(BaseLocal(), cmblocalizadores->currentText());
+    if (!icono)
         return;
-    const QString icono = rs->Texto(1);
-    Mapa->Ejecutar(sentenciaImagen(icono), QStringLiteral("JavaScript"));
-    PosicionaListaen(icono);
+    Mapa->Ejecutar(ConsultasIconos::SentenciaImagen(*icono), QStringLiteral("JavaScript"));
+    PosicionaListaen(*icono);
 }
 
 void frmiconoslocalizadores::GrabarIcono()
 {
-    const QString L = cmblocalizadores->currentText();
-    QListWidgetItem *elegido = List1->currentItem();
-    // Nothing to store without a locator or an icon.
-    if (L.isEmpty() || !elegido)
-        return;
-    const QString I = elegido->text();
-    BaseLocal().Execute(QStringLiteral("Insert into localizadores Values('") + EscaparComillas(L) + QStringLiteral("','") +
-                        EscaparComillas(I) + QStringLiteral("')"));
-    BaseLocal().Execute(QStringLiteral("Update Localizadores SET [Icono]='") + EscaparComillas(I) +
-                        QStringLiteral("' where Nombre='") + EscaparComillas(L) + QStringLiteral("'"));
+    const QListWidgetItem *elegido = List1->currentItem();
+    ConsultasIconos::GrabarIcono(BaseLocal(), cmblocalizadores->currentText(), elegido ? elegido->text() : QString());
 }
 
 void frmiconoslocalizadores::Timer1_Timer()
@@ -189,6 +173,6 @@ void frmiconoslocalizadores::List1_Click()
     QListWidgetItem *elegido = List1->currentItem();
     if (!elegido)
         return;
-    Mapa->Ejecutar(sentenciaImagen(elegido->text()), QStringLiteral("JavaScript"));
+    Mapa->Ejecutar(ConsultasIconos::SentenciaImagen(elegido->text()), QStringLiteral("JavaScript"));
     GrabarIcono();
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The statistics window's filter: the checks on the two date boxes and the text of each query.
+// The statistics window's filter: the checks on the two date boxes and the messages of a run.
 #include <QString>
 #include <QStringList>
 
@@ -29,11 +29,4 @@ inline const QString kFecha1SinConcretar = QStringLiteral("Fecha 1 sin concretar
 inline const QString kPeriodoExcesivo = QStringLiteral("La diferencia no puede ser de más de 30 días!");
 inline const QString kSinPosiciones = QStringLiteral("No hay Posiciones para el filtro configurado");
 inline const QString kTodos = QStringLiteral("Todos");
-
-// The query of a statistic kind (1 days and hours, 2 zones, 3 locator and zone).
-// entradas: every entry of the locator list ("Todos" first); localizador: the list's text.
-// d1 and d2 go in as typed (they passed Validar, so they hold no quote); the locator and
-// zone texts have their quotes doubled.
-QString TextoConsulta(int tipo, const QStringList &entradas, const QString &localizador, const QString &d1,
-                      const QString &d2, const QString &zona);
 }

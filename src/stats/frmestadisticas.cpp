@@ -1,15 +1,12 @@
 #include "frmestadisticas.h"
 
-#include "entorno.h"
 #include "archivoinforme.h"
-#include "comillas.h"
 #include "datosgraficas.h"
-#include "filtroestadistica.h"
+#include "entorno.h"
 #include "frmgraficas.h"
 #include "frmgraficaszonas.h"
 #include "frmzonas.h"
 #include "informes.h"
-#include "mapazonas.h"
 #include "minicalendar.h"
 #include "module1.h"
 #include "regional.h"
@@ -26,7 +23,6 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QStyle>
-#include <QFontMetrics>
 #include <QTableView>
 
 namespace {
@@ -53,7 +49,6 @@ frmestadisticas::frmestadisticas(QWidget *parent) : QDialog(parent)
     RelojArena reloj;
     setObjectName(QStringLiteral("frmestadisticas"));
     setWindowTitle(QStringLiteral("Estadísticas"));
-    modelo = new ModeloEstadistica(Resultado, this);
     CrearControles();
     Disponer();
 
@@ -136,7 +131,7 @@ void frmestadisticas::CrearControles()
     lbltitulorejilla->setStyleSheet(QStringLiteral("background: rgb(0, 0, 128); color: white; font-weight: bold;"));
 
     TDBGrid1 = Nombrado(new QTableView(this), "TDBGrid1");
-    TDBGrid1->setModel(modelo);
+    TDBGrid1->setModel(&Motor.Modelo);
     TDBGrid1->setAccessibleName(QStringLiteral("Resultado de la estadística"));
     TDBGrid1->verticalHeader()->setDefaultSectionSize(TwipsAPixelesY(330));
     TDBGrid1->verticalHeader()->setFixedWidth(TwipsAPixelesX(200));
@@ -246,118 +241,77 @@ void frmestadisticas::CerrarCalendario()
 
 bool frmestadisticas::DameLocalizadores()
 {
+    QStringList entradas;
+    const bool hay = Motor.DameLocalizadores(entradas);
     lstlocalizadores->clear();
-    lstlocalizadores->addItem(FiltroEstadistica::kTodos);
-    auto rs = Module1::ServidorRemoto().DevuelveRecordset(
-        QStringLiteral("SELECT * from LOCALIZADORES WHERE TITULAR LIKE '") + Module1::CodigoTitular + QLatin1Char('\''));
-    if (!rs) {
-        lstlocalizadores->setCurrentIndex(-1);
-        return false;
-    }
-    for (; !rs->Eof(); rs->MoveNext())
-        lstlocalizadores->addItem(rs->Texto(2));
-    lstlocalizadores->setCurrentIndex(0);
-    return true;
+    lstlocalizadores->addItems(entradas);
+    lstlocalizadores->setCurrentIndex(hay ? 0 : -1);
+    return hay;
 }
 
 bool frmestadisticas::DameZonas()
 {
+    QStringList entradas;
+    const bool hay = Motor.DameZonas(entradas);
     lstzonas->clear();
-    lstzonas->addItem(QString());
-    auto rs = Module1::ServidorRemoto().DevuelveRecordset(
-        QStringLiteral("SELECT * from Zonas WHERE TITULAR LIKE '") + Module1::CodigoTitular + QLatin1Char('\''));
-    if (rs)
-        for (; !rs->Eof(); rs->MoveNext())
-            lstzonas->addItem(rs->Texto(1));
+    lstzonas->addItems(entradas);
     lstzonas->setCurrentIndex(-1);  // no zone chosen
-    return bool(rs);
+    return hay;
 }
 
-void frmestadisticas::btnfiltrar_Click()
+FiltroPantalla frmestadisticas::Filtro() const
 {
-    using namespace FiltroEstadistica;
-    const Validacion v = Validar(txtfecha1->text(), txtfecha2->text());
-    if (!v.valida) {
-        lblmensaje->setText(v.mensaje);
-        if (v.foco == Foco::Fecha1)
-            txtfecha1->setFocus();
-        else if (v.foco == Foco::Fecha2)
-            txtfecha2->setFocus();
-        if (v.foco != Foco::Ninguno)
-            AbrirCalendario(v.foco == Foco::Fecha1 ? txtfecha1 : txtfecha2);
+    FiltroPantalla f{txtfecha1->text(), txtfecha2->text(), {}, lstlocalizadores->currentText(),
+                     lstzonas->currentText(), DropDownList1->currentIndex()};
+    for (int i = 0; i < lstlocalizadores->count(); ++i)
+        f.entradas << lstlocalizadores->itemText(i);
+    return f;
+}
+
+void frmestadisticas::btnfiltrar_Click() { Mostrar(Motor.Filtrar(Filtro())); }
+void frmestadisticas::RealizaConsulta() { Mostrar(Motor.Ejecutar(1, Filtro())); }
+void frmestadisticas::RealizaConsultaPorZonas() { Mostrar(Motor.Ejecutar(2, Filtro())); }
+void frmestadisticas::RealizaConsultaPorLocalizadoresyZonas() { Mostrar(Motor.Ejecutar(3, Filtro())); }
+
+void frmestadisticas::Mostrar(const MotorEstadisticas::Salida &s)
+{
+    using D = MotorEstadisticas::Desenlace;
+    using FiltroEstadistica::Foco;
+    if (s.desenlace == D::Ninguno)
         return;
+    lblmensaje->setText(s.mensaje);
+    switch (s.desenlace) {
+    case D::Rechazado:
+        if (s.foco != Foco::Ninguno) {
+            QLineEdit *caja = s.foco == Foco::Fecha1 ? txtfecha1 : txtfecha2;
+            caja->setFocus();
+            AbrirCalendario(caja);
+        }
+        break;
+    case D::SinPosiciones:
+        lblmensaje->setVisible(true);
+        MostrarRejilla(false);
+        repaint();
+        break;
+    case D::Mostrado: {
+        const int tipo = Resultado.TipoResultado;
+        MostrarRejilla(true);
+        lbltitulorejilla->setText(ResultadoEstadistica::Titulo(tipo));
+        TDBGrid1->setAccessibleDescription(lbltitulorejilla->text());
+        AplicarColumnas();
+        btnestadisticas->setVisible(MotorEstadisticas::ConGraficas(tipo));
+        btnmapa->setVisible(MotorEstadisticas::ConMapa(tipo));
+        break;
     }
-    modelo->EstilosPorFila(true);
-    switch (DropDownList1->currentIndex()) {
-    case 0: RealizaConsulta(); break;
-    case 1: RealizaConsultaPorZonas(); break;
-    case 2: RealizaConsultaPorLocalizadoresyZonas(); break;
     default: break;
     }
 }
 
-void frmestadisticas::RealizaConsulta() { Ejecutar(1); }
-void frmestadisticas::RealizaConsultaPorZonas() { Ejecutar(2); }
-void frmestadisticas::RealizaConsultaPorLocalizadoresyZonas() { Ejecutar(3); }
-
-void frmestadisticas::Ejecutar(int tipo)
-{
-    using namespace FiltroEstadistica;
-    Resultado.TipoEstadistica = tipo;
-    const QString d1 = txtfecha1->text(), d2 = txtfecha2->text();
-    if (PeriodoExcesivo(d1, d2)) {
-        lblmensaje->setText(kPeriodoExcesivo);
-        return;
-    }
-    QStringList entradas;
-    for (int i = 0; i < lstlocalizadores->count(); ++i)
-        entradas << lstlocalizadores->itemText(i);
-    const QString sql = TextoConsulta(tipo, entradas, lstlocalizadores->currentText(), d1, d2, lstzonas->currentText());
-
-    RelojArena reloj;
-    auto rs = Module1::BaseLocal().DevuelveRecordset(sql);
-    if (!rs) {
-        lblmensaje->setText(kSinPosiciones);
-        lblmensaje->setVisible(true);
-        if (tipo == 2) {
-            modelo->AntesDeCambiar();
-            Resultado.LimpiaArray();
-            modelo->DespuesDeCambiar();
-        }
-        MostrarRejilla(false);
-        repaint();
-        return;
-    }
-    MostrarRejilla(true);
-    modelo->AntesDeCambiar();
-    Resultado.Llenar(tipo, rs->Filas());
-    modelo->ConfigurarColumnas(tipo);
-    modelo->DespuesDeCambiar();
-    lbltitulorejilla->setText(ResultadoEstadistica::Titulo(tipo));
-    TDBGrid1->setAccessibleDescription(lbltitulorejilla->text());
-    AplicarColumnas();
-    btnestadisticas->setVisible(tipo != 3);
-    btnmapa->setVisible(tipo == 2);
-    lblmensaje->clear();  // an earlier message must not stand beside a full grid
-}
-
 void frmestadisticas::AplicarColumnas()
 {
-    // The design widths, widened where a cell's text would not fit in them (the widths were made
-    // for Arial's figures; a wider face or a five-digit count would be cut).
-    const int tipo = modelo->TipoColumnas();
-    const QFontMetrics fm(ModeloEstadistica::FuenteEstilo());
     const int margen = 2 * TDBGrid1->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, TDBGrid1) + 6;
-    for (int c = 0; c < modelo->columnCount(); ++c) {
-        int ancho = TwipsAPixelesX(ModeloEstadistica::AnchoTwips(tipo, c));
-        ancho = qMax(ancho, QFontMetrics(ModeloEstadistica::FuenteColumnas()).horizontalAdvance(ModeloEstadistica::Encabezado(tipo, c)) + margen);
-        for (int f = 0; f < Resultado.MaxFilas; ++f) {
-            const QString &t = Resultado.TablaEstadistica.Celda(f, c);
-            if (!t.isEmpty())
-                ancho = qMax(ancho, fm.horizontalAdvance(t) + margen);
-        }
-        TDBGrid1->setColumnWidth(c, ancho);
-    }
+    for (int c = 0; c < Motor.Modelo.columnCount(); ++c)
+        TDBGrid1->setColumnWidth(c, Motor.Modelo.AnchoColumna(c, margen));
     TDBGrid1->scrollToTop();
 }
 
@@ -365,16 +319,6 @@ void frmestadisticas::MostrarRejilla(bool visible)
 {
     TDBGrid1->setVisible(visible);
     lbltitulorejilla->setVisible(visible);
-}
-
-QString frmestadisticas::CadenaGrid() const { return ::CadenaGrid(*modelo); }
-
-QString frmestadisticas::DameCoordenadasZona(const QString &EstaZona)
-{
-    auto rs = Module1::ServidorRemoto().DevuelveRecordset(
-        QStringLiteral("SELECT [Coor Geo] from Zonas WHERE TITULAR LIKE '") + Module1::CodigoTitular +
-        QStringLiteral("' and [Descripcion zona]='") + EscaparComillas(EstaZona) + QLatin1Char('\''));
-    return rs ? rs->Texto(0) : QString();
 }
 
 // The chart, report and map open on the kind of result the grid holds (TipoResultado), so a later
@@ -404,7 +348,7 @@ void frmestadisticas::btnestadisticas_Click()
 
 void frmestadisticas::btnvergoogle_Click()
 {
-    GrabarArchivoTexto(ArchivoInforme::Ruta(), CadenaGrid());
+    GrabarArchivoTexto(ArchivoInforme::Ruta(), CadenaGrid(Motor.Modelo));
     if (auto informe = CrearInforme(Resultado.TipoResultado))
         informe->Show(1);
 }
@@ -416,7 +360,7 @@ void frmestadisticas::btnmapa_Click()
     frmzonas z(this);
     {
         RelojArena reloj;
-        z.argumento = MapaZonas::Texto(Resultado, [this](const QString &zona) { return DameCoordenadasZona(zona); });
+        z.argumento = Motor.TextoMapa();
     }
     z.exec();
 }

@@ -1,8 +1,8 @@
 #pragma once
 // "Estadísticas": counts of positions per hour of the day, grouped by day, by zone or by
-// locator and zone, over a period of at most 30 days, shown in a grid with totals.
-#include "modeloestadistica.h"
-#include "resultadoestadistica.h"
+// locator and zone, over a period of at most 30 days, shown in a grid with totals. The window
+// wires its controls to MotorEstadisticas, which does the work.
+#include "motorestadisticas.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -22,9 +22,10 @@ public:
     explicit frmestadisticas(QWidget *parent = nullptr);
     ~frmestadisticas() override;
 
+    MotorEstadisticas Motor;
     // The result that the grid shows and that the chart, report and map windows read:
     // TablaEstadistica, MaxFilas, MaxColumnas, TipoEstadistica and TipoResultado.
-    ResultadoEstadistica Resultado;
+    ResultadoEstadistica &Resultado = Motor.Resultado;
     int VecesActivado = 0;
 
     bool DameLocalizadores();
@@ -32,13 +33,6 @@ public:
     void RealizaConsulta();
     void RealizaConsultaPorZonas();
     void RealizaConsultaPorLocalizadoresyZonas();
-
-    ModeloEstadistica *Modelo() const { return modelo; }
-
-    // The report data file's content, from the grid.
-    QString CadenaGrid() const;
-    // A zone's stored vertex list, empty when the holder has no such zone.
-    QString DameCoordenadasZona(const QString &EstaZona);
 
     // Controls (objectName = member name).
     QFrame *Frame1 = nullptr;
@@ -76,7 +70,6 @@ public Q_SLOTS:
     void btnmapa_Click();
 
 private:
-    ModeloEstadistica *modelo = nullptr;
     bool cerrandoCalendario = false;
 
     void CrearControles();
@@ -84,7 +77,8 @@ private:
     void AbrirCalendario(QLineEdit *caja);
     void MiniCalendar1_Click();
     void CerrarCalendario();
-    void Ejecutar(int tipo);
+    FiltroPantalla Filtro() const;
+    void Mostrar(const MotorEstadisticas::Salida &s);
     void MostrarRejilla(bool visible);
     void AplicarColumnas();
 };

@@ -1,5 +1,8 @@
 #include "modeloestadistica.h"
 
+#include "entorno.h"
+
+#include <QFontMetrics>
 #include <cmath>
 
 const QColor ModeloEstadistica::kTextoTotales(0, 0, 255);
@@ -170,6 +173,19 @@ int ModeloEstadistica::AnchoTwips(int tipo, int columna)
     case 3: return columna == 0 ? 1500 : columna == 1 ? 2200 : 450;
     default: return 1200;
     }
+}
+
+int ModeloEstadistica::AnchoColumna(int columna, int margen) const
+{
+    const QFontMetrics celdas(FuenteEstilo()), cabecera(FuenteColumnas());
+    int ancho = qMax(TwipsAPixelesX(AnchoTwips(tipoColumnas, columna)),
+                     cabecera.horizontalAdvance(Encabezado(tipoColumnas, columna)) + margen);
+    for (int f = 0; f < r.MaxFilas; ++f) {
+        const QString &t = r.TablaEstadistica.Celda(f, columna);
+        if (!t.isEmpty())
+            ancho = qMax(ancho, celdas.horizontalAdvance(t) + margen);
+    }
+    return ancho;
 }
 
 QVariant ModeloEstadistica::headerData(int section, Qt::Orientation orientation, int role) const

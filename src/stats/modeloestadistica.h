@@ -37,6 +37,10 @@ public:
     static QString Encabezado(int tipo, int columna);
     static int AnchoTwips(int tipo, int columna);
     int TipoColumnas() const { return tipoColumnas; }
+    // A column's width in pixels: the design width, widened where the caption or a cell's text
+    // would not fit (the widths were made for Arial's figures; a wider face or a five-digit count
+    // would be cut). margen: the view's padding around a cell's text.
+    int AnchoColumna(int columna, int margen) const;
 
     // Row styling (FetchRowStyle): off until the first filter runs.
     void EstilosPorFila(bool activo);

@@ -1,204 +1,126 @@
-// The locator icons window in the real page engine, with the built viisor.htm.
+// The locator icons window in the real page engine (built viisor.htm): the timer and the locator list
+// show the stored icon; a click on an icon shows it and stores it, through the exact SQL texts.
 #include "carpetaprueba.h"
-#include "comillas.h"
-#include "dialogosguion.h"
+#include "consultasiconos.h"
 #include "esquema.h"
 #include "frmiconoslocalizadores.h"
 #include "module1.h"
-#include "puentemapa.h"
+#include "posiciones.h"
+#include "pruebaweb.h"
 
 #include <QComboBox>
 #include <QListWidget>
 #include <QTimer>
-#include <QtTest>
 
+using namespace ConsultasIconos;
 using Module1::BaseLocal;
 
 class TstFrmIconosLocalizadores : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void init();
-    void cleanup();
-    void listasAlAbrir();
-    void localizadorSinFilaGuardaAlPulsar();
-    void ningunoSeGuardaYSeMuestra();
-    void iconoDesconocidoSoloEnLaVista();
-    void reabrirMuestraElIconoGuardado();
-    void sinLocalizadoresNoGuardaNada();
+    void cleanup() { v.reset(); carpeta.reset(); }
+    void iconos();
 
 private:
     std::unique_ptr<CarpetaPrueba> carpeta;
-    std::unique_ptr<DialogosGuion> dialogos;
-    std::unique_ptr<frmiconoslocalizadores> ventana;
+    std::unique_ptr<frmiconoslocalizadores> v;
+    QString eleccionAlMostrar;  // List1's choice right after the window showed
 
     void abrir();
-    QString icono(const QString &localizador);
-    QString archivoEnPagina();
-    void pulsar(const QString &nombre);
-    void elegirLocalizador(const QString &nombre);
+    QString enPagina() { return PruebaWeb::evaluar(*v->Mapa, "estadoMapa().archivo").toString(); }
+    QString elegido() { return v->List1->currentItem() ? v->List1->currentItem()->text() : QString(); }
+    QString guardado(const QString &l) { return IconoGuardado(BaseLocal(), l).value_or("sin fila"); }
+    int filas() { return BaseLocal().NumRegistros("SELECT Count(*) FROM LOCALIZADORES"); }
+    void pulsar(const QString &icono);
+    void elegirLocalizador(const QString &nombre)
+    {
+        v->cmblocalizadores->setCurrentText(nombre);
+        Q_EMIT v->cmblocalizadores->activated(v->cmblocalizadores->currentIndex());
+    }
 };
 
 void TstFrmIconosLocalizadores::init()
 {
     carpeta = std::make_unique<CarpetaPrueba>();
-    dialogos = std::make_unique<DialogosGuion>();
-    QVERIFY(carpeta->crearBaseLocal());
-    QVERIFY(carpeta->enlazarPaginas());
-    QVERIFY(CarpetaPrueba::ejecutarEn(RutaBaseLocal(), {
-        "INSERT INTO DATOS VALUES ('356938035643801', '2010-03-01 10:00:00', '40.4', '-3.7', '10', '', 'Centro')",
-        "INSERT INTO DATOS VALUES ('356938035643801', '2010-03-01 10:01:00', '40.4', '-3.7', '10', '', 'Centro')",
-        "INSERT INTO DATOS VALUES ('Furgón d''Aurelio', '2010-03-01 10:00:00', '40.4', '-3.7', '10', '', 'Centro')",
-        "INSERT INTO DATOS VALUES ('356938035643803', '2010-03-01 10:00:00', '40.4', '-3.7', '10', '', 'Centro')"}));
+    QVERIFY(carpeta->crearBaseLocal() && carpeta->enlazarPaginas());
+    QList<Posicion> filas = Posiciones::recta(QDateTime(QDate(2010, 3, 1), QTime(10, 0), Qt::UTC), 2);
+    filas << filas[0] << filas[0];
+    filas[2].imei = "Furgón d'Aurelio";
+    filas[3].imei = "356938035643803";
+    QVERIFY(Posiciones::guardarLocal(filas));
     QVERIFY(carpeta->conectarLocal());
-}
-
-void TstFrmIconosLocalizadores::cleanup()
-{
-    ventana.reset();
-    carpeta.reset();
-    dialogos.reset();
 }
 
 void TstFrmIconosLocalizadores::abrir()
 {
-    ventana = std::make_unique<frmiconoslocalizadores>();
-    ventana->show();
-    QVERIFY(!ventana->Cargando);
-    QVERIFY(ventana->Timer1->isActive());
-    QCOMPARE(ventana->Timer1->interval(), 1000);
-    QVERIFY(ventana->Timer1->isSingleShot());
-    QTRY_VERIFY_WITH_TIMEOUT(ventana->Mapa->Cargada(), 20000);
+    v = std::make_unique<frmiconoslocalizadores>();
+    v->show();
+    eleccionAlMostrar = elegido();
+    QVERIFY(!v->Cargando && v->Timer1->isActive() && v->Timer1->isSingleShot());
+    QCOMPARE(v->Timer1->interval(), 1000);
+    QVERIFY(Prueba::esperar([this] { return v->Mapa->Cargada(); }));
 }
 
-QString TstFrmIconosLocalizadores::icono(const QString &localizador)
+void TstFrmIconosLocalizadores::pulsar(const QString &icono)
 {
-    auto rs = BaseLocal().DevuelveRecordset("SELECT Icono FROM LOCALIZADORES WHERE NOMBRE = '" + EscaparComillas(localizador) + "'");
-    return rs ? rs->Texto(0) : QString();
-}
-
-QString TstFrmIconosLocalizadores::archivoEnPagina()
-{
-    QString archivo;
-    bool llego = false;
-    ventana->Mapa->Evaluar("estadoMapa().archivo", ventana.get(), [&](const QVariant &v) {
-        archivo = v.toString();
-        llego = true;
-    });
-    [&] { QTRY_VERIFY_WITH_TIMEOUT(llego, 10000); }();
-    return archivo;
-}
-
-void TstFrmIconosLocalizadores::pulsar(const QString &nombre)
-{
-    const QList<QListWidgetItem *> hay = ventana->List1->findItems(nombre, Qt::MatchExactly);
+    const QList<QListWidgetItem *> hay = v->List1->findItems(icono, Qt::MatchExactly);
     QCOMPARE(hay.size(), 1);
-    ventana->List1->scrollToItem(hay.first());
-    QTest::mouseClick(ventana->List1->viewport(), Qt::LeftButton, {}, ventana->List1->visualItemRect(hay.first()).center());
-    QCOMPARE(ventana->List1->currentItem()->text(), nombre);
+    v->List1->scrollToItem(hay.first());
+    QTest::mouseClick(v->List1->viewport(), Qt::LeftButton, {}, v->List1->visualItemRect(hay.first()).center());
+    QCOMPARE(elegido(), icono);
 }
 
-void TstFrmIconosLocalizadores::elegirLocalizador(const QString &nombre)
+void TstFrmIconosLocalizadores::iconos()
 {
-    const int i = ventana->cmblocalizadores->findText(nombre);
-    QVERIFY(i >= 0);
-    ventana->cmblocalizadores->setCurrentIndex(i);
-    Q_EMIT ventana->cmblocalizadores->activated(i);
-}
-
-void TstFrmIconosLocalizadores::listasAlAbrir()
-{
+    QVERIFY(CarpetaPrueba::ejecutarEn(RutaBaseLocal(), {"INSERT INTO LOCALIZADORES VALUES ('356000000000001', 'moto1')",
+                                                        "INSERT INTO LOCALIZADORES VALUES ('356938035643803', 'Ana''s')"}));
     abrir();
-    QStringList nombres;
-    for (int i = 0; i < ventana->List1->count(); ++i)
-        nombres << ventana->List1->item(i)->text();
-    QCOMPARE(nombres, (QStringList{"Ninguno", "policia1", "coche1", "coche2", "coche3", "coche4", "corredor1", "especialista1",
-                                   "furgoneta1", "moto1", "niños1", "num1", "num2", "num3", "num4", "num5", "persona1", "persona2"}));
-    QCOMPARE(ventana->cmblocalizadores->count(), 3);
-    QCOMPARE(ventana->cmblocalizadores->currentIndex(), 0);
-    QVERIFY(BaseLocal().TextosEnviados().contains("Select DISTINCT IMEI FROM DATOS"));
-    // Every icon has its picture beside the page.
-    for (const QString &n : nombres)
-        QVERIFY2(QFile::exists(carpeta->archivo("GPS/" + n + ".png")), qPrintable(n));
-}
-
-void TstFrmIconosLocalizadores::localizadorSinFilaGuardaAlPulsar()
-{
-    QVERIFY(CarpetaPrueba::ejecutarEn(RutaBaseLocal(), {"INSERT INTO LOCALIZADORES VALUES ('356938035643801', 'moto1')"}));
-    abrir();
-    ventana->Timer1_Timer();
-    QCOMPARE(ventana->List1->currentItem()->text(), QStringLiteral("moto1"));
-    QCOMPARE(archivoEnPagina(), QStringLiteral("moto1.png"));
-
-    // A locator without a row keeps what was shown.
-    elegirLocalizador("Furgón d'Aurelio");
-    QVERIFY(BaseLocal().TextosEnviados().contains("SELECT * FROM LOCALIZADORES WHERE NOMBRE='Furgón d''Aurelio'"));
-    QCOMPARE(ventana->List1->currentItem()->text(), QStringLiteral("moto1"));
-    QCOMPARE(archivoEnPagina(), QStringLiteral("moto1.png"));
-    QCOMPARE(icono("Furgón d'Aurelio"), QString());
-
-    // A click stores it at once: the insert makes its row.
-    pulsar("furgoneta1");
-    QCOMPARE(icono("Furgón d'Aurelio"), QStringLiteral("furgoneta1"));
-    QCOMPARE(archivoEnPagina(), QStringLiteral("furgoneta1.png"));
-    QCOMPARE(icono("356938035643801"), QStringLiteral("moto1"));
-    // A second choice for the same locator goes through the update.
-    pulsar("niños1");
-    QCOMPARE(icono("Furgón d'Aurelio"), QStringLiteral("niños1"));
-    QCOMPARE(archivoEnPagina(), QStringLiteral("niños1.png"));
-    QCOMPARE(BaseLocal().NumRegistros("SELECT Count(*) FROM LOCALIZADORES"), 2);
-}
-
-void TstFrmIconosLocalizadores::ningunoSeGuardaYSeMuestra()
-{
-    abrir();
-    ventana->Timer1_Timer();
-    pulsar("coche2");
-    pulsar("Ninguno");
-    QCOMPARE(icono("356938035643801"), QStringLiteral("Ninguno"));
-    QCOMPARE(archivoEnPagina(), QStringLiteral("Ninguno.png"));
-    QVERIFY(BaseLocal().TextosEnviados().contains("Update Localizadores SET [Icono]='Ninguno' where Nombre='356938035643801'"));
-}
-
-void TstFrmIconosLocalizadores::iconoDesconocidoSoloEnLaVista()
-{
-    QVERIFY(CarpetaPrueba::ejecutarEn(RutaBaseLocal(), {"INSERT INTO LOCALIZADORES VALUES ('356938035643801', 'num2')",
-                                                        "INSERT INTO LOCALIZADORES VALUES ('356938035643803', 'camión de Ana''s')"}));
-    abrir();
-    ventana->Timer1_Timer();
-    QCOMPARE(ventana->List1->currentItem()->text(), QStringLiteral("num2"));
-    elegirLocalizador("356938035643803");
-    QCOMPARE(archivoEnPagina(), QStringLiteral("camión de Ana's.png"));
-    QCOMPARE(ventana->List1->currentItem()->text(), QStringLiteral("num2"));
-    // Nothing was stored by showing it.
-    QCOMPARE(icono("356938035643801"), QStringLiteral("num2"));
-    QCOMPARE(icono("356938035643803"), QStringLiteral("camión de Ana's"));
-}
-
-void TstFrmIconosLocalizadores::reabrirMuestraElIconoGuardado()
-{
-    abrir();
-    ventana->Timer1_Timer();
-    pulsar("persona2");
-    ventana.reset();
-    abrir();
-    // Before the timer the list shows no choice; after it, the stored one.
-    QVERIFY(!ventana->List1->currentItem());
-    QTRY_VERIFY_WITH_TIMEOUT(!ventana->Timer1->isActive(), 5000);
-    QVERIFY(ventana->List1->currentItem());
-    QCOMPARE(ventana->List1->currentItem()->text(), QStringLiteral("persona2"));
-    QCOMPARE(archivoEnPagina(), QStringLiteral("persona2.png"));
-}
-
-void TstFrmIconosLocalizadores::sinLocalizadoresNoGuardaNada()
-{
-    QVERIFY(CarpetaPrueba::ejecutarEn(RutaBaseLocal(), {"DELETE FROM DATOS"}));
-    abrir();
-    QCOMPARE(ventana->cmblocalizadores->count(), 0);
-    ventana->Timer1_Timer();
+    QStringList iconos, localizadores;
+    for (int i = 0; i < v->List1->count(); ++i)
+        iconos << v->List1->item(i)->text();
+    for (int i = 0; i < v->cmblocalizadores->count(); ++i)
+        localizadores << v->cmblocalizadores->itemText(i);
+    QCOMPARE(iconos, (QStringList{"Ninguno", "policia1", "coche1", "coche2", "coche3", "coche4", "corredor1", "especialista1",
+                                  "furgoneta1", "moto1", "niños1", "num1", "num2", "num3", "num4", "num5", "persona1", "persona2"}));
+    QCOMPARE(v->cmblocalizadores->currentIndex(), 0);
+    localizadores.sort();
+    QCOMPARE(localizadores, (QStringList{"356000000000001", "356938035643803", "Furgón d'Aurelio"}));
+    // Before the timer the list shows no choice; while the window loads, clicks on the lists do nothing.
+    QCOMPARE(eleccionAlMostrar, QString());
+    v->Cargando = true;
     pulsar("coche1");
-    QCOMPARE(BaseLocal().NumRegistros("SELECT Count(*) FROM LOCALIZADORES"), 0);
-    QCOMPARE(archivoEnPagina(), QStringLiteral("coche1.png"));
+    elegirLocalizador("Furgón d'Aurelio");
+    QCOMPARE(filas(), 2);
+    QCOMPARE(enPagina(), QString());
+    v->Cargando = false;
+    // The timer shows the locator's stored icon.
+    v->cmblocalizadores->setCurrentText("356000000000001");
+    QVERIFY(QMetaObject::invokeMethod(v->Timer1, "timeout"));
+    QVERIFY(!v->Timer1->isActive());
+    QCOMPARE(elegido() + " " + enPagina(), QString("moto1 moto1.png"));
+    // A locator without a row keeps what was shown; a click stores its choice at once (insert, then update).
+    elegirLocalizador("Furgón d'Aurelio");
+    QCOMPARE(elegido() + " " + enPagina(), QString("moto1 moto1.png"));
+    pulsar("coche2");
+    pulsar("niños1");
+    QCOMPARE(guardado("Furgón d'Aurelio") + " " + enPagina(), QString("niños1 niños1.png"));
+    QCOMPARE(guardado("356000000000001"), QString("moto1"));
+    QCOMPARE(filas(), 3);
+    for (const char *sql : {"Select DISTINCT IMEI FROM DATOS", "SELECT * FROM LOCALIZADORES WHERE NOMBRE='Furgón d''Aurelio'",
+                            "Insert into localizadores Values('Furgón d''Aurelio','coche2')",
+                            "Update Localizadores SET [Icono]='niños1' where Nombre='Furgón d''Aurelio'"})
+        QVERIFY2(BaseLocal().TextosEnviados().contains(QString::fromUtf8(sql)), sql);
+    // A stored icon that is not in the list is previewed; the list keeps its choice; nothing is stored.
+    elegirLocalizador("356938035643803");
+    QCOMPARE(elegido() + " " + enPagina(), QString("niños1 Ana's.png"));
+    QCOMPARE(guardado("356938035643803"), QString("Ana's"));
+    // With no locator, a click previews the icon and sends nothing to the file.
+    v->cmblocalizadores->clear();
+    const qsizetype enviados = BaseLocal().TextosEnviados().size();
+    pulsar("Ninguno");
+    QCOMPARE(enPagina() + " " + QString::number(BaseLocal().TextosEnviados().size() - enviados), QString("Ninguno.png 0"));
 }
 
-QTEST_MAIN(TstFrmIconosLocalizadores)
+VARDEN_TEST_WEB_MAIN(TstFrmIconosLocalizadores)
 #include "tst_frmiconoslocalizadores.moc"

@@ -1,30 +1,43 @@
-// The report data file (byte for byte against golden files), its reader, the reports' record
-// rules and the reports rendered to PDF and read back as text.
+// What a result turns into: the report data file (against golden files) and its reader, the reports'
+// record rules and their PDF read back as text; the chart data texts and the chart window drawing them.
 #include "archivoinforme.h"
 #include "carpetaprueba.h"
+#include "datosgraficas.h"
+#include "frmgraficaszonas.h"
 #include "informes.h"
 #include "modeloestadistica.h"
 #include "module1.h"
 #include "regional.h"
 
-#include <QDate>
-#include <QFile>
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChartView>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardItemModel>
 #include <QtTest>
+
+using namespace DatosGraficas;
 
 namespace {
 const QString L1 = "100000000000001", L2 = "100000000000002";
 
-QList<QVariantList> filasDe(int tipo)
+// The rows of a case's query; case 4 is a long zones result (120 zones, several pages).
+QList<QVariantList> filasDe(int caso)
 {
-    switch (tipo) {
-    case 1: return {{"12/05/2026", 9, 3}, {"12/06/2026", 10, 2}, {"12/06/2026", 23, 1}};
-    case 2: return {{"Nave \"A\"; muelle", 9, 12000}, {"Puerto", 10, 345}};
-    default:
+    if (caso == 1)
+        return {{"12/05/2026", 9, 3}, {"12/06/2026", 10, 2}, {"12/06/2026", 23, 1}};
+    if (caso == 2)
+        return {{"Nave \"A\"; muelle", 9, 12000}, {"Puerto", 10, 345}};
+    if (caso == 3)
         return {{L1, "Zona A", 9, 2}, {L1, "Zona B", 10, 1}, {L1, "Zona B", 11, 1}, {L2, "Zona C", 9, 4}};
-    }
+    QList<QVariantList> largo;
+    for (int z = 0; z < 120; ++z)
+        largo.append({QString("Zona %1").arg(z, 3, 10, QChar('0')), z % 24, z + 1});
+    return largo;
 }
+int clase(int caso) { return caso == 4 ? 2 : caso; }
 
 QByteArray leer(const QString &ruta)
 {
@@ -32,26 +45,40 @@ QByteArray leer(const QString &ruta)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// The grid of a window after a statistic: result, model with its columns.
-struct Rejilla {
+bool grabarRejilla(int caso)
+{
     ResultadoEstadistica r;
     ModeloEstadistica m{r};
-    explicit Rejilla(int tipo, const QList<QVariantList> &filas)
-    {
-        m.AntesDeCambiar();
-        r.Llenar(tipo, filas);
-        m.ConfigurarColumnas(tipo);
-        m.DespuesDeCambiar();
-    }
-};
+    r.Llenar(clase(caso), filasDe(caso));
+    m.ConfigurarColumnas(r.TipoResultado);
+    return GrabarArchivoTexto(ArchivoInforme::Ruta(), CadenaGrid(m));
+}
 
-QString textoPdf(const QString &pdf)
+// A chart read back: "title: series; categories; values".
+QString grafica(const QWidget &w, const char *nombre)
 {
-    QProcess p;
-    p.start("pdftotext", {"-layout", pdf, "-"});
-    if (!p.waitForFinished(30000))
-        return {};
-    return QString::fromUtf8(p.readAllStandardOutput());
+    auto *v = w.findChild<QChartView *>(nombre);
+    QStringList categorias, valores, series;
+    for (QAbstractSeries *s : v->chart()->series())
+        for (QBarSet *b : qobject_cast<QBarSeries *>(s)->barSets()) {
+            series << b->label();
+            for (int i = 0; i < b->count(); ++i)
+                valores << QString::number(b->at(i));
+        }
+    for (QAbstractAxis *eje : v->chart()->axes(Qt::Horizontal))
+        categorias << qobject_cast<QBarCategoryAxis *>(eje)->categories();
+    return v->chart()->title() + ": " + series.join(',') + "; " + categorias.join(',') + "; " + valores.join(',');
+}
+
+// Zone i has 10 (i + 1) positions at 8 h and i + 1 at 20 + i h.
+ResultadoEstadistica zonas(const QStringList &nombres)
+{
+    ResultadoEstadistica r;
+    QList<QVariantList> filas;
+    for (int i = 0; i < nombres.size(); ++i)
+        filas << QVariantList{nombres[i], 8, 10 * (i + 1)} << QVariantList{nombres[i], 20 + i, i + 1};
+    r.Llenar(2, filas);
+    return r;
 }
 }
 
@@ -59,65 +86,27 @@ class TstInformes : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void init();
-    void cleanup();
-    void archivoDorado_data();
-    void archivoDorado();
-    void archivoReemplazado();
-    void lectorIdaYVuelta_data();
-    void lectorIdaYVuelta();
+    void cleanup() { carpeta.reset(); }
+    void archivoYLector();
     void reglasDetalle_data();
     void reglasDetalle();
-    void camposPorNombre();
     void pdf_data();
     void pdf();
-    void pdfLargo();
+    void textosDeGraficas();
+    void graficas_data();
+    void graficas();
 
 private:
     std::unique_ptr<CarpetaPrueba> carpeta;
-    bool hayPdftotext = false;
 };
 
 void TstInformes::init()
 {
     carpeta = std::make_unique<CarpetaPrueba>();
     Module1::NombreTitular = "Transportes <Norte> S.L.";
-    hayPdftotext = !QStandardPaths::findExecutable("pdftotext").isEmpty();
 }
 
-void TstInformes::cleanup() { carpeta.reset(); }
-
-void TstInformes::archivoDorado_data()
-{
-    QTest::addColumn<int>("tipo");
-    QTest::addColumn<QString>("dorado");
-    QTest::addColumn<int>("lineas");
-    QTest::newRow("dias y horas") << 1 << "dias.txt" << 4;
-    QTest::newRow("zonas, con comillas y punto y coma") << 2 << "zonas.txt" << 4;
-    QTest::newRow("localizadores y zonas") << 3 << "localizadoreszonas.txt" << 7;
-}
-
-void TstInformes::archivoDorado()
-{
-    QFETCH(int, tipo);
-    QFETCH(QString, dorado);
-    QFETCH(int, lineas);
-    Rejilla g(tipo, filasDe(tipo));
-    const QString ruta = ArchivoInforme::Ruta();
-    QCOMPARE(QFileInfo(ruta).absolutePath(), QFileInfo(carpeta->ruta()).absoluteFilePath());
-    QCOMPARE(QFileInfo(ruta).fileName(), QString("TempReport.txt"));
-    QVERIFY(GrabarArchivoTexto(ruta, CadenaGrid(g.m)));
-    const QByteArray escrito = leer(ruta);
-    QCOMPARE(escrito, leer(QStringLiteral(CARPETA_INFORMES "/") + dorado));
-    // Header and rows, then the final empty line; no BOM.
-    QVERIFY(!escrito.startsWith("\xEF\xBB\xBF"));
-    QVERIFY(escrito.endsWith("\";\r\n\r\n"));
-    QCOMPARE(escrito.count("\r\n"), lineas + 1);
-    const QByteArray cabecera = escrito.left(escrito.indexOf("\r\n"));
-    QCOMPARE(cabecera.count("\";"), tipo == 1 ? 25 : 26);
-    QVERIFY(cabecera.endsWith(';'));
-}
-
-void TstInformes::archivoReemplazado()
+void TstInformes::archivoYLector()
 {
     const QString ruta = ArchivoInforme::Ruta();
     QVERIFY(GrabarArchivoTexto(ruta, QString(5000, QLatin1Char('x'))));
@@ -125,160 +114,165 @@ void TstInformes::archivoReemplazado()
     ResultadoEstadistica r;
     ModeloEstadistica m(r);
     QVERIFY(GrabarArchivoTexto(ruta, CadenaGrid(m)));
-    QByteArray esperado;
-    for (int i = 0; i < 201; ++i)
-        esperado += "\"\";\"\";\"\";\"\";\r\n";
-    QCOMPARE(leer(ruta), esperado + "\r\n");
+    QCOMPARE(leer(ruta), QByteArray("\"\";\"\";\"\";\"\";\r\n").repeated(201) + "\r\n");
     QVERIFY(!GrabarArchivoTexto(QDir(carpeta->ruta()).filePath("no/existe.txt"), "x"));
-}
-
-void TstInformes::lectorIdaYVuelta_data()
-{
-    QTest::addColumn<QStringList>("campos");
-    QTest::newRow("ordinarios") << QStringList{"Zona", "0H", "SubTotal"};
-    QTest::newRow("vacios") << QStringList{"", "", ""};
-    QTest::newRow("comillas y punto y coma") << QStringList{"Nave \"A\"; muelle", "\"", ";;", "\"\";"};
-    QTest::newRow("acentos") << QStringList{"Almacén Ñandú", "niños"};
-}
-
-void TstInformes::lectorIdaYVuelta()
-{
-    QFETCH(QStringList, campos);
-    // Through a one-row model: captions and one row of the same texts.
-    QStandardItemModel m(1, int(campos.size()));
+    // The reader gives back what was written: through a one-row model, captions and one row of the same texts.
+    const QStringList campos{"Zona", "", "Nave \"A\"; muelle", "\"", ";;", "\"\";", "Ñandú"};
+    QStandardItemModel una(1, int(campos.size()));
     for (int c = 0; c < campos.size(); ++c) {
-        m.setHorizontalHeaderItem(c, new QStandardItem(campos[c]));
-        m.setItem(0, c, new QStandardItem(campos[c]));
+        una.setHorizontalHeaderItem(c, new QStandardItem(campos[c]));
+        una.setItem(0, c, new QStandardItem(campos[c]));
     }
-    QVERIFY(GrabarArchivoTexto(ArchivoInforme::Ruta(), CadenaGrid(m)));
+    QVERIFY(GrabarArchivoTexto(ruta, CadenaGrid(una)));
     DatosInforme d;
-    QVERIFY(d.Abrir(ArchivoInforme::Ruta()));
+    QVERIFY(d.Abrir(ruta));
     QCOMPARE(d.Campos, campos);
-    QCOMPARE(d.Registros.size(), 1);
-    QCOMPARE(d.Registros[0], campos);
+    QCOMPARE(d.Registros, QList<QStringList>{campos});
 }
 
 void TstInformes::reglasDetalle_data()
 {
     QTest::addColumn<int>("tipo");
-    QTest::addColumn<QString>("campo0");
-    QTest::addColumn<QString>("campo1");
-    QTest::addColumn<QColor>("fondo");
-    QTest::addColumn<QColor>("texto");   // Field1 to Field25
-    QTest::addColumn<QString>("field1");
-    const QColor gris(200, 200, 200), blanco(255, 255, 255), azul(0, 0, 255), negro(0, 0, 0), rojo(255, 0, 0);
-    QTest::newRow("dias: un dia") << 1 << "05/12/2026" << "3" << blanco << negro << "05 diciembre 2026";
-    QTest::newRow("dias: enero") << 1 << "01/01/2027" << "" << blanco << negro << "01 enero 2027";
-    QTest::newRow("dias: totales") << 1 << "Totales:" << "9" << gris << azul << "Totales:";
-    QTest::newRow("dias: no es fecha") << 1 << "otro" << "" << blanco << negro << "otro";
-    QTest::newRow("zonas: una zona") << 2 << "Puerto" << "" << blanco << negro << "Puerto";
-    QTest::newRow("zonas: totales") << 2 << "Totales:" << "" << gris << azul << "Totales:";
-    QTest::newRow("loc: una fila") << 3 << L1 << "Zona A" << blanco << negro << "Zona A";
-    QTest::newRow("loc: subtotal") << 3 << "Subtotal" << "" << gris << azul << "";
-    QTest::newRow("loc: totales") << 3 << "" << "Totales:" << gris << rojo << "Totales:";
-    QTest::newRow("loc: zona llamada Totales: en un subtotal") << 3 << "Subtotal" << "Totales:" << gris << rojo << "Totales:";
+    QTest::addColumn<QString>("registro");  // fields 0 and 1; the third field is 1234567
+    QTest::addColumn<QString>("banda");     // background, colour of Field1 to Field25, Field1's text|Field26's text
+    QTest::newRow("dias: un dia") << 1 << "05/12/2026|3" << "blanco negro 05 diciembre 2026|";
+    QTest::newRow("dias: totales") << 1 << "Totales:|9" << "gris azul Totales:|";
+    QTest::newRow("dias: no es fecha") << 1 << "otro|" << "blanco negro otro|";
+    QTest::newRow("zonas: una zona, su total con miles") << 2 << "Puerto|" << "blanco negro Puerto|1.234.567";
+    QTest::newRow("zonas: totales") << 2 << "Totales:|" << "gris azul Totales:|1.234.567";
+    QTest::newRow("loc: una fila") << 3 << L1 + "|Zona A" << "blanco negro Zona A|" + L1;
+    QTest::newRow("loc: subtotal") << 3 << "Subtotal|" << "gris azul |Subtotal";
+    QTest::newRow("loc: totales") << 3 << "|Totales:" << "gris rojo Totales:|";
+    QTest::newRow("loc: zona llamada Totales: en un subtotal") << 3 << "Subtotal|Totales:" << "gris rojo Totales:|Subtotal";
 }
 
 void TstInformes::reglasDetalle()
 {
     QFETCH(int, tipo);
-    QFETCH(QString, campo0);
-    QFETCH(QString, campo1);
-    QFETCH(QColor, fondo);
-    QFETCH(QColor, texto);
-    QFETCH(QString, field1);
+    QFETCH(QString, registro);
+    QFETCH(QString, banda);
+    const QMap<QRgb, QString> colores{{qRgb(200, 200, 200), "gris"}, {qRgb(255, 255, 255), "blanco"},
+                                      {qRgb(0, 0, 255), "azul"}, {qRgb(0, 0, 0), "negro"}, {qRgb(255, 0, 0), "rojo"}};
     auto informe = CrearInforme(tipo);
-    QVERIFY(informe);
-    informe->DAODataControl1.Leer(tipo == 1 ? "\"Fecha\";\"0H\";\r\n" :
-                                  tipo == 2 ? "\"Zona\";\"0H\";\"SubTotal\";\r\n" : "\"Localizador\";\"Zona\";\"0H\";\r\n");
-    QStringList registro{campo0, campo1, "7"};
-    const BandaDetalle b = informe->Banda(registro);
-    QCOMPARE(b.fondo, fondo);
-    for (int i = 0; i < 25; ++i)
-        QCOMPARE(b.colores[size_t(i)], texto);
+    // The fields are bound by name: reportzonas's SubTotal and rptlocalizadoreszonas's Localizador are Field26.
+    informe->DAODataControl1.Leer(tipo == 1   ? "\"Fecha\";\"0H\";\r\n"
+                                  : tipo == 2 ? "\"Zona\";\"0H\";\"SubTotal\";\r\n"
+                                              : "\"Localizador\";\"Zona\";\"0H\";\r\n");
+    const BandaDetalle b = informe->Banda(registro.split('|') << "1234567");
+    for (int i = 1; i < 25; ++i)
+        QCOMPARE(b.colores[size_t(i)], b.colores[0]);
     QCOMPARE(b.colores[25], QColor(0, 0, 0));  // Field26 keeps its design colour
-    QCOMPARE(b.textos[0], field1);
-}
-
-void TstInformes::camposPorNombre()
-{
-    // reportzonas's SubTotal in "#,##0" with the program's separators; the fields follow the
-    // header's names, so a report opened on another kind's file leaves the missing ones empty.
-    reportzonas z;
-    z.DAODataControl1.Leer(QString::fromUtf8(leer(CARPETA_INFORMES "/zonas.txt")));
-    const BandaDetalle tot = z.Banda(z.DAODataControl1.Registros.last());
-    QCOMPARE(tot.textos[0], QString("Totales:"));
-    QCOMPARE(tot.textos[25], QString("12.345"));
-    QCOMPARE(tot.textos[10], QString("12000"));
-    QCOMPARE(reportzonas::Miles("1234567"), QString("1.234.567"));
-    QCOMPARE(reportzonas::Miles("999"), QString("999"));
-    QCOMPARE(reportzonas::Miles(""), QString(""));
-    rptlocalizadoreszonas l;
-    l.DAODataControl1.Leer(QString::fromUtf8(leer(CARPETA_INFORMES "/zonas.txt")));
-    const BandaDetalle b = l.Banda(l.DAODataControl1.Registros.first());
-    QCOMPARE(b.textos[0], QString("Nave \"A\"; muelle"));
-    QCOMPARE(b.textos[10], QString("12000"));
-    QCOMPARE(b.textos[25], QString());  // no "Localizador" column in a zones file
+    QCOMPARE(colores.value(b.fondo.rgb()) + ' ' + colores.value(b.colores[0].rgb()) + ' ' + b.textos[0] + '|' + b.textos[25],
+             banda);
 }
 
 void TstInformes::pdf_data()
 {
-    QTest::addColumn<int>("tipo");
+    QTest::addColumn<int>("caso");
     QTest::addColumn<QString>("titulo");
     QTest::addColumn<QStringList>("textos");
     QTest::newRow("rptdias") << 1 << "TOTAL LOCALIZACIONES POR DIAS Y HORAS"
                              << QStringList{"05 diciembre 2026", "06 diciembre 2026", "Totales:", "23H", "Fecha"};
-    QTest::newRow("reportzonas") << 2 << "TOTAL LOCALIZACIONES POR ZONAS"
+    QTest::newRow("reportzonas, con comillas y punto y coma") << 2 << "TOTAL LOCALIZACIONES POR ZONAS"
                                  << QStringList{"Nave \"A\"; muelle", "12.345", "SubTotal", "Zona"};
     QTest::newRow("rptlocalizadoreszonas") << 3 << "TOTAL LOCALIZACIONES POR ZONAS"
                                            << QStringList{"Zona C", L2, "Localizador", "Totales:"};
+    QStringList zonas{"7.260"};  // 1 + 2 + ... + 120
+    for (const QVariantList &f : filasDe(4))
+        zonas << f[0].toString();
+    QTest::newRow("reportzonas en varias paginas") << 4 << "TOTAL LOCALIZACIONES POR ZONAS" << zonas;
 }
 
 void TstInformes::pdf()
 {
-    QFETCH(int, tipo);
+    QFETCH(int, caso);
     QFETCH(QString, titulo);
     QFETCH(QStringList, textos);
-    if (!hayPdftotext)
+    // The file the report reads, byte for byte.
+    QCOMPARE(ArchivoInforme::Ruta(), QDir(carpeta->ruta()).filePath("TempReport.txt"));
+    QVERIFY(grabarRejilla(caso));
+    const char *dorados[] = {"dias.txt", "zonas.txt", "localizadoreszonas.txt"};
+    if (caso < 4)
+        QCOMPARE(leer(ArchivoInforme::Ruta()), leer(QStringLiteral(CARPETA_INFORMES "/") + dorados[caso - 1]));
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
         QSKIP("pdftotext is not installed");
-    Rejilla g(tipo, filasDe(tipo));
-    QVERIFY(GrabarArchivoTexto(ArchivoInforme::Ruta(), CadenaGrid(g.m)));
-    auto informe = CrearInforme(tipo);
+    auto informe = CrearInforme(clase(caso));
     const QString pdf = QDir(carpeta->ruta()).filePath("informe.pdf");
     QVERIFY(informe->ExportarPdf(pdf));
-    QCOMPARE(informe->Paginas(), 1);
-    QCOMPARE(informe->lblplantilla, Module1::NombreTitular);
-    QCOMPARE(informe->lblahora, Regional::FechaCorta(QDate::currentDate()));
-    const QString texto = textoPdf(pdf);
-    for (const QString &t : QStringList{titulo, Module1::NombreTitular, Regional::FechaCorta(QDate::currentDate()), "Pag 1"} + textos)
+    QProcess p;
+    p.start("pdftotext", {"-layout", pdf, "-"});
+    QVERIFY(p.waitForFinished(30000));
+    const QString texto = QString::fromUtf8(p.readAllStandardOutput());
+    const int paginas = informe->Paginas();
+    QVERIFY2(caso == 4 ? paginas >= 3 : paginas == 1, qPrintable(QString::number(paginas)));
+    // The page header on every page, the page number in every footer.
+    QCOMPARE(texto.count("\f"), paginas);
+    QCOMPARE(texto.count(titulo), paginas);
+    QCOMPARE(texto.count(Module1::NombreTitular), paginas);
+    QVERIFY(texto.contains(QString("Pag %1").arg(paginas)) && !texto.contains(QString("Pag %1").arg(paginas + 1)));
+    for (const QString &t : textos + QStringList{Regional::FechaCorta(QDate::currentDate())})
         QVERIFY2(texto.contains(t), qPrintable(t + " not in:\n" + texto));
-    QVERIFY(!texto.contains("Pag 2"));
-    if (tipo == 1)
-        QVERIFY(!texto.contains("05/12/2026"));  // the days are shown in words
 }
 
-void TstInformes::pdfLargo()
+void TstInformes::textosDeGraficas()
 {
-    if (!hayPdftotext)
-        QSKIP("pdftotext is not installed");
+    const ResultadoEstadistica z = zonas({"Almacén", "Puerto", "Nave 3"});
+    QCOMPARE(PreparadatosZonas(z), QString("Almacén|Puerto|Nave 3|Totales:||"));
+    QCOMPARE(PreparadatosResumen2(z), QString("11|22|33|66||"));
+    QCOMPARE(PreparadatosResumen1(z), QString(8, '|') + "60" + QString(12, '|') + "1|2|3||66|");  // 25 items
+    // An item holding "|" or "\" still splits as one item.
+    QCOMPARE(Partir(Item("C:\\x\\|") + Item("") + Item("7")), (QStringList{"C:\\x\\|", "", "7", ""}));
+    // A result as long as the design's table: the totals row at index 1000, then one more item.
+    ResultadoEstadistica r;
     QList<QVariantList> filas;
-    for (int z = 0; z < 120; ++z)
-        filas.append({QString("Zona %1").arg(z, 3, 10, QChar('0')), z % 24, z + 1});
-    Rejilla g(2, filas);
-    QVERIFY(GrabarArchivoTexto(ArchivoInforme::Ruta(), CadenaGrid(g.m)));
-    reportzonas informe;
-    const QString pdf = QDir(carpeta->ruta()).filePath("largo.pdf");
-    QVERIFY(informe.ExportarPdf(pdf));
-    const QString texto = textoPdf(pdf);
-    const int paginas = informe.Paginas();
-    QVERIFY2(paginas >= 3, qPrintable(QString::number(paginas)));
-    QCOMPARE(texto.count("\f"), paginas);
-    QCOMPARE(texto.count("TOTAL LOCALIZACIONES POR ZONAS"), paginas);  // the header on every page
-    QVERIFY(texto.contains(QString("Pag %1").arg(paginas)));
-    QVERIFY(!texto.contains(QString("Pag %1").arg(paginas + 1)));
-    for (int z = 0; z < 120; ++z)
-        QVERIFY(texto.contains(QString("Zona %1").arg(z, 3, 10, QChar('0'))));
-    QVERIFY(texto.contains("7.260"));  // 1 + 2 + ... + 120
+    for (int i = 0; i < TablaTextos::FilasIniciales - 1; ++i)
+        filas.append({QString("Z%1").arg(i, 4, 10, QChar('0')), 1, 1});
+    r.Llenar(2, filas);
+    QCOMPARE(r.MaxFilas, TablaTextos::FilasIniciales);
+    const QStringList todas = Partir(PreparadatosZonas(r));
+    QCOMPARE(todas.size(), r.MaxFilas + 2);  // MaxFilas + 1 items, then the piece after the last "|"
+    QCOMPARE(todas.at(r.MaxFilas - 1) + todas.last(), QString("Totales:"));
+}
+
+void TstInformes::graficas_data()
+{
+    QTest::addColumn<QStringList>("nombres");
+    QTest::addColumn<QString>("porZona");  // MSChart1
+    QTest::newRow("tres zonas") << QStringList{"Almacén", "Puerto", "Nave 3"}
+                                << "IMPACTOS POR ZONAS: Total Impactos; Almacén,Puerto,Nave 3,Totales:; 11,22,33,66";
+    QTest::newRow("nombres con barras") << QStringList{"Nave|1", "C:\\x\\|"}
+                                        << "IMPACTOS POR ZONAS: Total Impactos; Nave|1,C:\\x\\|,Totales:; 11,22,33";
+}
+
+// The zones chart window; the days chart window draws its hours with the same code as MSChart2.
+void TstInformes::graficas()
+{
+    QFETCH(QStringList, nombres);
+    QFETCH(QString, porZona);
+    const ResultadoEstadistica z = zonas(nombres);
+    frmgraficaszonas g;
+    g.NumFilas2 = qint16(z.MaxFilas);
+    g.Datos1 = PreparadatosResumen1(z);
+    g.Datos2 = PreparadatosResumen2(z);
+    g.Zonas = PreparadatosZonas(z);
+    // The hour chart: 24 hours (the 25th item, the grand total, is not charted), an hour without
+    // positions at 0, the values of the zones grid's "Totales:" row.
+    QStringList horas, totales;
+    for (int h = 0; h < 24; ++h)
+        horas << QString("%1H").arg(h);
+    for (int h = 1; h <= 24; ++h)
+        totales << QString::number(z.TablaEstadistica.Celda(z.MaxFilas - 1, h).toInt());
+    // Filled at every showing, with the same data and no second series.
+    for (int vez = 0; vez < 2; ++vez) {
+        g.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g));
+        QCOMPARE(grafica(g, "MSChart1"), porZona);
+        QCOMPARE(grafica(g, "MSChart2"), "IMPACTOS POR HORAS: Total Impactos; " + horas.join(',') + "; " + totales.join(','));
+        g.hide();
+    }
+    g.show();
+    QTest::mouseClick(g.findChild<QPushButton *>("Command1"), Qt::LeftButton);
+    QVERIFY(!g.isVisible());
 }
 
 QTEST_MAIN(TstInformes)

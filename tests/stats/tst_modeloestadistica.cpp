@@ -1,26 +1,24 @@
-// The statistics grid's model: bookmarks, bounded cells, styles and alignment read from the
-// result table, and the model contract (QAbstractItemModelTester).
+// The statistics grid's model: bookmarks, bounded cells, row styles and alignment read from the
+// result table, column widths, and the model contract (QAbstractItemModelTester).
+#include "entorno.h"
 #include "modeloestadistica.h"
 
 #include <QAbstractItemModelTester>
 #include <QtTest>
 
+using E = ModeloEstadistica::Estilo;
+
 namespace {
-// A kind 3 result: two locators, the first in two zones.
-void llenarTipo3(ResultadoEstadistica &r)
+// Kind 3: two locators, the first in two zones (rows: L1, Zona B, Subtotal, L2, Subtotal, totals).
+void llenar(ResultadoEstadistica &r, int tipo)
 {
-    r.TipoEstadistica = 3;
-    r.Llenar(3, {{"L1", "Zona A", 9, 2}, {"L1", "Zona B", 10, 1}, {"L2", "Zona C", 9, 4}});
-}
-void llenarTipo2(ResultadoEstadistica &r)
-{
-    r.TipoEstadistica = 2;
-    r.Llenar(2, {{"Nave A", 9, 2}, {"Nave B", 3, 5}});
-}
-void llenarTipo1(ResultadoEstadistica &r)
-{
-    r.TipoEstadistica = 1;
-    r.Llenar(1, {{"12/01/2026", 9, 2}, {"12/02/2026", 0, 1}});
+    r.TipoEstadistica = tipo;
+    if (tipo == 1)
+        r.Llenar(1, {{"12/01/2026", 9, 2}, {"12/02/2026", 0, 1}});
+    else if (tipo == 2)
+        r.Llenar(2, {{"Nave A", 9, 2}, {"Nave B", 3, 5}});
+    else
+        r.Llenar(3, {{"L1", "Zona A", 9, 2}, {"L1", "Zona B", 10, 1}, {"L2", "Zona C", 9, 4}});
 }
 }
 
@@ -29,35 +27,23 @@ class TstModeloEstadistica : public QObject {
 private Q_SLOTS:
     void marcas_data();
     void marcas();
-    void marcaDeIndice();
-    void valorCelda();
-    void estilos_data();
-    void estilos();
-    void alineacion();
-    void encabezadosYAnchos();
-    void antesDelPrimerFiltro();
+    void estilosYAlineacion_data();
+    void estilosYAlineacion();
+    void anchos();
     void contratoDelModelo();
 };
 
 void TstModeloEstadistica::marcas_data()
 {
     QTest::addColumn<int>("maxFilas");
-    QTest::addColumn<QString>("marca");
+    QTest::addColumn<QString>("marca");  // null: a null bookmark
     QTest::addColumn<int>("desplazamiento");
     QTest::addColumn<int>("indice");
-    const QString nula;
-    QTest::newRow("nula, 0") << 10 << nula << 0 << -9999;
-    QTest::newRow("nula, 1: la primera") << 10 << nula << 1 << 0;
-    QTest::newRow("nula, -1: la ultima") << 10 << nula << -1 << 9;
-    QTest::newRow("nula, -10: la primera desde el final") << 10 << nula << -10 << 0;
-    QTest::newRow("nula, -11: antes de la primera") << 10 << nula << -11 << -9999;
-    QTest::newRow("nula, 10: la ultima desde el principio") << 10 << nula << 10 << 9;
-    QTest::newRow("nula, 11: pasada la ultima") << 10 << nula << 11 << -9999;
+    QTest::newRow("nula, 0") << 10 << QString() << 0 << -9999;
+    QTest::newRow("nula, 1: la primera") << 10 << QString() << 1 << 0;
+    QTest::newRow("nula, -1: la ultima") << 10 << QString() << -1 << 9;
     QTest::newRow("' 5' + 3 con MaxFilas 9") << 9 << " 5" << 3 << 8;
     QTest::newRow("' 5' + 3 con MaxFilas 8") << 8 << " 5" << 3 << -9999;
-    QTest::newRow("' 0' - 1") << 8 << " 0" << -1 << -9999;
-    QTest::newRow("' 7' + 0 con MaxFilas 8") << 8 << " 7" << 0 << 7;
-    QTest::newRow("' 8' + 0 con MaxFilas 8") << 8 << " 8" << 0 << -9999;
     QTest::newRow("espacios delante") << 8 << "   3" << 1 << 4;
     QTest::newRow("marca de mas de 16 bits") << 70000 << " 65536" << 1 << 65537;
 }
@@ -73,160 +59,70 @@ void TstModeloEstadistica::marcas()
     ModeloEstadistica m(r);
     QCOMPARE(m.IndiceDeMarca(marca, desplazamiento), indice);
     const QString relativa = m.MarcaRelativa(marca, desplazamiento);
-    if (indice == -9999)
-        QVERIFY(relativa.isNull());
-    else
-        QCOMPARE(relativa, " " + QString::number(indice));
+    QCOMPARE(relativa, indice == -9999 ? QString() : " " + QString::number(indice));
+    QCOMPARE(relativa.isNull(), indice == -9999);
 }
 
-void TstModeloEstadistica::marcaDeIndice()
-{
-    QCOMPARE(ModeloEstadistica::MarcaDeIndice(7), QString(" 7"));
-    QCOMPARE(ModeloEstadistica::MarcaDeIndice(0), QString(" 0"));
-    QCOMPARE(ModeloEstadistica::MarcaDeIndice(12), QString(" 12"));
-}
-
-void TstModeloEstadistica::valorCelda()
-{
-    ResultadoEstadistica r;
-    llenarTipo1(r);
-    ModeloEstadistica m(r);
-    QCOMPARE(r.MaxFilas, 3);
-    QCOMPARE(m.ValorCelda(" 0", 0), QString("01/12/2026"));
-    QCOMPARE(m.ValorCelda(" 0", 10), QString("2"));
-    QCOMPARE(m.ValorCelda(" 2", 0), QString("Totales:"));
-    // An empty cell inside the bounds is an empty text, not null and not "0".
-    QVERIFY(!m.ValorCelda(" 0", 1).isNull());
-    QCOMPARE(m.ValorCelda(" 0", 1), QString(""));
-    // Column MaxColumnas (25 for kind 1) is null although the table has more columns.
-    QCOMPARE(r.MaxColumnas, QString("25"));
-    QVERIFY(!m.ValorCelda(" 0", 24).isNull());
-    QVERIFY(m.ValorCelda(" 0", 25).isNull());
-    QVERIFY(m.ValorCelda(" 0", -1).isNull());
-    // Row MaxFilas is null although the table holds that row.
-    QVERIFY(r.TablaEstadistica.Filas() > 3);
-    QVERIFY(m.ValorCelda(" 3", 0).isNull());
-    QVERIFY(m.ValorCelda(QString(), 0).isNull());
-    QCOMPARE(m.data(m.index(0, 10)).toString(), QString("2"));
-    QCOMPARE(m.rowCount(), 3);
-    QCOMPARE(m.columnCount(), 25);
-}
-
-void TstModeloEstadistica::estilos_data()
+void TstModeloEstadistica::estilosYAlineacion_data()
 {
     QTest::addColumn<int>("tipo");
-    QTest::addColumn<QList<int>>("estilos");  // per row, ModeloEstadistica::Estilo as int
-    using E = ModeloEstadistica::Estilo;
-    const int fila = int(E::EstiloFila), tot = int(E::EstiloTotales), sub = int(E::EstiloSubtotal);
-    QTest::newRow("dias") << 1 << QList<int>{fila, fila, tot};
-    QTest::newRow("zonas") << 2 << QList<int>{fila, fila, tot};
-    QTest::newRow("localizadores y zonas") << 3 << QList<int>{fila, fila, sub, fila, sub, tot};
+    QTest::addColumn<QString>("filas");  // per row: f ordinary, t totals, s subtotal; upper case: column 0 right-aligned
+    QTest::newRow("dias") << 1 << "ffT";
+    QTest::newRow("zonas") << 2 << "ffT";
+    QTest::newRow("localizadores y zonas") << 3 << "ffSfST";
 }
 
-void TstModeloEstadistica::estilos()
+void TstModeloEstadistica::estilosYAlineacion()
 {
     QFETCH(int, tipo);
-    QFETCH(QList<int>, estilos);
+    QFETCH(QString, filas);
     ResultadoEstadistica r;
-    (tipo == 1 ? llenarTipo1 : tipo == 2 ? llenarTipo2 : llenarTipo3)(r);
+    llenar(r, tipo);
     ModeloEstadistica m(r);
     m.ConfigurarColumnas(tipo);
+    // Row styling is off until the first filter; then the styles follow the kind of the result
+    // held, not the kind of a later refused run.
+    QCOMPARE(m.EstiloDeFila(filas.size() - 1), E::Ninguno);
     m.EstilosPorFila(true);
-    QCOMPARE(m.rowCount(), estilos.size());
-    for (int f = 0; f < estilos.size(); ++f) {
-        QCOMPARE(int(m.EstiloDeFila(f)), estilos[f]);
+    r.TipoEstadistica = tipo == 3 ? 1 : 3;
+    // The three styles, bold and upright: text colour and background.
+    const QMap<QChar, std::tuple<E, QColor, QColor>> estilo{
+        {'f', {E::EstiloFila, Qt::black, QColor()}},
+        {'t', {E::EstiloTotales, QColor(0, 0, 255), QColor(150, 150, 160)}},
+        {'s', {E::EstiloSubtotal, QColor(255, 0, 0), QColor(170, 170, 160)}}};
+    for (int f = 0; f < filas.size(); ++f) {
+        const auto [e, texto, fondo] = estilo.value(filas[f].toLower());
         const QModelIndex i = m.index(f, 3);
-        const QColor texto = m.data(i, Qt::ForegroundRole).value<QColor>();
-        const QVariant fondo = m.data(i, Qt::BackgroundRole);
-        QVERIFY(m.data(i, Qt::FontRole).value<QFont>().bold());
-        QVERIFY(!m.data(i, Qt::FontRole).value<QFont>().italic());
-        if (estilos[f] == int(ModeloEstadistica::Estilo::EstiloTotales)) {
-            QCOMPARE(texto, QColor(0, 0, 255));
-            QCOMPARE(fondo.value<QColor>(), QColor(150, 150, 160));
-        } else if (estilos[f] == int(ModeloEstadistica::Estilo::EstiloSubtotal)) {
-            QCOMPARE(texto, QColor(255, 0, 0));
-            QCOMPARE(fondo.value<QColor>(), QColor(170, 170, 160));
-        } else {
-            QCOMPARE(texto, QColor(Qt::black));
-            QVERIFY(!fondo.isValid());
-        }
+        QCOMPARE(m.EstiloDeFila(f), e);
+        QCOMPARE(m.data(i, Qt::ForegroundRole).value<QColor>(), texto);
+        QCOMPARE(m.data(i, Qt::BackgroundRole).value<QColor>(), fondo);
+        QVERIFY(m.data(i, Qt::FontRole).value<QFont>().bold() && !m.data(i, Qt::FontRole).value<QFont>().italic());
+        auto derecha = [&](int c) {
+            return bool(m.data(m.index(f, c), Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignRight);
+        };
+        QCOMPARE(derecha(0), filas[f].isUpper());
+        QVERIFY(derecha(1) && derecha(m.columnCount() - 1));  // numbers everywhere
     }
+    // The "SubTotal" column is grey on ordinary rows; the totals row keeps its style.
     if (tipo == 2) {
-        // The "SubTotal" column has its grey background on ordinary rows; the totals row keeps its style.
         QCOMPARE(m.data(m.index(0, 25), Qt::BackgroundRole).value<QColor>(), QColor(210, 210, 210));
         QCOMPARE(m.data(m.index(2, 25), Qt::BackgroundRole).value<QColor>(), QColor(150, 150, 160));
     }
 }
 
-void TstModeloEstadistica::alineacion()
+void TstModeloEstadistica::anchos()
 {
-    auto derecha = [](const ModeloEstadistica &m, int f, int c) {
-        return (m.data(m.index(f, c), Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignRight) != 0;
-    };
-    ResultadoEstadistica r3;
-    llenarTipo3(r3);
-    ModeloEstadistica m3(r3);
-    m3.ConfigurarColumnas(3);
-    QVERIFY(!derecha(m3, 0, 0));  // a locator name
-    QVERIFY(derecha(m3, 0, 1));   // every column from 1 on
-    QVERIFY(derecha(m3, 2, 0));   // "Subtotal"
-    QVERIFY(derecha(m3, 4, 0));
-    QVERIFY(derecha(m3, 5, 0));   // the totals row
-    QVERIFY(!derecha(m3, 3, 0));
-    ResultadoEstadistica r2;
-    llenarTipo2(r2);
-    ModeloEstadistica m2(r2);
-    QVERIFY(!derecha(m2, 0, 0));
-    QVERIFY(derecha(m2, 2, 0));   // "Totales:"
-    QVERIFY(derecha(m2, 0, 25));
-}
-
-void TstModeloEstadistica::encabezadosYAnchos()
-{
-    QCOMPARE(ModeloEstadistica::Encabezado(1, 0), QString("Fecha"));
-    QCOMPARE(ModeloEstadistica::Encabezado(1, 1), QString("0H"));
-    QCOMPARE(ModeloEstadistica::Encabezado(1, 24), QString("23H"));
-    QCOMPARE(ModeloEstadistica::Encabezado(2, 0), QString("Zona"));
-    QCOMPARE(ModeloEstadistica::Encabezado(2, 11), QString("10H"));
-    QCOMPARE(ModeloEstadistica::Encabezado(2, 25), QString("SubTotal"));
-    QCOMPARE(ModeloEstadistica::Encabezado(3, 0), QString("Localizador"));
-    QCOMPARE(ModeloEstadistica::Encabezado(3, 1), QString("Zona"));
-    QCOMPARE(ModeloEstadistica::Encabezado(3, 2), QString("0H"));
-    QCOMPARE(ModeloEstadistica::Encabezado(3, 25), QString("23H"));
-    const QList<std::tuple<int, int, int>> anchos{{1, 0, 1200}, {1, 1, 550}, {1, 24, 550}, {2, 0, 2500}, {2, 1, 450},
-                                                  {2, 25, 1200}, {3, 0, 1500}, {3, 1, 2200}, {3, 2, 450}, {3, 25, 450}};
-    for (const auto &[tipo, columna, ancho] : anchos)
-        QCOMPARE(ModeloEstadistica::AnchoTwips(tipo, columna), ancho);
-    QFont f = ModeloEstadistica::FuenteColumnas();
-    QCOMPARE(f.family(), QString("Arial"));
-    QCOMPARE(f.pointSize(), 12);
-
+    // A column is as wide as its design, or as its caption or widest text with the margin.
     ResultadoEstadistica r;
-    llenarTipo2(r);
+    const QString largo = "Zona con un nombre mucho más largo que su columna";
+    r.Llenar(2, {{largo, 9, 12345678}, {"B", 3, 5}});
     ModeloEstadistica m(r);
     m.ConfigurarColumnas(2);
-    QCOMPARE(m.headerData(25, Qt::Horizontal).toString(), QString("SubTotal"));
-    QCOMPARE(m.headerData(0, Qt::Horizontal).toString(), QString("Zona"));
-    QVERIFY(!m.headerData(26, Qt::Horizontal).isValid());
-}
-
-void TstModeloEstadistica::antesDelPrimerFiltro()
-{
-    ResultadoEstadistica r;
-    ModeloEstadistica m(r);
-    QCOMPARE(m.rowCount(), 200);
-    QCOMPARE(m.columnCount(), 4);
-    QCOMPARE(m.data(m.index(199, 3)).toString(), QString());
-    QCOMPARE(m.EstiloDeFila(199), ModeloEstadistica::Estilo::Ninguno);
-    QVERIFY(!m.data(m.index(199, 3), Qt::ForegroundRole).isValid());
-    // A result held while row styling is still off keeps the grid's own style; switching it on colours it.
-    llenarTipo2(r);
-    QCOMPARE(m.EstiloDeFila(2), ModeloEstadistica::Estilo::Ninguno);
-    m.EstilosPorFila(true);
-    QCOMPARE(m.EstiloDeFila(2), ModeloEstadistica::Estilo::EstiloTotales);
-    // The styles follow the kind of the result held, not the kind of a later refused run.
-    r.TipoEstadistica = 3;
-    QCOMPARE(m.EstiloDeFila(2), ModeloEstadistica::Estilo::EstiloTotales);
+    const QFontMetrics fm(ModeloEstadistica::FuenteEstilo());
+    QCOMPARE(m.AnchoColumna(0, 10), fm.horizontalAdvance(largo) + 10);
+    QCOMPARE(m.AnchoColumna(10, 10), qMax(TwipsAPixelesX(450), fm.horizontalAdvance("12345678") + 10));
+    QCOMPARE(m.AnchoColumna(3, 0), TwipsAPixelesX(450));
+    QCOMPARE(m.AnchoColumna(3, 100), QFontMetrics(ModeloEstadistica::FuenteColumnas()).horizontalAdvance("2H") + 100);
 }
 
 void TstModeloEstadistica::contratoDelModelo()
@@ -234,16 +130,27 @@ void TstModeloEstadistica::contratoDelModelo()
     ResultadoEstadistica r;
     ModeloEstadistica m(r);
     QAbstractItemModelTester tester(&m, QAbstractItemModelTester::FailureReportingMode::QtTest);
-    for (auto llenar : {llenarTipo1, llenarTipo3, llenarTipo2}) {
+    // Before the first statistic: 200 empty rows of 4 columns in the grid's own style.
+    QCOMPARE(QSize(m.columnCount(), m.rowCount()), QSize(4, 200));
+    QVERIFY(!m.data(m.index(199, 3), Qt::ForegroundRole).isValid());
+    for (int tipo : {1, 3, 2}) {
         m.AntesDeCambiar();
-        llenar(r);
+        llenar(r, tipo);
         m.ConfigurarColumnas(r.TipoResultado);
         m.DespuesDeCambiar();
         m.EstilosPorFila(true);
-        QCOMPARE(m.rowCount(), r.MaxFilas);
-        for (int f = 0; f < m.rowCount(); ++f)
-            for (int c = 0; c < m.columnCount(); ++c)
-                QCOMPARE(m.data(m.index(f, c)).toString(), r.TablaEstadistica.Celda(f, c));
+        // The table's cells, bounded by MaxFilas and MaxColumnas though the table has more.
+        QCOMPARE(QSize(m.columnCount(), m.rowCount()), QSize(tipo == 1 ? 25 : 26, r.MaxFilas));
+        for (int f = 0; f <= m.rowCount(); ++f)
+            for (int c = -1; c <= m.columnCount(); ++c) {
+                const QString v = m.ValorCelda(ModeloEstadistica::MarcaDeIndice(f), c);
+                QCOMPARE(v.isNull(), f == m.rowCount() || c < 0 || c == m.columnCount());
+                QCOMPARE(v, v.isNull() ? v : r.TablaEstadistica.Celda(f, c));
+                QCOMPARE(m.data(m.index(f, c)).toString(), v);
+            }
+        const int ultima = m.columnCount() - 1;
+        QCOMPARE(m.headerData(ultima, Qt::Horizontal).toString(), ModeloEstadistica::Encabezado(tipo, ultima));
+        QVERIFY(!m.headerData(ultima + 1, Qt::Horizontal).isValid());
     }
     m.AntesDeCambiar();
     r.LimpiaArray();
