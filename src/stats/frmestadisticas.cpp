@@ -249,7 +249,7 @@ bool frmestadisticas::DameLocalizadores()
     lstlocalizadores->clear();
     lstlocalizadores->addItem(FiltroEstadistica::kTodos);
     auto rs = Module1::ServidorRemoto().DevuelveRecordset(
-        QStringLiteral("SELECT * from LOCALIZADORES WHERE TITULAR LIKE '") + Module1::CodigoTitular + QLatin1Char('\''));
+        QStringLiteral("SELECT * from LOCALIZADORES WHERE TITULAR LIKE '") + EscaparLike(Module1::CodigoTitular) + QLatin1Char('\''));
     if (!rs) {
         lstlocalizadores->setCurrentIndex(-1);
         return false;
@@ -265,7 +265,7 @@ bool frmestadisticas::DameZonas()
     lstzonas->clear();
     lstzonas->addItem(QString());
     auto rs = Module1::ServidorRemoto().DevuelveRecordset(
-        QStringLiteral("SELECT * from Zonas WHERE TITULAR LIKE '") + Module1::CodigoTitular + QLatin1Char('\''));
+        QStringLiteral("SELECT * from Zonas WHERE TITULAR LIKE '") + EscaparLike(Module1::CodigoTitular) + QLatin1Char('\''));
     if (rs)
         for (; !rs->Eof(); rs->MoveNext())
             lstzonas->addItem(rs->Texto(1));
@@ -372,7 +372,7 @@ QString frmestadisticas::CadenaGrid() const { return ::CadenaGrid(*modelo); }
 QString frmestadisticas::DameCoordenadasZona(const QString &EstaZona)
 {
     auto rs = Module1::ServidorRemoto().DevuelveRecordset(
-        QStringLiteral("SELECT [Coor Geo] from Zonas WHERE TITULAR LIKE '") + Module1::CodigoTitular +
+        QStringLiteral("SELECT [Coor Geo] from Zonas WHERE TITULAR LIKE '") + EscaparLike(Module1::CodigoTitular) +
         QStringLiteral("' and [Descripcion zona]='") + EscaparComillas(EstaZona) + QLatin1Char('\''));
     return rs ? rs->Texto(0) : QString();
 }
