@@ -208,7 +208,7 @@ void TstZonas::grabarCiudad_data()
         << QStringList{"CREATE TRIGGER t BEFORE UPDATE ON MiCiudad BEGIN SELECT RAISE(ABORT, 'ciudad bloqueada'); END"}
         << fallo + "ciudad bloqueada" << QStringList{"Madrid"};
     QTest::newRow("sin tabla") << kTitular << QStringList{"DROP TABLE MiCiudad"}
-        << fallo + "no such table: MiCiudad" << QStringList{};
+        << fallo + "no such table" << QStringList{};
 }
 
 void TstZonas::grabarCiudad()
@@ -222,7 +222,8 @@ void TstZonas::grabarCiudad()
     frmrejillazonas f;
     f.txtciudad->setText("Toledo");
     Prueba::hijo<QPushButton>(f, "MyButton2")->click();
-    QCOMPARE(dialogos->textos(), QStringList{mensaje});
+    QCOMPARE(dialogos->textos().size(), 1);
+    QVERIFY2(dialogos->textos()[0].startsWith(mensaje), qPrintable(dialogos->textos()[0]));
     if (!averia.contains("DROP TABLE MiCiudad"))
         QCOMPARE(leer("SELECT [Mi Ciudad] FROM MiCiudad ORDER BY [Mi Ciudad]"), ciudades);
 }
