@@ -33,8 +33,9 @@ Resultado PrimerArranque(QString &codigo)
         if (escrito.isEmpty())
             return Resultado::Salir;
         if (!CodigoTitularAdmisible(escrito)) {
-            MsgBox(QStringLiteral("El código de titular no puede contener los caracteres %, _ ni [."), vb::vbExclamation,
-                   QString());
+            MsgBox(QStringLiteral("El código de titular debe ser un CIF o NIF: nueve letras y cifras, sin espacios ni "
+                                  "signos (por ejemplo B84512370)."),
+                   vb::vbExclamation, QString());
             continue;
         }
         const DatosTitular d = LeerTitularServicio(ServidorRemoto(), escrito);
@@ -87,6 +88,12 @@ ResultadoIdentificacion IdentificarTitular()
         const Resultado r = PrimerArranque(codigo);
         if (r != Resultado::Bien)
             return r;
+    }
+    if (!CodigoTitularAdmisible(codigo)) {
+        MsgBox(QStringLiteral("El código de titular guardado en la base local (%1) no es un CIF ni un NIF. "
+                              "Hable con el administrador.").arg(codigo),
+               vb::vbExclamation, QString());
+        return Resultado::Atascado;
     }
     const DatosTitular d = LeerTitularServicio(ServidorRemoto(), codigo);
     if (d.estado == DatosTitular::Desconocido) {

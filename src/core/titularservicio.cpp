@@ -3,6 +3,8 @@
 #include "adosqlserver.h"
 #include "comillas.h"
 
+#include <QRegularExpression>
+
 DatosTitular LeerTitularServicio(ADOSQLSERVER &remoto, const QString &codigo)
 {
     DatosTitular d;
@@ -24,5 +26,9 @@ DatosTitular LeerTitularServicio(ADOSQLSERVER &remoto, const QString &codigo)
 
 bool CodigoTitularAdmisible(const QString &codigo)
 {
-    return !codigo.isEmpty() && !codigo.contains('%') && !codigo.contains('_') && !codigo.contains('[');
+    // NIF (8 digits and a letter), NIE (X, Y or Z, 7 digits and a letter), CIF (a letter of the
+    // company's kind, 7 digits and a digit or letter). The check character is the service's business.
+    static const QRegularExpression forma(QStringLiteral("^(?:[0-9]{8}[A-Z]|[XYZ][0-9]{7}[A-Z]|[A-HJNP-SUVW][0-9]{7}[0-9A-J])$"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    return forma.match(codigo).hasMatch();
 }

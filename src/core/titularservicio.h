@@ -15,6 +15,6 @@ struct DatosTitular {
 
 DatosTitular LeerTitularServicio(ADOSQLSERVER &remoto, const QString &codigo);
 
-// A holder code that can stand in the remote filters: not empty, and with no LIKE wildcard
-// (every remote filter uses LIKE, so "%" would open every holder's data).
+// A holder code in the form of a CIF, NIF or NIE: letters and digits only, so it can stand in the
+// remote filters (they use LIKE, where "%" would open every holder's data).
 bool CodigoTitularAdmisible(const QString &codigo);

@@ -1,5 +1,6 @@
 #include "proveedor.h"
 #include "traductortsql.h"
+#include "liketsql.h"
 #include "entorno.h"
 
 #include <QAtomicInt>
@@ -14,6 +15,8 @@
 #include <QLoggingCategory>
 
 #include <sqlite3.h>
+
+using namespace Qt::StringLiterals;
 
 Q_LOGGING_CATEGORY(lcDatos, "varden.data", QtWarningMsg)
 
@@ -62,6 +65,28 @@ int compararTSQL(void *, int n1, const void *p1, int n2, const void *p2)
             return x < y ? -1 : 1;
     }
     return n1 == n2 ? 0 : n1 < n2 ? -1 : 1;
+}
+
+QString textoSqlite(sqlite3_value *v)
+{
+    return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_value_text(v)), sqlite3_value_bytes(v));
+}
+
+// "x LIKE p [ESCAPE e]" arrives as like(p, x[, e]).
+void likeTSQL(sqlite3_context *ctx, int n, sqlite3_value **args)
+{
+    for (int i = 0; i < n; ++i) {
+        if (sqlite3_value_type(args[i]) == SQLITE_NULL) {
+            sqlite3_result_null(ctx);
+            return;
+        }
+    }
+    const QString escape = n == 3 ? textoSqlite(args[2]) : QString();
+    if (n == 3 && escape.size() != 1) {
+        sqlite3_result_error(ctx, "ESCAPE expression must be a single character", -1);
+        return;
+    }
+    sqlite3_result_int(ctx, CoincideLikeTSQL(textoSqlite(args[1]), textoSqlite(args[0]), escape.isEmpty() ? QChar() : escape[0]));
 }
 
 // FECHA, the one date-and-time column of both databases, is kept as ISO text in SQLite and read
@@ -240,7 +265,7 @@ private:
                 esqueleto += QStringView(sql).mid(i, hasta - i);
                 i = hasta;
             } else if (c == '\'') {
-                QString valor;
+                QString valor(u""_s);  // '' is an empty text, never NULL
                 int j = i + 1;
                 for (;; ++j) {
                     if (j >= n)
@@ -358,7 +383,13 @@ bool RegistrarColacionTSQL(QSqlDatabase &db)
     if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0)
         return false;
     sqlite3 *h = *static_cast<sqlite3 *const *>(v.constData());
-    return h && sqlite3_create_collation(h, "TSQL", SQLITE_UTF8, nullptr, compararTSQL) == SQLITE_OK;
+    if (!h || sqlite3_create_collation(h, "TSQL", SQLITE_UTF8, nullptr, compararTSQL) != SQLITE_OK)
+        return false;
+    for (int n : {2, 3}) {
+        if (sqlite3_create_function(h, "like", n, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, likeTSQL, nullptr, nullptr) != SQLITE_OK)
+            return false;
+    }
+    return true;
 }
 
 bool MismoTextoTSQL(const QString &a, const QString &b)

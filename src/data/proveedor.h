@@ -37,7 +37,7 @@ QString RutaServicioDemo();
 std::unique_ptr<Proveedor> CrearProveedor(const DestinoConexion &destino);
 
 // Registers the SQL Server text comparison (letter case and trailing blanks ignored) as the
-// collation "TSQL" on a SQLite connection of Qt. Answers false when the handle is no SQLite one.
+// collation "TSQL" on a SQLite connection of Qt, and SQL Server's LIKE in place of SQLite's. Answers false when the handle is no SQLite one.
 class QSqlDatabase;
 bool RegistrarColacionTSQL(QSqlDatabase &db);
 // The same comparison for texts the program holds (rows the engine grouped with that collation).

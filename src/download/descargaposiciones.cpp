@@ -120,12 +120,12 @@ DescargaPosiciones::Dia DescargaPosiciones::BajarDia()
     const qsizetype bajados = FilasDia.size();
     FilasDia.clear();  // the day is written: its rows need not stay in memory
     if (!g.confirmada) {
-        vista.MostrarInsertados(TotalInsertados);
+        mostrarInsertados(TotalInsertados);
         vista.AnadirLinea(textoFalloLocal(dia));
         return Dia::FalloLocal;
     }
     TotalInsertados += g.insertados;
-    vista.MostrarInsertados(TotalInsertados);
+    mostrarInsertados(TotalInsertados);
     // The remote count, unless the fetch was cut off: then the rows that did arrive.
     vista.AnadirLinea(QStringLiteral("Bajados ") + QString::number(lecturaFallida ? bajados : TotalRemotoDia) +
                       QStringLiteral(" regs el día ") + dia);
@@ -135,6 +135,15 @@ DescargaPosiciones::Dia DescargaPosiciones::BajarDia()
     }
     vista.Repintar();
     return Dia::Bajado;
+}
+
+void DescargaPosiciones::mostrarInsertados(qint32 total)
+{
+    // The caption changes with the count only: a day that inserts nothing leaves it as it is.
+    if (total == InsertadosMostrados)
+        return;
+    InsertadosMostrados = total;
+    vista.MostrarInsertados(total);
 }
 
 DescargaPosiciones::Grabacion DescargaPosiciones::GrabarFilas(const QList<FilaDescarga> &filas)
@@ -152,7 +161,7 @@ DescargaPosiciones::Grabacion DescargaPosiciones::GrabarFilas(const QList<FilaDe
         if (local.Execute(SqlInsertarFila(fila)) == 1)
             ++g.insertados;
         if (++n % FilasPorPausa == 0) {
-            vista.MostrarInsertados(TotalInsertados + g.insertados);
+            mostrarInsertados(TotalInsertados + g.insertados);
             DoEvents();
         }
     }

@@ -60,4 +60,6 @@ public:
 
 private:
     VistaDescarga &vista;
+    qint32 InsertadosMostrados = 0;  // the count the caption shows (none shown while 0)
+    void mostrarInsertados(qint32 total);
 };

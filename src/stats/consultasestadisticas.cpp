@@ -7,6 +7,8 @@ namespace ConsultasEstadisticas {
 
 namespace {
 QString Citado(const QString &valor) { return u'\'' + EscaparComillas(valor) + u'\''; }
+// The holder code as a LIKE pattern that matches only itself.
+QString PatronTitular(const QString &titular) { return u'\'' + EscaparLike(titular) + u'\''; }
 
 struct Textos {
     const char *cabezaTodos;
@@ -34,17 +36,17 @@ const Textos &TextosDe(int tipo)
 
 QString SqlLocalizadores(const QString &titular)
 {
-    return QStringLiteral("SELECT * from LOCALIZADORES WHERE TITULAR LIKE ") + Citado(titular);
+    return QStringLiteral("SELECT * from LOCALIZADORES WHERE TITULAR LIKE ") + PatronTitular(titular);
 }
 
 QString SqlZonas(const QString &titular)
 {
-    return QStringLiteral("SELECT * from Zonas WHERE TITULAR LIKE ") + Citado(titular);
+    return QStringLiteral("SELECT * from Zonas WHERE TITULAR LIKE ") + PatronTitular(titular);
 }
 
 QString SqlCoordenadasZona(const QString &titular, const QString &zona)
 {
-    return QStringLiteral("SELECT [Coor Geo] from Zonas WHERE TITULAR LIKE ") + Citado(titular) +
+    return QStringLiteral("SELECT [Coor Geo] from Zonas WHERE TITULAR LIKE ") + PatronTitular(titular) +
            QStringLiteral(" and [Descripcion zona]=") + Citado(zona);
 }
 

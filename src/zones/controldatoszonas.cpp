@@ -14,7 +14,7 @@ bool ControlDatosZonas::Refresh() { return leer(QVariant()); }
 bool ControlDatosZonas::AbrirZonasDe(const QString &titular)
 {
     ConnectionString = ADOSQLSERVER::CadenaRemotaZonas();
-    RecordSource = QStringLiteral("SELECT *  from ZONAS where TITULAR LIKE '") + EscaparComillas(titular) + '\'';
+    RecordSource = QStringLiteral("SELECT *  from ZONAS where TITULAR LIKE '") + EscaparLike(titular) + '\'';
     return Refresh();
 }
 

@@ -173,8 +173,12 @@ void frmrejillazonas::MyButton1_Click()
 void frmrejillazonas::MyButton2_Click()
 {
     // A holder that already has a city row: the insert fails quietly and the update names the city.
-    MiCiudad::Guardar(ServidorRemoto(), CodigoTitular, txtciudad->text());
-    MsgBox(QStringLiteral("Se grabó el nombre de la ciudad"), vb::vbExclamation, QString());
+    QString motivo;
+    if (MiCiudad::Guardar(ServidorRemoto(), CodigoTitular, txtciudad->text(), motivo))
+        MsgBox(QStringLiteral("Se grabó el nombre de la ciudad"), vb::vbExclamation, QString());
+    else
+        MsgBox(QStringLiteral("No se ha podido grabar el nombre de la ciudad en el servidor: %1").arg(motivo), vb::vbCritical,
+               QString());
 }
 
 bool frmrejillazonas::EliminarZonaActual()

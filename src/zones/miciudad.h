@@ -10,6 +10,7 @@ namespace MiCiudad {
 // The city stored for the holder; nothing when the holder has no row (or the read fails).
 std::optional<QString> Leer(ADOSQLSERVER &servidor, const QString &titular);
 // Inserts the holder's row (refused quietly when there is one already), then names the city in it.
-void Guardar(ADOSQLSERVER &servidor, const QString &titular, const QString &ciudad);
+// False when neither statement stored it, with the reason in motivo.
+bool Guardar(ADOSQLSERVER &servidor, const QString &titular, const QString &ciudad, QString &motivo);
 
 }

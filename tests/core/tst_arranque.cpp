@@ -23,7 +23,8 @@ private Q_SLOTS:
     void remotoInalcanzableNoTocaLoLocal();
     void primerArranqueGuardaElTitularUnaVez();
     void primerArranqueCancelado();
-    void titularDesconocido();
+    void titularGuardadoRechazado_data();
+    void titularGuardadoRechazado();
 
 private:
     std::unique_ptr<CarpetaPrueba> carpeta;
@@ -80,11 +81,14 @@ void TstArranque::remotoInalcanzableNoTocaLoLocal()
 void TstArranque::primerArranqueGuardaElTitularUnaVez()
 {
     QVERIFY(ConectarBases());  // a fresh machine: the local file is made here
-    dialogos->respuestasInputBox << "B1111111%" << "B_1111111" << "Z99999999" << " b11111111 ";
+    // Only a CIF/NIF form is taken, and only when the service knows it.
+    dialogos->respuestasInputBox << "B1111111%" << "B_1111111" << "B11111" << "B99999999" << " b11111111 ";
     QCOMPARE(IdentificarTitular(), ResultadoIdentificacion::Bien);
-    QCOMPARE(dialogos->preguntas.size(), 4);
-    QCOMPARE(dialogos->mensajes.size(), 3);  // two wildcards refused, one unknown holder
-    QVERIFY(dialogos->mensajes[2].texto.contains("Z99999999"));
+    QCOMPARE(dialogos->preguntas.size(), 5);
+    QCOMPARE(dialogos->mensajes.size(), 4);
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(dialogos->mensajes[i].texto.startsWith("El código de titular debe ser un CIF o NIF"));
+    QVERIFY(dialogos->mensajes[3].texto.contains("B99999999"));
     // Stored as the service writes it, with its name and password, and asked no more.
     QCOMPARE(Module1::CodigoTitular, kCodigo);
     QCOMPARE(Module1::NombreTitular, QStringLiteral("Frutas Ñoño S.A."));
@@ -103,14 +107,28 @@ void TstArranque::primerArranqueCancelado()
     QVERIFY(Module1::CodigoTitular.isEmpty());
 }
 
-void TstArranque::titularDesconocido()
+void TstArranque::titularGuardadoRechazado_data()
 {
+    QTest::addColumn<QString>("codigo");   // the local file's holder; the service knows it too unless B00000000
+    QTest::addColumn<QString>("mensaje");
+    QTest::newRow("desconocido") << "B00000000" << "El titular B00000000 no figura en el servicio.";
+    // A code with a wildcard would open other holders' data through LIKE, even one the service lists.
+    QTest::newRow("comodin") << "%" << "El código de titular guardado en la base local (%) no es un CIF ni un NIF.";
+    QTest::newRow("no es un CIF") << "B1111111_" << "El código de titular guardado en la base local (B1111111_) no es un CIF ni un NIF.";
+}
+
+void TstArranque::titularGuardadoRechazado()
+{
+    QFETCH(QString, codigo);
+    QFETCH(QString, mensaje);
     QVERIFY(carpeta->crearBaseLocal());
-    QVERIFY(CarpetaPrueba::ejecutarEn(RutaBaseLocal(), {"INSERT INTO Titular VALUES ('B00000000')"}));
+    QVERIFY(CarpetaPrueba::ejecutarEn(RutaBaseLocal(), {"INSERT INTO Titular VALUES ('" + codigo + "')"}));
+    if (codigo != "B00000000")
+        QVERIFY(CarpetaPrueba::ejecutarEn(RutaServicioDemo(), {"INSERT INTO TITULARES VALUES ('" + codigo + "', 'Intruso', '')"}));
     QVERIFY(ConectarBases());
     QCOMPARE(IdentificarTitular(), ResultadoIdentificacion::Atascado);
     QCOMPARE(dialogos->mensajes.size(), 1);
-    QVERIFY(dialogos->mensajes[0].texto.contains("B00000000"));
+    QVERIFY2(dialogos->mensajes[0].texto.startsWith(mensaje), qPrintable(dialogos->mensajes[0].texto));
     QVERIFY(Module1::CodigoTitular.isEmpty());
 }
 

@@ -48,6 +48,8 @@ private Q_SLOTS:
     void respuestas_data();
     void respuestas();
     void filasLeidasTalCual();
+    void textosComoSQLServer_data();
+    void textosComoSQLServer();
     void transacciones();
     void dameRecordsetConProgreso();
     void conexionFallida_data();
@@ -144,6 +146,43 @@ void TstADOSQLSERVER::filasLeidasTalCual()
     QCOMPARE(rs->Fields(0).toString(), QStringLiteral("B"));
     rs->MoveNext();
     QVERIFY(rs->Eof() && !rs->Fields(0).isValid());
+}
+
+void TstADOSQLSERVER::textosComoSQLServer_data()
+{
+    QTest::addColumn<QString>("sentencia");  // run with Execute first, when given
+    QTest::addColumn<QString>("donde");      // the filter counted afterwards
+    QTest::addColumn<int>("filas");
+    // An empty text is stored, changed and matched as an empty text, never as NULL.
+    QTest::newRow("INSERT ''") << fila("C", "03/05/2010 08:00:00") << "ZONA=''" << 2;
+    QTest::newRow("UPDATE ''") << "UPDATE DATOS SET ZONA='' WHERE IMEI='Nave 1'" << "ZONA='' AND IMEI='NAVE 1'" << 1;
+    QTest::newRow("DELETE WHERE ''") << "DELETE FROM DATOS WHERE ZONA=''" << "IMEI='x'" << 0;
+    // LIKE as SQL Server's collation reads it.
+    QTest::newRow("LIKE mayusculas") << "" << "ZONA LIKE 'ÑANDÚ'" << 1;
+    QTest::newRow("LIKE blancos del valor") << "" << "IMEI LIKE 'NAVE 1'" << 1;
+    QTest::newRow("LIKE blancos del patron") << "" << "IMEI LIKE 'Nave 1  '" << 0;
+    QTest::newRow("LIKE comodines") << "" << "IMEI LIKE 'b8451237%'" << 2;
+    QTest::newRow("LIKE un caracter") << "" << "IMEI LIKE 'b8451237_'" << 2;
+    QTest::newRow("LIKE escapado") << "" << "IMEI LIKE '" + EscaparLike("B8451237%") + "'" << 1;
+    QTest::newRow("LIKE conjunto") << "" << "IMEI LIKE '[a-c]8451237[0-9]'" << 1;
+    QTest::newRow("LIKE conjunto negado") << "" << "IMEI LIKE '[^b]%'" << 2;
+    QTest::newRow("LIKE ESCAPE") << "" << "IMEI LIKE 'B8451237!%' ESCAPE '!'" << 1;
+    QTest::newRow("LIKE NULL") << "" << "INFORMACION LIKE '%'" << 0;
+}
+
+void TstADOSQLSERVER::textosComoSQLServer()
+{
+    QFETCH(QString, sentencia);
+    QFETCH(QString, donde);
+    QFETCH(int, filas);
+    QVERIFY(CarpetaPrueba::ejecutarEn(RutaBaseLocal(), {"INSERT INTO DATOS (IMEI, FECHA, ZONA) VALUES ('Nave 1 ', '2010-03-05 08:00:00', "
+                                                        "'Casa'), ('B84512370', '2010-03-05 08:00:01', 'Ñandú'), "
+                                                        "('B8451237%', '2010-03-05 08:00:02', NULL), ('x', '2010-03-05 08:00:03', '')"}));
+    QVERIFY(BaseLocal().ConectarLOCAL());
+    if (!sentencia.isEmpty())
+        QCOMPARE(BaseLocal().Execute(sentencia), 1);
+    QCOMPARE(BaseLocal().NumRegistros("SELECT Count(*) FROM DATOS WHERE " + donde), filas);
+    QVERIFY(!BaseLocal().UltimaOperacionFallida());
 }
 
 void TstADOSQLSERVER::transacciones()

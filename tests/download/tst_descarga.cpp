@@ -138,6 +138,7 @@ private Q_SLOTS:
         QTest::newRow("ya completas, otro titular aparte") << 5 << 5 << 9 << false;
         QTest::newRow("faltan") << 5 << 2 << 9 << true;
         QTest::newRow("sin locales") << 4 << 0 << 0 << true;
+        QTest::newRow("todas ya presentes, una local de más") << 3 << 4 << 0 << true;
     }
     void cuentasDecidenElDia()
     {
@@ -159,8 +160,10 @@ private Q_SLOTS:
         // The whole day is fetched and tried; rows already present are rejected and not counted.
         QCOMPARE(contar(ServidorRemoto().TextosEnviados(), "SELECT NOMBRE,FECHA"), seBaja ? 1 : 0);
         QCOMPARE(contar(BaseLocal().TextosEnviados(), "INSERT INTO DATOS"), seBaja ? nRemotas : 0);
-        QCOMPARE(d.TotalInsertados, seBaja ? nRemotas - localesAntes : 0);
+        QCOMPARE(d.TotalInsertados, seBaja ? qMax(0, nRemotas - localesAntes) : 0);
         QCOMPARE(localesDe(dia25), qMax(nRemotas, localesAntes));
+        // The caption changes only when a row was inserted.
+        QCOMPARE(vista.insertados, d.TotalInsertados ? QList<qint32>{d.TotalInsertados} : QList<qint32>{});
         QCOMPARE(BaseLocal().NumRegistros("SELECT Count(*) FROM DATOS WHERE INFORMACION = 'Puerta ''B''|2'"), localesDe(dia25));
         // The label and the panel show each fetched row's place in the day's count.
         const QStringList fin = seBaja ? QStringList{QString("25/03/2010(%1/%1)").arg(nRemotas), "Grabando en Local (25/03/2010)"}

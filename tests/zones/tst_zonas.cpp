@@ -79,6 +79,8 @@ private Q_SLOTS:
     void rechazo_data();
     void rechazo();
     void lista();
+    void grabarCiudad_data();
+    void grabarCiudad();
     void editorGuarda();
     void editorVerTodas();
 
@@ -179,6 +181,9 @@ void TstZonas::lista()
     QCOMPARE(zonas().size(), 3);
     QTest::keyClick(f.TDBGrid1, Qt::Key_Delete);
     QCOMPARE(zonas(), (QStringList{"Casa", "Ajena"}));
+    // A wildcard in the holder's code stands for itself: no other holder's zones.
+    Module1::CodigoTitular = "B1111111_";
+    QCOMPARE(frmrejillazonas().Adodc1->rowCount(), 1);
     // A holder without zones: "Ver todas" opens nothing and says so.
     Module1::CodigoTitular = "B00000000";
     Prueba::hijo<QPushButton>(frmrejillazonas(), "MyButton1")->click();
@@ -188,6 +193,39 @@ void TstZonas::lista()
     const QList<MensajeMostrado> &m = dialogos->mensajes;
     QCOMPARE(QList<int>({m[0].estilo, m[1].estilo, m[3].estilo}), QList<int>({vb::vbExclamation, 52, vb::vbExclamation}));
     QCOMPARE(m[1].titulo, QStringLiteral("Atención"));
+}
+
+void TstZonas::grabarCiudad_data()
+{
+    QTest::addColumn<QString>("titular");
+    QTest::addColumn<QStringList>("averia");  // run on the service first
+    QTest::addColumn<QString>("mensaje");
+    QTest::addColumn<QStringList>("ciudades");
+    const QString hecho = "Se grabó el nombre de la ciudad";
+    const QString fallo = "No se ha podido grabar el nombre de la ciudad en el servidor: ";
+    QTest::newRow("sin fila: la inserta") << "B00000000" << QStringList{} << hecho << QStringList{"Madrid", "Toledo"};
+    QTest::newRow("cambio rehusado") << kTitular
+        << QStringList{"CREATE TRIGGER t BEFORE UPDATE ON MiCiudad BEGIN SELECT RAISE(ABORT, 'ciudad bloqueada'); END"}
+        << fallo + "ciudad bloqueada" << QStringList{"Madrid"};
+    QTest::newRow("sin tabla") << kTitular << QStringList{"DROP TABLE MiCiudad"}
+        << fallo + "no such table" << QStringList{};
+}
+
+void TstZonas::grabarCiudad()
+{
+    QFETCH(QString, titular);
+    QFETCH(QStringList, averia);
+    QFETCH(QString, mensaje);
+    QFETCH(QStringList, ciudades);
+    QVERIFY(CarpetaPrueba::ejecutarEn(RutaServicioDemo(), averia));
+    Module1::CodigoTitular = titular;
+    frmrejillazonas f;
+    f.txtciudad->setText("Toledo");
+    Prueba::hijo<QPushButton>(f, "MyButton2")->click();
+    QCOMPARE(dialogos->textos().size(), 1);
+    QVERIFY2(dialogos->textos()[0].startsWith(mensaje), qPrintable(dialogos->textos()[0]));
+    if (!averia.contains("DROP TABLE MiCiudad"))
+        QCOMPARE(leer("SELECT [Mi Ciudad] FROM MiCiudad ORDER BY [Mi Ciudad]"), ciudades);
 }
 
 void TstZonas::editorGuarda()
