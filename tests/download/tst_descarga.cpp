@@ -161,7 +161,9 @@ private Q_SLOTS:
         QCOMPARE(contar(BaseLocal().TextosEnviados(), "INSERT INTO DATOS"), seBaja ? nRemotas : 0);
         QCOMPARE(d.TotalInsertados, seBaja ? nRemotas - localesAntes : 0);
         QCOMPARE(localesDe(dia25), qMax(nRemotas, localesAntes));
-        QCOMPARE(BaseLocal().NumRegistros("SELECT Count(*) FROM DATOS WHERE INFORMACION = 'Puerta ''B''|2'"), localesDe(dia25));
+        // Stored as sent: the quotes as they are, the missing zone as NULL.
+        QCOMPARE(BaseLocal().NumRegistros("SELECT Count(*) FROM DATOS WHERE INFORMACION = 'Puerta ''B''|2' AND ZONA IS NULL"),
+                 localesDe(dia25));
         // The label and the panel show each fetched row's place in the day's count.
         const QStringList fin = seBaja ? QStringList{QString("25/03/2010(%1/%1)").arg(nRemotas), "Grabando en Local (25/03/2010)"}
                                        : QStringList{};
