@@ -1,7 +1,9 @@
 // Data access costs against hand-written SQLite on the same file, in the same run:
 //  1. the local day count (the program's T-SQL through the translation) vs an indexed range count;
 //  2. 100,000 inserts through ADOSQLSERVER::Execute in one transaction vs a raw prepared insert.
+// The two sides alternate over several rounds. Run: ./bench_datos [rounds]
 #include "adosqlserver.h"
+#include "comparacion.h"
 #include "entorno.h"
 #include "esquema.h"
 #include "fechastexto.h"
@@ -10,7 +12,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QElapsedTimer>
+#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -28,41 +30,63 @@ QString insertTSQL(int i, const QDateTime &t)
         .arg(i % 40);
 }
 
-// Fills DATOS with n rows (6 locators, one row every 8 s each) straight through SQLite.
-void llenarCrudo(const QString &ruta, int n, const QDateTime &inicio, double *segundos)
+struct Fila {
+    QString imei, fecha, lat, lon, vel;
+};
+
+// n rows of 6 locators, one row every 8 s each, their values already as text.
+QList<Fila> filasDe(int n, const QDateTime &inicio)
 {
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("crudo"));
-    db.setDatabaseName(ruta);
-    db.open();
-    RegistrarColacionTSQL(db);
-    QElapsedTimer t;
-    t.start();
-    db.transaction();
-    QSqlQuery q(db);
-    q.prepare(QStringLiteral("INSERT INTO DATOS VALUES (?,?,?,?,?,?,?)"));
-    for (int i = 0; i < n; ++i) {
-        q.bindValue(0, QStringLiteral("35693803564380%1").arg(i % 6));
-        q.bindValue(1, inicio.addSecs(qint64(i / 6) * 8).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
-        q.bindValue(2, QStringLiteral("40.%1").arg(i % 999999, 6, 10, QLatin1Char('0')));
-        q.bindValue(3, QStringLiteral("-3.%1").arg((i * 7) % 999999, 6, 10, QLatin1Char('0')));
-        q.bindValue(4, QString::number(i % 40));
-        q.bindValue(5, QStringLiteral("En ruta"));
-        q.bindValue(6, QStringLiteral("Centro"));
-        q.exec();
+    QList<Fila> r;
+    r.reserve(n);
+    for (int i = 0; i < n; ++i)
+        r << Fila{QStringLiteral("35693803564380%1").arg(i % 6),
+                  inicio.addSecs(qint64(i / 6) * 8).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+                  QStringLiteral("40.%1").arg(i % 999999, 6, 10, QLatin1Char('0')),
+                  QStringLiteral("-3.%1").arg((i * 7) % 999999, 6, 10, QLatin1Char('0')), QString::number(i % 40)};
+    return r;
+}
+
+// Writes the rows into DATOS straight through SQLite: one prepared insert, one transaction.
+void llenarCrudo(const QString &ruta, const QList<Fila> &filas)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("crudo"));
+        db.setDatabaseName(ruta);
+        db.open();
+        RegistrarColacionTSQL(db);
+        db.transaction();
+        QSqlQuery q(db);
+        q.prepare(QStringLiteral("INSERT INTO DATOS VALUES (?,?,?,?,?,?,?)"));
+        for (const Fila &f : filas) {
+            q.bindValue(0, f.imei);
+            q.bindValue(1, f.fecha);
+            q.bindValue(2, f.lat);
+            q.bindValue(3, f.lon);
+            q.bindValue(4, f.vel);
+            q.bindValue(5, QStringLiteral("En ruta"));
+            q.bindValue(6, QStringLiteral("Centro"));
+            q.exec();
+        }
+        db.commit();
     }
-    db.commit();
-    if (segundos)
-        *segundos = t.nsecsElapsed() / 1e9;
-    q.finish();
-    db.close();
-    db = QSqlDatabase();
     QSqlDatabase::removeDatabase(QStringLiteral("crudo"));
+}
+
+void vaciar(const QString &ruta)
+{
+    QString error;
+    QFile::remove(ruta);
+    CrearBaseLocal(ruta, error);
 }
 }
 
 int main(int argc, char **argv)
 {
+    FijarZonaHoraria();  // as the program does
     QCoreApplication app(argc, argv);
+    const int rondas = argc > 1 ? QByteArray(argv[1]).toInt() : 5;
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     QTemporaryDir dir;
     EstablecerCarpetaAplicacion(dir.path());
     QString error;
@@ -72,70 +96,84 @@ int main(int argc, char **argv)
     }
     const QDateTime inicio(QDate(2010, 1, 1), QTime(0, 0));
     const int filas = 1000000;
-    llenarCrudo(RutaBaseLocal(), filas, inicio, nullptr);  // ~15 days of 6 locators
+    llenarCrudo(RutaBaseLocal(), filasDe(filas, inicio));  // ~15 days of 6 locators
     ADOSQLSERVER &base = Module1::BaseLocal();
     base.ConectarLOCAL();
 
-    // 1. Day counts.
-    const int dias = 16, vueltas = 20;
-    QElapsedTimer t;
-    qint64 total = 0;
-    t.start();
-    for (int v = 0; v < vueltas; ++v)
-        for (int d = 0; d < dias; ++d)
-            total += base.NumRegistros(QStringLiteral("SELECT Count(*) from [DATOS] Where CONVERT(nVarChar(100), FECHA, 103) = CONVERT(nVarChar(100),'")
-                                       + ConvFechaDMA(inicio.date().addDays(d)) + QStringLiteral("', 103)"));
-    const double programa = t.nsecsElapsed() / 1e9;
-    qint64 totalCrudo = 0;
+    // 1. Day counts: both sides get their texts or bounds built before the clock starts.
+    const int dias = 16, vueltas = 5;
+    QStringList textos, desde, hasta;
+    for (int d = 0; d < dias; ++d) {
+        textos << QStringLiteral("SELECT Count(*) from [DATOS] Where CONVERT(nVarChar(100), FECHA, 103) = CONVERT(nVarChar(100),'") +
+                      ConvFechaDMA(inicio.date().addDays(d)) + QStringLiteral("', 103)");
+        desde << inicio.date().addDays(d).toString(QStringLiteral("yyyy-MM-dd"));
+        hasta << inicio.date().addDays(d + 1).toString(QStringLiteral("yyyy-MM-dd"));
+    }
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("cuenta"));
+    db.setDatabaseName(RutaBaseLocal());
+    db.open();
+    qint64 total = 0, totalCrudo = 0;
+    Comparacion cuentas("datos_cuenta_dia", 1.2);
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("cuenta"));
-        db.setDatabaseName(RutaBaseLocal());
-        db.open();
         QSqlQuery q(db);
         q.prepare(QStringLiteral("SELECT count(*) FROM DATOS WHERE FECHA >= ? AND FECHA < ?"));
-        t.restart();
-        for (int v = 0; v < vueltas; ++v)
-            for (int d = 0; d < dias; ++d) {
-                q.bindValue(0, inicio.date().addDays(d).toString(QStringLiteral("yyyy-MM-dd")));
-                q.bindValue(1, inicio.date().addDays(d + 1).toString(QStringLiteral("yyyy-MM-dd")));
-                q.exec();
-                q.next();
-                totalCrudo += q.value(0).toLongLong();
-            }
+        for (int r = 0; r < rondas; ++r)
+            cuentas.Ronda(
+                r,
+                [&] {
+                    for (int v = 0; v < vueltas; ++v)
+                        for (const QString &t : textos)
+                            total += base.NumRegistros(t);
+                },
+                [&] {
+                    for (int v = 0; v < vueltas; ++v)
+                        for (int d = 0; d < dias; ++d) {
+                            q.bindValue(0, desde[d]);
+                            q.bindValue(1, hasta[d]);
+                            q.exec();
+                            q.next();
+                            totalCrudo += q.value(0).toLongLong();
+                        }
+                });
         q.finish();
     }
-    const double crudo = t.nsecsElapsed() / 1e9;
+    db.close();
+    db = QSqlDatabase();
     QSqlDatabase::removeDatabase(QStringLiteral("cuenta"));
-    std::printf("day count over %d rows: program %.2f ms/query, hand-written %.2f ms/query, ratio %.2f (counts %s)\n", filas,
-                programa * 1000 / (dias * vueltas), crudo * 1000 / (dias * vueltas), programa / crudo,
+    std::printf("day count over %d rows, %d queries a round (counts %s)\n", filas, dias * vueltas,
                 total == totalCrudo ? "equal" : "DIFFER");
 
-    // 2. Inserts.
+    // 2. Inserts: the program's T-SQL texts through Execute against a raw prepared insert, each into
+    // an empty file, with every text and value built before the clock starts.
     base.CerrarMERLAN();
-    QFile::remove(RutaBaseLocal());
-    CrearBaseLocal(RutaBaseLocal(), error);
-    base.ConectarLOCAL();
     const int n = 100000;
-    QStringList textos;
-    textos.reserve(n);
+    const QList<Fila> nuevas = filasDe(n, inicio);
+    QStringList inserciones;
+    inserciones.reserve(n);
     for (int i = 0; i < n; ++i)
-        textos << insertTSQL(i, inicio.addSecs(qint64(i / 6) * 8));
-    t.restart();
+        inserciones << insertTSQL(i, inicio.addSecs(qint64(i / 6) * 8));
+    const QString otra = dir.filePath(QStringLiteral("DATOS/crudo.sdf"));
     int insertadas = 0;
-    {
-        TransaccionLocal tr(base);
-        for (const QString &s : textos)
-            insertadas += base.Execute(s);
-        tr.Confirmar();
+    Comparacion inserts("datos_insert_execute", 3);
+    for (int r = 0; r < rondas; ++r) {
+        vaciar(RutaBaseLocal());
+        vaciar(otra);
+        base.ConectarLOCAL();
+        inserts.Ronda(
+            r,
+            [&] {
+                insertadas = 0;
+                TransaccionLocal tr(base);
+                for (const QString &s : inserciones)
+                    insertadas += base.Execute(s);
+                tr.Confirmar();
+            },
+            [&] { llenarCrudo(otra, nuevas); });
+        base.CerrarMERLAN();
     }
-    const double porExecute = t.nsecsElapsed() / 1e9;
-    base.CerrarMERLAN();
-    QFile::remove(RutaBaseLocal());
-    CrearBaseLocal(RutaBaseLocal(), error);
-    double porCrudo = 0;
-    llenarCrudo(RutaBaseLocal(), n, inicio, &porCrudo);
-    std::printf("%d inserts: Execute %.3f s, raw prepared %.3f s, ratio %.2f (%d inserted)\n", n, porExecute, porCrudo,
-                porExecute / porCrudo, insertadas);
+    std::printf("%d inserts a round (%d inserted)\n", n, insertadas);
     Module1::LiberarConexiones();
-    return 0;
+    cuentas.Imprimir();
+    inserts.Imprimir();
+    return total == totalCrudo && insertadas == n ? 0 : 2;
 }

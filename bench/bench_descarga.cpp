@@ -1,7 +1,8 @@
-// One service day of 100,000 positions downloaded into an empty local file: the whole day, its
-// write phase, and the write phase against a plain prepared SQLite insert of the same rows in
-// one transaction (the baseline, measured in the same run). Also the peak memory while the day
-// is held. Run: QT_QPA_PLATFORM=offscreen ./bench_descarga [rows]
+// One service day of 100,000 positions downloaded into an empty local file, over several rounds:
+// its write phase against a plain prepared SQLite insert of the same rows in one transaction (the
+// baseline, interleaved in the same run), and the peak resident memory the day adds (VmHWM).
+// Run: ./bench_descarga [rows] [rounds]
+#include "comparacion.h"
 #include "descargaposiciones.h"
 #include "entorno.h"
 #include "esquema.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -115,13 +117,40 @@ struct VistaBench : VistaDescarga {
 };
 }
 
+// The child that measures memory: one day into a fresh local file of the given application folder;
+// prints the peak resident size the day added over the idle program, in KiB.
+int memoriaDeUnDia(const QString &carpeta)
+{
+    EstablecerCarpetaAplicacion(carpeta);
+    ADOSQLSERVER::EstablecerServidorRemoto(QString());
+    Module1::CodigoTitular = Demo::Titular;
+    QString error;
+    QFile::remove(RutaBaseLocal());
+    if (!CrearBaseLocal(RutaBaseLocal(), error) || !Module1::ServidorRemoto().ConectarMERLAN() ||
+        !Module1::BaseLocal().ConectarLOCAL())
+        return 1;
+    frmdownload ventana;
+    VistaBench vista;
+    DescargaPosiciones descarga(vista);
+    Module1::FechaDescarga = QDateTime(QDate::currentDate(), QTime(0, 0));
+    const long antes = kbDe("VmRSS:");
+    const bool bajado = descarga.BajarDia() == DescargaPosiciones::Dia::Bajado;
+    std::printf("%ld\n", kbDe("VmHWM:") - antes);
+    Module1::LiberarConexiones();
+    return bajado ? 0 : 2;
+}
+
 int main(int argc, char **argv)
 {
     FijarZonaHoraria();  // as the program does
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    if (argc > 2 && QByteArray(argv[1]) == "--memoria")
+        return memoriaDeUnDia(QString::fromLocal8Bit(argv[2]));
     const int n = argc > 1 ? QByteArray(argv[1]).toInt() : 100000;
+    const int rondas = argc > 2 ? QByteArray(argv[2]).toInt() : 5;
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     QTemporaryDir dir;
     EstablecerCarpetaAplicacion(dir.path());
     ADOSQLSERVER::EstablecerServidorRemoto(QString());
@@ -130,52 +159,62 @@ int main(int argc, char **argv)
 
     QString error;
     double ms = 0;
-    if (!CrearServicioVacio(RutaServicioDemo(), error) || !CrearBaseLocal(RutaBaseLocal(), error) ||
+    if (!CrearServicioVacio(RutaServicioDemo(), error) ||
         !insertar(RutaServicioDemo(), "INSERT INTO POSICIONES VALUES (?,?,?,?,?,?,?,?)", filas, Demo::Titular, ms)) {
         std::fprintf(stderr, "setup: %s\n", qPrintable(error));
         return 1;
     }
     Module1::CodigoTitular = Demo::Titular;
-    if (!Module1::ServidorRemoto().ConectarMERLAN() || !Module1::BaseLocal().ConectarLOCAL())
-        return 1;
-
     frmdownload ventana;  // the progress label and panel that the fetch writes into
-    VistaBench vista;
-    DescargaPosiciones descarga(vista);
-    Module1::FechaDescarga = QDateTime(hoy, QTime(0, 0));
-
-    QFile reinicio("/proc/self/clear_refs");  // resets the peak resident size
-    if (reinicio.open(QIODevice::WriteOnly))
-        reinicio.write("5");
-    reinicio.close();
-    const long antes = kbDe("VmRSS:");
-    vista.reloj.start();
-    const auto dia = descarga.BajarDia();
-    const double total = vista.reloj.nsecsElapsed() / 1e6;
-    const long pico = kbDe("VmHWM:");
-    const double escritura = vista.fin - vista.grabando;
-    const qint32 locales = Module1::BaseLocal().NumRegistros("SELECT Count(*) FROM DATOS");
-    Module1::LiberarConexiones();
-
-    // Baseline: the same rows into another empty local file, one prepared insert, one transaction.
     const QString otra = dir.filePath("DATOS/base.sdf");
-    double base = 0;
-    if (!CrearBaseLocal(otra, error) ||
-        !insertar(otra, "INSERT INTO DATOS (IMEI, FECHA, LATITUD, LONGITUD, VELOCIDAD, INFORMACION, ZONA) VALUES (?,?,?,?,?,?,?)",
-                  filas, QString(), base)) {
-        std::fprintf(stderr, "baseline: %s\n", qPrintable(error));
-        return 1;
-    }
 
-    std::printf("rows in the day:                %d (written: %d, %s)\n", n, locales,
-                dia == DescargaPosiciones::Dia::Bajado ? qPrintable(vista.lineas.value(0)) : "FAILED");
-    std::printf("whole day (count+fetch+write):  %.0f ms\n", total);
-    std::printf("  fetch phase:                  %.0f ms\n", vista.grabando);
-    std::printf("  write phase:                  %.0f ms\n", escritura);
-    std::printf("baseline prepared insert:       %.0f ms\n", base);
-    std::printf("write phase / baseline:         %.2f (target <= 2)\n", escritura / base);
-    std::printf("resident before the day:        %ld KiB\n", antes);
-    std::printf("peak resident while held:       %ld KiB (+%ld KiB, %.0f bytes/row)\n", pico, pico - antes,
-                (pico - antes) * 1024.0 / qMax(1, n));
-    return locales == n ? 0 : 2;
+    Comparacion escritura("descarga_escritura", 1.5), memoria("descarga_memoria_mib", 16);
+    bool bien = true;
+    for (int r = 0; r < rondas && bien; ++r) {
+        // The program: one day into an empty local file; its write phase as the view saw it.
+        auto programa = [&]() -> double {
+            Module1::LiberarConexiones();
+            QFile::remove(RutaBaseLocal());
+            if (!CrearBaseLocal(RutaBaseLocal(), error) || !Module1::ServidorRemoto().ConectarMERLAN() ||
+                !Module1::BaseLocal().ConectarLOCAL())
+                return bien = false, 1;
+            VistaBench vista;
+            DescargaPosiciones descarga(vista);
+            Module1::FechaDescarga = QDateTime(hoy, QTime(0, 0));
+            vista.reloj.start();
+            const auto dia = descarga.BajarDia();
+            const double total = vista.reloj.nsecsElapsed() / 1e6;
+            const qint32 locales = Module1::BaseLocal().NumRegistros("SELECT Count(*) FROM DATOS");
+            bien = dia == DescargaPosiciones::Dia::Bajado && locales == n;
+            std::printf("  day of %d rows: %d written (%s), whole day %.0f ms, fetch %.0f ms\n", n, locales,
+                        qPrintable(vista.lineas.value(0)), total, vista.grabando);
+            return vista.fin - vista.grabando;
+        };
+        // The baseline: the same rows into another empty local file, one prepared insert, one transaction.
+        auto base = [&]() -> double {
+            double ms = 0;
+            QFile::remove(otra);
+            if (!CrearBaseLocal(otra, error) ||
+                !insertar(otra, "INSERT INTO DATOS (IMEI, FECHA, LATITUD, LONGITUD, VELOCIDAD, INFORMACION, ZONA) VALUES (?,?,?,?,?,?,?)",
+                          filas, QString(), ms))
+                return bien = false, 1;
+            return ms;
+        };
+        escritura.Ronda(r, programa, base);
+    }
+    Module1::LiberarConexiones();
+    // The peak memory of a day, each in a fresh process so that no earlier round's heap hides it.
+    for (int r = 0; r < 3 && bien; ++r) {
+        QProcess hijo;
+        hijo.start(QCoreApplication::applicationFilePath(), {"--memoria", dir.path()});
+        bien = hijo.waitForFinished(600000) && hijo.exitCode() == 0;
+        const double mib = hijo.readAllStandardOutput().trimmed().toLong() / 1024.0;
+        std::printf("  peak memory of a day, round %d: +%.1f MiB\n", r + 1, mib);
+        memoria.Anadir(mib);
+    }
+    if (!bien)
+        std::fprintf(stderr, "a round failed: %s\n", qPrintable(error));
+    escritura.Imprimir();
+    memoria.Imprimir();
+    return bien ? 0 : 2;
 }

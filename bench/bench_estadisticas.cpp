@@ -4,6 +4,7 @@
 // Usage: bench_estadisticas [positions] (default 5000000). The file is kept in the temp folder
 // between runs and rebuilt when its row count differs.
 #include "adosqlserver.h"
+#include "comparacion.h"
 #include "consultasestadisticas.h"
 #include "entorno.h"
 #include "esquema.h"
@@ -110,6 +111,7 @@ QList<QVariantList> filasDe(QSqlQuery &q)
 
 int main(int argc, char **argv)
 {
+    FijarZonaHoraria();  // as the program does
     QCoreApplication app(argc, argv);
     const qint64 n = argc > 1 ? QByteArray(argv[1]).toLongLong() : 5000000;
     const QString carpeta = QDir::temp().filePath(QStringLiteral("varden-bench-estadisticas"));
@@ -156,11 +158,13 @@ int main(int argc, char **argv)
     const QString d1 = QStringLiteral("01/10/2026"), d2 = QStringLiteral("31/10/2026");
     const QStringList entradas = QStringList{FiltroEstadistica::kTodos} + kImeis;
     const int vueltas = 5;
-    std::printf("%lld positions, 6 locators, 90 days; period %s-%s, all locators; best of %d\n", esperadas,
+    std::printf("%lld positions, 6 locators, 90 days; period %s-%s, all locators; %d rounds, window and hand-written interleaved\n", esperadas,
                 qPrintable(d1), qPrintable(d2), vueltas);
     std::printf("%-22s %10s %10s %7s %10s %7s %10s %9s\n", "kind", "window ms", "hand ms", "ratio",
                 "engine ms", "rows", "fill ms", "fill/hand");
     bool iguales = true;
+    QList<Comparacion> comparaciones{{"estadisticas_dias_horas", 1.3}, {"estadisticas_zonas", 1.3},
+                                     {"estadisticas_localizador_zona", 1.3}};
     for (int tipo = 1; tipo <= 3; ++tipo) {
         const QString sql = ConsultasEstadisticas::SqlEstadistica(tipo, entradas, FiltroEstadistica::kTodos, d1, d2, QString());
         const QString mano = aMano(tipo, QStringLiteral("2026-10-01 00:00:00"), QStringLiteral("2026-10-31 00:00:00"));
@@ -168,28 +172,39 @@ int main(int argc, char **argv)
         const QString traducida = TraducirTSQL(sql).sql;
         QList<QVariantList> filasVentana, filasMano;
         for (int v = 0; v < vueltas; ++v) {
-            QElapsedTimer t;
-            t.start();
-            auto rs = base.DevuelveRecordset(sql);
-            mejorVentana = qMin(mejorVentana, t.nsecsElapsed() / 1e6);
-            if (!rs) {
+            bool falta = false;
+            comparaciones[tipo - 1].Ronda(
+                v,
+                [&]() -> double {
+                    QElapsedTimer t;
+                    t.start();
+                    auto rs = base.DevuelveRecordset(sql);
+                    const double ms = t.nsecsElapsed() / 1e6;
+                    falta = falta || !rs;
+                    if (rs)
+                        filasVentana = rs->Filas();
+                    mejorVentana = qMin(mejorVentana, ms);
+                    return ms;
+                },
+                [&]() -> double {
+                    QElapsedTimer t;
+                    t.start();
+                    QSqlQuery q(db);
+                    q.setForwardOnly(true);
+                    falta = falta || !q.exec(mano);
+                    filasMano = filasDe(q);
+                    const double ms = t.nsecsElapsed() / 1e6;
+                    mejorMano = qMin(mejorMano, ms);
+                    return ms;
+                });
+            if (falta) {
                 std::fprintf(stderr, "kind %d: no rows (%s)\n", tipo, qPrintable(base.UltimoError()));
                 return 1;
             }
-            filasVentana = rs->Filas();
-
-            t.restart();
-            QSqlQuery q(db);
-            q.setForwardOnly(true);
-            if (!q.exec(mano)) {
-                std::fprintf(stderr, "hand-written query failed\n");
-                return 1;
-            }
-            filasMano = filasDe(q);
-            mejorMano = qMin(mejorMano, t.nsecsElapsed() / 1e6);
 
             // The translated text run straight on SQLite: the engine's share of the window's time.
-            t.restart();
+            QElapsedTimer t;
+            t.start();
             QSqlQuery m(db);
             m.setForwardOnly(true);
             m.exec(traducida);
@@ -218,5 +233,7 @@ int main(int argc, char **argv)
     std::printf("same rows and counts from both queries: %s\n", iguales ? "yes" : "NO");
     db.close();
     Module1::LiberarConexiones();
+    for (const Comparacion &c : comparaciones)
+        c.Imprimir();
     return iguales ? 0 : 2;
 }

@@ -1,9 +1,11 @@
 // Maintenance costs against plain baselines on the same file, in the same run (1,000,000 positions):
 //  1. the purge of half the positions through the window's DELETE text vs a hand-written DELETE on
 //     the same index, on two identical copies of the file;
-//  2. the compaction of the purged file vs a plain copy of that same file.
+//  2. the compaction of the purged file vs a copy of that same file followed by fsync.
+// The two sides alternate over several rounds. Run: ./bench_mantenimiento [rounds]
 #include "adosqlserver.h"
 #include "archivos.h"
+#include "comparacion.h"
 #include "dialogosguion.h"
 #include "entorno.h"
 #include "esquema.h"
@@ -22,6 +24,7 @@
 #include <QTemporaryDir>
 #include <QVariant>
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 const int kFilas = 1000000, kLocalizadores = 6, kDias = 16;
@@ -54,72 +57,106 @@ void llenar(const QString &ruta, const QDateTime &inicio)
 }
 
 double mb(const QString &ruta) { return QFileInfo(ruta).size() / (1024.0 * 1024.0); }
+
+// A copy made durable: the file copied, then its data flushed to the disk (the compaction syncs too).
+bool copiarDuradero(const QString &origen, const QString &destino)
+{
+    QFile::remove(destino);
+    if (!CopiarArchivo(origen, destino))
+        return false;
+    QFile f(destino);
+    return f.open(QIODevice::ReadWrite) && ::fsync(f.handle()) == 0;
+}
 }
 
 int main(int argc, char **argv)
 {
+    FijarZonaHoraria();  // as the program does
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);  // the data-access class shows its compaction message through the dialog layer
+    const int rondas = argc > 1 ? QByteArray(argv[1]).toInt() : 3;
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     DialogosGuion dialogos;
     QTemporaryDir dir;
     EstablecerCarpetaAplicacion(dir.path());
     QString error;
-    if (!CrearBaseLocal(RutaBaseLocal(), error)) {
+    const QString llena = QDir(dir.path()).filePath(QStringLiteral("llena.sdf"));
+    QDir().mkpath(QFileInfo(RutaBaseLocal()).path());
+    if (!CrearBaseLocal(llena, error)) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;
     }
     const QDateTime inicio(QDate(2010, 3, 1), QTime(0, 0));
-    llenar(RutaBaseLocal(), inicio);
+    llenar(llena, inicio);
     const QString gemela = QDir(dir.path()).filePath(QStringLiteral("gemela.sdf"));
-    CopiarArchivo(RutaBaseLocal(), gemela);
-    const double tamLleno = mb(RutaBaseLocal());
-
-    // 1. Purge of the first 8 of 16 days.
-    const QDate corte = inicio.date().addDays(kDias / 2);
+    const QString purgada = QDir(dir.path()).filePath(QStringLiteral("purgada.sdf"));
+    const QString copia = QDir(dir.path()).filePath(QStringLiteral("copia.sdf"));
+    const double tamLleno = mb(llena);
     ADOSQLSERVER &base = Module1::BaseLocal();
-    base.ConectarLOCAL();
-    QElapsedTimer t;
-    t.start();
-    const int borradas = base.Execute(TextoPurga(corte));
-    const double programa = t.nsecsElapsed() / 1e9;
-    qint64 borradasCrudo = -1;
-    double crudo = 0;
-    {
+    bool iguales = true, bien = true;
+
+    // 1. Purge of the first 8 of 16 days: each round on two fresh copies of the filled file.
+    const QDate corte = inicio.date().addDays(kDias / 2);
+    Comparacion purga("mantenimiento_purga", 1.2);
+    int borradas = 0;
+    for (int r = 0; r < rondas; ++r) {
+        QFile::remove(RutaBaseLocal());
+        QFile::remove(gemela);
+        CopiarArchivo(llena, RutaBaseLocal());
+        CopiarArchivo(llena, gemela);
+        base.ConectarLOCAL();
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("purga"));
         db.setDatabaseName(gemela);
         db.open();
         RegistrarColacionTSQL(db);  // the (IMEI, FECHA) key uses it
-        QSqlQuery q(db);
-        q.prepare(QStringLiteral("DELETE FROM DATOS WHERE FECHA < ?"));
-        q.bindValue(0, corte.toString(QStringLiteral("yyyy-MM-dd")));
-        t.restart();
-        if (q.exec())
-            borradasCrudo = q.numRowsAffected();
-        else
-            std::fprintf(stderr, "hand-written DELETE: %s\n", qPrintable(q.lastError().text()));
-        crudo = t.nsecsElapsed() / 1e9;
-        q.finish();
+        qint64 borradasCrudo = -1;
+        {
+            QSqlQuery q(db);
+            q.prepare(QStringLiteral("DELETE FROM DATOS WHERE FECHA < ?"));
+            q.bindValue(0, corte.toString(QStringLiteral("yyyy-MM-dd")));
+            purga.Ronda(
+                r, [&] { borradas = base.Execute(TextoPurga(corte)); },
+                [&] {
+                    if (q.exec())
+                        borradasCrudo = q.numRowsAffected();
+                    else
+                        std::fprintf(stderr, "hand-written DELETE: %s\n", qPrintable(q.lastError().text()));
+                });
+            q.finish();
+        }
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("purga"));
+        iguales = iguales && borradas == borradasCrudo;
+        base.CerrarMERLAN();
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("purga"));
-    std::printf("purge of %d of %d rows: window's DELETE %.3f s, hand-written DELETE %.3f s, ratio %.2f (counts %s)\n",
-                borradas, kFilas, programa, crudo, programa / crudo, borradas == borradasCrudo ? "equal" : "DIFFER");
-    const double tamPurgado = mb(RutaBaseLocal());
+    std::printf("purge of %d of %d rows (counts %s)\n", borradas, kFilas, iguales ? "equal" : "DIFFER");
+    CopiarArchivo(RutaBaseLocal(), purgada);
+    const double tamPurgado = mb(purgada);
 
-    // 2. Compaction of the purged file against a plain copy of it.
-    base.CerrarMERLAN();
-    const QString copia = QDir(dir.path()).filePath(QStringLiteral("copia.sdf"));
-    t.restart();
-    const bool copiada = bool(CopiarArchivo(RutaBaseLocal(), copia));
-    const double porCopia = t.nsecsElapsed() / 1e9;
-    t.restart();
-    base.Compactar();
-    const double porCompactar = t.nsecsElapsed() / 1e9;
-    const bool compactada = !base.UltimaOperacionFallida();
-    base.ConectarLOCAL();
-    const int quedan = base.NumRegistros(QStringLiteral("SELECT Count(*) FROM DATOS"));
-    std::printf("compaction: %.3f s, plain file copy %.3f s, ratio %.2f (%s, %d rows kept)\n", porCompactar, porCopia,
-                porCompactar / porCopia, compactada && copiada ? "ok" : "FAILED", quedan);
+    // 2. Compaction of the purged file against a durable copy of that same file.
+    Comparacion compactacion("mantenimiento_compactacion", 3);
+    int quedan = 0;
+    for (int r = 0; r < rondas; ++r) {
+        QFile::remove(RutaBaseLocal());
+        CopiarArchivo(purgada, RutaBaseLocal());
+        compactacion.Ronda(
+            r,
+            [&] {
+                base.Compactar();
+                bien = bien && !base.UltimaOperacionFallida();
+            },
+            [&] { bien = copiarDuradero(purgada, copia) && bien; });
+        base.ConectarLOCAL();
+        quedan = base.NumRegistros(QStringLiteral("SELECT Count(*) FROM DATOS"));
+        base.CerrarMERLAN();
+    }
+    std::printf("compaction %s, %d rows kept\n", bien ? "ok" : "FAILED", quedan);
     std::printf("file sizes: filled %.1f MB, after the purge %.1f MB, after the compaction %.1f MB\n", tamLleno,
                 tamPurgado, mb(RutaBaseLocal()));
     Module1::LiberarConexiones();
-    return 0;
+    purga.Imprimir();
+    compactacion.Imprimir();
+    return iguales && bien ? 0 : 2;
 }

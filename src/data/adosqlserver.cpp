@@ -174,7 +174,37 @@ int ADOSQLSERVER::Execute(const QString &SQlInsertar)
         return 0;
     }
     QString texto;
-    qint64 n = proveedor->Ejecutar(SQlInsertar, texto);
+    return afectadas(proveedor->Ejecutar(SQlInsertar, texto), texto);
+}
+
+std::unique_ptr<SentenciaPreparada> ADOSQLSERVER::Preparar(const QString &sql)
+{
+    if (!proveedor) {
+        error(QStringLiteral("La conexión está cerrada."));
+        return nullptr;
+    }
+    QString texto;
+    auto s = proveedor->Preparar(sql, texto);
+    if (s)
+        exito();
+    else
+        error(texto);
+    return s;
+}
+
+int ADOSQLSERVER::Execute(SentenciaPreparada &sentencia, const QVariantList &valores)
+{
+    anotar(sentencia.Texto());
+    if (!proveedor) {
+        error(QStringLiteral("La conexión está cerrada."));
+        return 0;
+    }
+    QString texto;
+    return afectadas(sentencia.Ejecutar(valores, texto), texto);
+}
+
+int ADOSQLSERVER::afectadas(qint64 n, const QString &texto)
+{
     if (n < 0) {
         error(texto);
         return 0;

@@ -35,6 +35,11 @@ public:
     bool ConectarCon(const QString &cadena, bool mostrarError);
     // Rows affected when at least 1, else 0 (counts above 32767 are answered as they are).
     int Execute(const QString &SQlInsertar);
+    // A write prepared once for many rows ("?" for each value); none on failure.
+    std::unique_ptr<SentenciaPreparada> Preparar(const QString &sql);
+    // Runs it with one row's values: rows affected when at least 1, else 0. The text is recorded
+    // as sent each time.
+    int Execute(SentenciaPreparada &sentencia, const QVariantList &valores);
     bool HayRegistros(const QString &SQlEscalar);
     // Collects every row; after each one it calls alRecibirFila with the rows so far and lets
     // pending events run (the download shows its progress there).
@@ -86,6 +91,7 @@ private:
     bool conectar(const QString &cadena, const QString &prueba, bool mostrarError = true);
     void anotar(const QString &sql);
     void exito();
+    int afectadas(qint64 n, const QString &texto);  // Execute's answer for n rows (-1: failed)
     void error(const QString &texto);
     bool vaciarEn(const QString &origen, const QString &destino, QString &error);
 };

@@ -52,3 +52,16 @@ QDate DiaDeDiezCifras(const QString &texto, bool diaPrimero)
     const int a = m.captured(1).toInt(), b = m.captured(2).toInt(), anio = m.captured(3).toInt();
     return diaPrimero ? QDate(anio, b, a) : QDate(anio, a, b);
 }
+
+QString FechaAISO(const QDateTime &fecha)
+{
+    if (!fecha.isValid() || fecha.date().year() < 1753)
+        return QString();
+    return fecha.toString(fecha.time().msec() ? QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz") : QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+QString TextoFechaFueraDeIntervalo(const QString &valor)
+{
+    return QStringLiteral("La conversión del tipo de datos varchar en datetime produjo un valor fuera del intervalo: '%1'.")
+        .arg(valor);
+}

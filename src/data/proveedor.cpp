@@ -28,17 +28,6 @@ QString nombreNuevaConexion()
     return QStringLiteral("varden-%1").arg(contador.fetchAndAddRelaxed(1));
 }
 
-QString textoError(const QSqlError &e)
-{
-    QString t = e.databaseText().trimmed();
-    QString d = e.driverText().trimmed();
-    if (t.isEmpty())
-        return d;
-    if (d.isEmpty() || t.contains(d))
-        return t;
-    return t + QStringLiteral(" (") + d + ')';
-}
-
 // SQL Server's comparison: trailing blanks ignored, letter case ignored.
 int compararTSQL(void *, int n1, const void *p1, int n2, const void *p2)
 {
@@ -131,7 +120,7 @@ public:
             if (!db.isValid()) {
                 error = QStringLiteral("No se encuentra el proveedor de datos.");
             } else if (!db.open()) {
-                error = textoError(db.lastError());
+                error = TextoErrorSql(db.lastError());
                 if (error.isEmpty())
                     error = QStringLiteral("No se puede abrir la base de datos.");
             } else if (destino.tipo == DestinoConexion::Sqlite) {
@@ -139,7 +128,7 @@ public:
                 QSqlQuery q(db);
                 if (!q.exec(QStringLiteral("PRAGMA journal_mode=DELETE")) ||
                     !q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
-                    error = textoError(q.lastError());
+                    error = TextoErrorSql(q.lastError());
                 }
             }
             abierta = error.isEmpty();
@@ -183,7 +172,7 @@ public:
                         preparadas.clear();
                     QSqlQuery q(QSqlDatabase::database(nombre, false));
                     if (!q.prepare(esqueleto)) {
-                        error = textoError(q.lastError());
+                        error = TextoErrorSql(q.lastError());
                         return -1;
                     }
                     it = preparadas.insert(esqueleto, q);
@@ -192,7 +181,7 @@ public:
                 for (int i = 0; i < valores.size(); ++i)
                     q.bindValue(i, valores[i]);
                 if (!q.exec()) {
-                    error = textoError(q.lastError());
+                    error = TextoErrorSql(q.lastError());
                     return -1;
                 }
                 return q.numRowsAffected();
@@ -200,7 +189,7 @@ public:
         }
         QSqlQuery q(QSqlDatabase::database(nombre, false));
         if (!q.exec(texto)) {
-            error = textoError(q.lastError());
+            error = TextoErrorSql(q.lastError());
             return -1;
         }
         return q.numRowsAffected();
@@ -214,7 +203,7 @@ public:
         QSqlQuery q(QSqlDatabase::database(nombre, false));
         q.setForwardOnly(true);
         if (!q.exec(texto)) {
-            error = textoError(q.lastError());
+            error = TextoErrorSql(q.lastError());
             return nullptr;
         }
         const QSqlRecord rec = q.record();
@@ -233,10 +222,23 @@ public:
             filas << std::move(fila);
         }
         if (q.lastError().isValid()) {
-            error = textoError(q.lastError());
+            error = TextoErrorSql(q.lastError());
             return nullptr;
         }
         return std::make_unique<Recordset>(nombres, std::move(filas));
+    }
+
+    std::unique_ptr<SentenciaPreparada> Preparar(const QString &sql, QString &error) override
+    {
+        QString texto;
+        if (!preparar(sql, texto, error))
+            return nullptr;
+        QSqlQuery q(QSqlDatabase::database(nombre, false));
+        if (!q.prepare(texto)) {
+            error = TextoErrorSql(q.lastError());
+            return nullptr;
+        }
+        return std::make_unique<SentenciaPreparada>(std::move(q), sql, destino.tipo == DestinoConexion::Sqlite);
     }
 
     bool Transaccion(QString &error) override { return conBase(error, [](QSqlDatabase &db) { return db.transaction(); }); }
@@ -319,7 +321,7 @@ private:
         }
         QSqlDatabase db = QSqlDatabase::database(nombre, false);
         if (!f(db)) {
-            error = textoError(db.lastError());
+            error = TextoErrorSql(db.lastError());
             return false;
         }
         return true;
@@ -338,6 +340,17 @@ QMap<QString, QString> pares(const QString &cadena)
 }
 
 }  // namespace
+
+QString TextoErrorSql(const QSqlError &e)
+{
+    QString t = e.databaseText().trimmed();
+    QString d = e.driverText().trimmed();
+    if (t.isEmpty())
+        return d;
+    if (d.isEmpty() || t.contains(d))
+        return t;
+    return t + QStringLiteral(" (") + d + ')';
+}
 
 QString RutaServicioDemo() { return QDir(CarpetaAplicacion()).filePath(QStringLiteral("BDMERLAN.sqlite")); }
 

@@ -3,6 +3,7 @@
 // SQL Server Compact -> a SQLite file (T-SQL translated), SQLOLEDB -> ODBC/FreeTDS (text sent
 // unchanged), or the demo service's SQLite file when no remote address was set at build time.
 #include "recordset.h"
+#include "sentenciapreparada.h"
 
 #include <QString>
 #include <memory>
@@ -26,10 +27,16 @@ public:
     virtual qint64 Ejecutar(const QString &sql, QString &error) = 0;
     // All rows of a query, or nullptr on failure (with error set).
     virtual std::unique_ptr<Recordset> Consultar(const QString &sql, QString &error) = 0;
+    // A write with "?" for its values, prepared once; nullptr on failure (with error set).
+    virtual std::unique_ptr<SentenciaPreparada> Preparar(const QString &sql, QString &error) = 0;
     virtual bool Transaccion(QString &error) = 0;
     virtual bool Confirmar(QString &error) = 0;
     virtual bool Deshacer(QString &error) = 0;
 };
+
+// The text of an error of the engine: the database's and the driver's, without repeating.
+class QSqlError;
+QString TextoErrorSql(const QSqlError &e);
 
 // The demo service's database: used when no remote address was set at build time.
 QString RutaServicioDemo();

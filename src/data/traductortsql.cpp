@@ -6,9 +6,6 @@
 
 namespace {
 
-const QString kFueraDeIntervalo = QStringLiteral(
-    "La conversión del tipo de datos varchar en datetime produjo un valor fuera del intervalo: '%1'.");
-
 QString citar(const QString &v) { return '\'' + EscaparComillas(v) + '\''; }
 
 bool esFecha(const Token &t) { return t.esNombre() && t.nombre().compare(QLatin1String("FECHA"), Qt::CaseInsensitive) == 0; }
@@ -108,7 +105,7 @@ private:
     {
         const QString iso = dia ? LiteralDiaPrimeroAISO(valor) : LiteralMesPrimeroAISO(valor);
         if (iso.isEmpty()) {
-            error = kFueraDeIntervalo.arg(valor);
+            error = TextoFechaFueraDeIntervalo(valor);
             return false;
         }
         out = citar(iso);

@@ -29,10 +29,35 @@ QString SqlFilasRemotas(const QDate &dia, const QString &titular)
            Regional::FechaCorta(dia) + QStringLiteral("', 103) and TITULAR='") + EscaparComillas(titular) + '\'';
 }
 
+namespace {
+const QString kInsertarDatos =
+    QStringLiteral("INSERT INTO DATOS (IMEI, FECHA, LATITUD, LONGITUD, VELOCIDAD, INFORMACION, ZONA) VALUES(");
+}
+
+QString SqlInsertarPreparada() { return kInsertarDatos + QStringLiteral("?,?,?,?,?,?,?)"); }
+
+QVariantList ValoresFila(const FilaDescarga &fila)
+{
+    QVariantList valores;
+    const qsizetype n = fila.campos.size();
+    valores.reserve(n);
+    for (qsizetype i = 0; i < n; ++i) {
+        if (i == 1) {
+            // The text carries whole seconds; a missing date stays invalid and the row is refused.
+            const QDateTime f = fila.valores.value(1).toDateTime();
+            valores << QVariant(f.isValid() ? f.addMSecs(-f.time().msec()) : f);
+        } else {
+            // Stored as sent: an empty value (the service's empty or missing text) stays ''.
+            const QString &c = fila.campos[i];
+            valores << QVariant(c.isNull() ? QStringLiteral("") : c);
+        }
+    }
+    return valores;
+}
+
 QString SqlInsertarFila(const FilaDescarga &fila)
 {
-    QString sql = QStringLiteral(
-        "INSERT INTO DATOS (IMEI, FECHA, LATITUD, LONGITUD, VELOCIDAD, INFORMACION, ZONA) VALUES('");
+    QString sql = kInsertarDatos + '\'';
     const qsizetype n = fila.campos.size();
     for (qsizetype i = 0; i < n; ++i) {
         // The date and time from its raw value: the row text drops the time at midnight.
@@ -155,10 +180,15 @@ DescargaPosiciones::Grabacion DescargaPosiciones::GrabarFilas(const QList<FilaDe
         g.error = local.UltimoError();
         return g;
     }
+    const auto insertar = local.Preparar(SqlInsertarPreparada());
+    if (!insertar) {
+        g.error = local.UltimoError();
+        return g;
+    }
     int n = 0;
     for (const FilaDescarga &fila : filas) {
         // A row already present is rejected by the table's key and not counted.
-        if (local.Execute(SqlInsertarFila(fila)) == 1)
+        if (local.Execute(*insertar, ValoresFila(fila)) == 1)
             ++g.insertados;
         if (++n % FilasPorPausa == 0) {
             mostrarInsertados(TotalInsertados + g.insertados);

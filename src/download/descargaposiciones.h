@@ -15,6 +15,9 @@ QString SqlCuentaLocal(const QDate &dia);
 QString SqlFilasRemotas(const QDate &dia, const QString &titular);
 // The INSERT of one fetched row; every value is quoted with its inner quotes doubled.
 QString SqlInsertarFila(const FilaDescarga &fila);
+// The same INSERT prepared once, and the values of one row for it (the same values as the text's).
+QString SqlInsertarPreparada();
+QVariantList ValoresFila(const FilaDescarga &fila);
 
 // What the day loop shows and asks; the download window implements it.
 class VistaDescarga {

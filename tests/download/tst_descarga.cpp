@@ -164,7 +164,9 @@ private Q_SLOTS:
         QCOMPARE(localesDe(dia25), qMax(nRemotas, localesAntes));
         // The caption changes only when a row was inserted.
         QCOMPARE(vista.insertados, d.TotalInsertados ? QList<qint32>{d.TotalInsertados} : QList<qint32>{});
+        // Stored as sent: the quotes as they are, the service's missing zone as the empty text.
         QCOMPARE(BaseLocal().NumRegistros("SELECT Count(*) FROM DATOS WHERE INFORMACION = 'Puerta ''B''|2'"), localesDe(dia25));
+        QCOMPARE(BaseLocal().NumRegistros("SELECT Count(*) FROM DATOS WHERE ZONA = ''"), d.TotalInsertados);
         // The label and the panel show each fetched row's place in the day's count.
         const QStringList fin = seBaja ? QStringList{QString("25/03/2010(%1/%1)").arg(nRemotas), "Grabando en Local (25/03/2010)"}
                                        : QStringList{};
