@@ -3,6 +3,7 @@
 //  2. 100,000 inserts through ADOSQLSERVER::Execute in one transaction vs a raw prepared insert.
 // The two sides alternate over several rounds. Run: ./bench_datos [rounds]
 #include "adosqlserver.h"
+#include "llenadocrudo.h"
 #include "comparacion.h"
 #include "entorno.h"
 #include "esquema.h"
@@ -50,27 +51,16 @@ QList<Fila> filasDe(int n, const QDateTime &inicio)
 // Writes the rows into DATOS straight through SQLite: one prepared insert, one transaction.
 void llenarCrudo(const QString &ruta, const QList<Fila> &filas)
 {
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("crudo"));
-        db.setDatabaseName(ruta);
-        db.open();
-        RegistrarColacionTSQL(db);
-        db.transaction();
-        QSqlQuery q(db);
-        q.prepare(QStringLiteral("INSERT INTO DATOS VALUES (?,?,?,?,?,?,?)"));
-        for (const Fila &f : filas) {
-            q.bindValue(0, f.imei);
-            q.bindValue(1, f.fecha);
-            q.bindValue(2, f.lat);
-            q.bindValue(3, f.lon);
-            q.bindValue(4, f.vel);
-            q.bindValue(5, QStringLiteral("En ruta"));
-            q.bindValue(6, QStringLiteral("Centro"));
-            q.exec();
-        }
-        db.commit();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("crudo"));
+    LlenarDatosCrudo(ruta, int(filas.size()), [&](QSqlQuery &q, int i) {
+        const Fila &f = filas[i];
+        q.bindValue(0, f.imei);
+        q.bindValue(1, f.fecha);
+        q.bindValue(2, f.lat);
+        q.bindValue(3, f.lon);
+        q.bindValue(4, f.vel);
+        q.bindValue(5, QStringLiteral("En ruta"));
+        q.bindValue(6, QStringLiteral("Centro"));
+    });
 }
 
 void vaciar(const QString &ruta)

@@ -5,6 +5,7 @@
 //  4. the achieved playback rate, timer-driven, one statement in flight.
 // Run headless: QT_QPA_PLATFORM=offscreen QTWEBENGINE_DISABLE_SANDBOX=1 build/bench/bench_diferido
 #include "adosqlserver.h"
+#include "llenadocrudo.h"
 #include "consultasdiferido.h"
 #include "dialogosguion.h"
 #include "entorno.h"
@@ -36,30 +37,18 @@ const QDate Dia(2010, 5, 12);
 
 void llenar(const QString &ruta)
 {
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("banco"));
-        db.setDatabaseName(ruta);
-        db.open();
-        RegistrarColacionTSQL(db);
-        db.transaction();
-        QSqlQuery q(db);
-        q.prepare(QStringLiteral("INSERT INTO DATOS VALUES (?,?,?,?,?,?,?)"));
-        const QDateTime inicio(Dia, QTime(0, 0));
-        for (int i = 0; i < Puntos; ++i) {
-            // A car going round a 2 km wide loop, a point every 4 s.
-            const double a = i * 0.01;
-            q.bindValue(0, Localizador);
-            q.bindValue(1, inicio.addSecs(qint64(i) * 4).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
-            q.bindValue(2, QString::number(40.4168 + 0.01 * std::sin(a), 'f', 6));
-            q.bindValue(3, QString::number(-3.7038 + 0.013 * std::cos(a), 'f', 6));
-            q.bindValue(4, QString::number(20 + i % 17));
-            q.bindValue(5, QStringLiteral("En ruta"));
-            q.bindValue(6, i % 3 ? QStringLiteral("Centro") : QString());
-            q.exec();
-        }
-        db.commit();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("banco"));
+    const QDateTime inicio(Dia, QTime(0, 0));
+    LlenarDatosCrudo(ruta, Puntos, [&](QSqlQuery &q, int i) {
+        // A car going round a 2 km wide loop, a point every 4 s.
+        const double a = i * 0.01;
+        q.bindValue(0, Localizador);
+        q.bindValue(1, inicio.addSecs(qint64(i) * 4).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+        q.bindValue(2, QString::number(40.4168 + 0.01 * std::sin(a), 'f', 6));
+        q.bindValue(3, QString::number(-3.7038 + 0.013 * std::cos(a), 'f', 6));
+        q.bindValue(4, QString::number(20 + i % 17));
+        q.bindValue(5, QStringLiteral("En ruta"));
+        q.bindValue(6, i % 3 ? QStringLiteral("Centro") : QString());
+    });
 }
 
 QString sqlPista()

@@ -4,6 +4,7 @@
 //  2. the compaction of the purged file vs a copy of that same file followed by fsync.
 // The two sides alternate over several rounds. Run: ./bench_mantenimiento [rounds]
 #include "adosqlserver.h"
+#include "llenadocrudo.h"
 #include "archivos.h"
 #include "comparacion.h"
 #include "dialogosguion.h"
@@ -32,28 +33,16 @@ const int kFilas = 1000000, kLocalizadores = 6, kDias = 16;
 // n rows of 6 locators spread evenly over 16 days, straight through SQLite.
 void llenar(const QString &ruta, const QDateTime &inicio)
 {
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("llenar"));
-        db.setDatabaseName(ruta);
-        db.open();
-        RegistrarColacionTSQL(db);
-        db.transaction();
-        QSqlQuery q(db);
-        q.prepare(QStringLiteral("INSERT INTO DATOS VALUES (?,?,?,?,?,?,?)"));
-        const qint64 porLocalizador = kFilas / kLocalizadores, segundos = qint64(kDias) * 86400;
-        for (int i = 0; i < kFilas; ++i) {
-            q.bindValue(0, QStringLiteral("35693803564380%1").arg(i % kLocalizadores));
-            q.bindValue(1, inicio.addSecs(qint64(i / kLocalizadores) * segundos / porLocalizador).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
-            q.bindValue(2, QStringLiteral("40.%1").arg(i % 999999, 6, 10, QLatin1Char('0')));
-            q.bindValue(3, QStringLiteral("-3.%1").arg((i * 7) % 999999, 6, 10, QLatin1Char('0')));
-            q.bindValue(4, QString::number(i % 40));
-            q.bindValue(5, QStringLiteral("En ruta"));
-            q.bindValue(6, QStringLiteral("Centro"));
-            q.exec();
-        }
-        db.commit();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("llenar"));
+    const qint64 porLocalizador = kFilas / kLocalizadores, segundos = qint64(kDias) * 86400;
+    LlenarDatosCrudo(ruta, kFilas, [&](QSqlQuery &q, int i) {
+        q.bindValue(0, QStringLiteral("35693803564380%1").arg(i % kLocalizadores));
+        q.bindValue(1, inicio.addSecs(qint64(i / kLocalizadores) * segundos / porLocalizador).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+        q.bindValue(2, QStringLiteral("40.%1").arg(i % 999999, 6, 10, QLatin1Char('0')));
+        q.bindValue(3, QStringLiteral("-3.%1").arg((i * 7) % 999999, 6, 10, QLatin1Char('0')));
+        q.bindValue(4, QString::number(i % 40));
+        q.bindValue(5, QStringLiteral("En ruta"));
+        q.bindValue(6, QStringLiteral("Centro"));
+    });
 }
 
 double mb(const QString &ruta) { return QFileInfo(ruta).size() / (1024.0 * 1024.0); }
