@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -76,4 +78,22 @@ QString DialogosQt::InputBox(const QString &pregunta, const QString &titulo, con
 QString DialogosQt::AbrirArchivo(const QString &titulo, const QString &filtro, const QString &carpeta)
 {
     return QFileDialog::getOpenFileName(ventanaActiva(), titulo, carpeta, filtro);
+}
+
+QString DialogosQt::GuardarArchivo(const QString &titulo, const QString &filtro, const QString &propuesto)
+{
+    QString elegido;
+    QString ruta = QFileDialog::getSaveFileName(ventanaActiva(), titulo, propuesto, filtro, &elegido,
+                                                QFileDialog::DontConfirmOverwrite);
+    if (ruta.isEmpty())
+        return ruta;
+    // "(*.xlsx)": the extensions the chosen format accepts; the first is added when none is typed.
+    QStringList extensiones;
+    const auto m = QRegularExpression(QStringLiteral("\\(([^)]*)\\)")).match(elegido);
+    for (const QString &patron : m.captured(1).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        if (patron.startsWith(QLatin1String("*.")))
+            extensiones << patron.mid(2).toLower();
+    if (!extensiones.isEmpty() && !extensiones.contains(QFileInfo(ruta).suffix().toLower()))
+        ruta += QLatin1Char('.') + extensiones.first();
+    return ruta;
 }
