@@ -79,6 +79,12 @@ bool EscribirConTemporal(const QString &ruta, const std::function<bool(const QSt
             error = QStringLiteral("no se pudo escribir el archivo.");
         return false;
     }
+    // A temporary file is private to its owner; the export gets the target's permissions, or a
+    // new file's usual ones.
+    const auto permisos = destino.exists() ? QFile::permissions(ruta)
+                                           : QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                                                 QFileDevice::ReadOther;
+    QFile::setPermissions(temporal.fileName(), permisos);
     std::error_code ec;
     std::filesystem::rename(QFile::encodeName(temporal.fileName()).toStdString(), QFile::encodeName(ruta).toStdString(), ec);
     if (ec) {

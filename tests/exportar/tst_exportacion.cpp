@@ -232,6 +232,7 @@ void TstExportacion::guardado_data()
     QTest::addColumn<int>("respuesta");  // to the question about replacing, 0 when none is asked
     QTest::addColumn<bool>("escrito");
     QTest::newRow("nuevo csv") << QStringLiteral("a.csv") << false << 0 << true;
+    QTest::newRow("nuevo xlsx") << QStringLiteral("a.xlsx") << false << 0 << true;
     QTest::newRow("existe, no reemplazar") << QStringLiteral("a.csv") << true << int(vb::vbNo) << false;
     QTest::newRow("existe, reemplazar xlsx") << QStringLiteral("a.xlsx") << true << int(vb::vbYes) << true;
     QTest::newRow("carpeta inexistente csv") << QStringLiteral("no/hay/a.csv") << false << 0 << false;
@@ -273,6 +274,9 @@ void TstExportacion::guardado()
     }
     if (existe)
         QCOMPARE(QFileInfo(ruta).size() > 0, escrito);
+    // Readable by others as any new file, not private as a temporary one.
+    if (escrito && !existe)
+        QVERIFY(QFileInfo(ruta).permissions() & QFileDevice::ReadOther);
     // Only the target is left in the folder: no temporary file.
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden).size(), escrito || existe ? 1 : 0);
 }

@@ -2,6 +2,7 @@
 // queries and the report data file keep the IMEIs; the grid as shown goes out as CSV or XLSX, the
 // report as a PDF in one click.
 #include "archivoinforme.h"
+#include "archivosprueba.h"
 #include "carpetaprueba.h"
 #include "consultasestadisticas.h"
 #include "dialogosguion.h"
@@ -22,12 +23,6 @@
 namespace {
 const QString kTitular = "B11111111", L1 = "100000000000001", L2 = "100000000000002";
 const QString kD1 = "01/12/2026", kD2 = "10/12/2026";
-
-QByteArray Leer(const QString &ruta)
-{
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 }
 
 class TstExportarEstadisticas : public QObject {
@@ -109,7 +104,7 @@ void TstExportarEstadisticas::nombresEnPantallaImeisEnConsultas()
     // The report data file keeps the IMEI.
     guion->respuestasArchivo.enqueue(QString());  // the PDF's name: cancelled
     hijo<QPushButton>("btnpdf")->click();
-    const QString informe = QString::fromUtf8(Leer(ArchivoInforme::Ruta()));
+    const QString informe = QString::fromUtf8(Prueba::leerArchivo(ArchivoInforme::Ruta()));
     QVERIFY2(informe.contains("\"" + L1 + "\";") && !informe.contains("Furgoneta"), qPrintable(informe));
 }
 
@@ -121,7 +116,7 @@ void TstExportarEstadisticas::exportarComoSeMuestra()
     hijo<QPushButton>("btnexportar")->click();
     hijo<QPushButton>("btnexportar")->click();
     QCOMPARE(guion->textos(), (QStringList{Exportacion::MensajeEscrito(csv), Exportacion::MensajeEscrito(xlsx)}));
-    const QStringList lineas = QString::fromUtf8(Leer(csv)).split("\r\n");
+    const QStringList lineas = QString::fromUtf8(Prueba::leerArchivo(csv)).split("\r\n");
     const QString horas0a6 = ";;;;;;;;;";  // 0H to 8H empty before the 9 o'clock count
     QCOMPARE(lineas.mid(1), (QStringList{
         "\"Furgoneta 1 (" + L1 + ")\";\"Almacén\"" + horas0a6 + ";1" + QString(14, ';'),
@@ -131,7 +126,7 @@ void TstExportarEstadisticas::exportarComoSeMuestra()
         "\"Subtotal\";" + horas0a6 + ";1" + QString(14, ';'),
         ";\"Totales:\"" + horas0a6 + ";2;1" + QString(13, ';'),
         ""}));
-    QVERIFY(Leer(xlsx).startsWith("PK"));
+    QVERIFY(Prueba::leerArchivo(xlsx).startsWith("PK"));
 }
 
 void TstExportarEstadisticas::sinEstadisticaNoSeExporta()
@@ -157,7 +152,7 @@ void TstExportarEstadisticas::pdfEnUnClic()
     guion->respuestasMsgBox << vb::vbYes;
     hijo<QPushButton>("btnpdf")->click();
     QCOMPARE(guion->textos(), (QStringList{Exportacion::MensajeReemplazar(pdf), Exportacion::MensajeEscrito(pdf)}));
-    QVERIFY(Leer(pdf).startsWith("%PDF"));
+    QVERIFY(Prueba::leerArchivo(pdf).startsWith("%PDF"));
 }
 
 QTEST_MAIN(TstExportarEstadisticas)

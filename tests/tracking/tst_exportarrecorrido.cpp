@@ -1,5 +1,6 @@
 // The playback window with locators by name and the loaded track as a file: the list and the
 // read-out show the name, the query and the page keep the IMEI; GPX, KML and CSV hold every row.
+#include "archivosprueba.h"
 #include "carpetaprueba.h"
 #include "dialogosguion.h"
 #include "esquema.h"
@@ -18,11 +19,7 @@ const QString kImei = QStringLiteral("356000000000009");
 const QDate kDia = QDate::currentDate().addDays(-2);
 constexpr int kFilas = 4;
 
-int Contar(const QString &ruta, const QByteArray &que)
-{
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? int(f.readAll().count(que)) : -1;
-}
+int Contar(const QString &ruta, const QByteArray &que) { return int(Prueba::leerArchivo(ruta).count(que)); }
 }
 
 class TstExportarRecorrido : public QObject {
