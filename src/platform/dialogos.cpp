@@ -87,13 +87,19 @@ QString DialogosQt::GuardarArchivo(const QString &titulo, const QString &filtro,
                                                 QFileDialog::DontConfirmOverwrite);
     if (ruta.isEmpty())
         return ruta;
-    // "(*.xlsx)": the extensions the chosen format accepts; the first is added when none is typed.
-    QStringList extensiones;
-    const auto m = QRegularExpression(QStringLiteral("\\(([^)]*)\\)")).match(elegido);
-    for (const QString &patron : m.captured(1).split(QLatin1Char(' '), Qt::SkipEmptyParts))
-        if (patron.startsWith(QLatin1String("*.")))
-            extensiones << patron.mid(2).toLower();
-    if (!extensiones.isEmpty() && !extensiones.contains(QFileInfo(ruta).suffix().toLower()))
-        ruta += QLatin1Char('.') + extensiones.first();
+    // "(*.xlsx)": the extensions a format accepts. A name typed with any format's extension stays;
+    // otherwise it gets the chosen format's first one.
+    auto extensiones = [](const QString &formatos) {
+        QStringList r;
+        auto it = QRegularExpression(QStringLiteral("\\(([^)]*)\\)")).globalMatch(formatos);
+        while (it.hasNext())
+            for (const QString &patron : it.next().captured(1).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+                if (patron.startsWith(QLatin1String("*.")))
+                    r << patron.mid(2).toLower();
+        return r;
+    };
+    const QStringList propias = extensiones(elegido);
+    if (!propias.isEmpty() && !extensiones(filtro).contains(QFileInfo(ruta).suffix().toLower()))
+        ruta += QLatin1Char('.') + propias.first();
     return ruta;
 }

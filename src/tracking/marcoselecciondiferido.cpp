@@ -193,7 +193,7 @@ void MarcoSeleccionDiferido::PreparaCalendario()
     if (dias.ultimo.isValid()) {
         KVCalen1->setFechaActual(dias.ultimo);
         KVCalen1_Click();
-        sspanelcaption->setText(TextoResumen(localizador, dias));
+        sspanelcaption->setText(TextoResumen(Nombres.Mostrar(localizador), dias));
     }
 }
 

@@ -63,6 +63,7 @@ private Q_SLOTS:
         auto *lista = hijo<QListWidget>("lbldiferido");
         QCOMPARE(lista->count(), 1);
         QCOMPARE(lista->item(0)->text(), "Grúa 7 (" + kImei + ")");
+        QVERIFY(hijo("sspanelcaption")->text().startsWith(" El localizador Grúa 7 (" + kImei + ") ha registrado 1 "));
         hijo<QAbstractButton>("btninicia")->click();
         QVERIFY(hijo<QGroupBox>("frmmapa")->isVisible());
         QCOMPARE(hijo("lbllocalizadorseguimiento")->text(), "Grúa 7 (" + kImei + ")");
