@@ -120,7 +120,6 @@ private Q_SLOTS:
     void cleanup();
     void celdaCsv_data();
     void celdaCsv();
-    void tablaCsvComoLaRejilla();
     void xlsxLeidoPorOpenpyxl();
     void guardado_data();
     void guardado();
@@ -166,16 +165,6 @@ void TstExportacion::celdaCsv()
     QFETCH(QString, texto);
     QFETCH(QString, campo);
     QCOMPARE(EscritorCsv::Celda(texto), campo);
-}
-
-void TstExportacion::tablaCsvComoLaRejilla()
-{
-    const auto m = Rejilla();
-    const QByteArray csv = EscritorCsv::DeTabla(TablaExportada::DeModelo(*m));
-    QCOMPARE(csv, QByteArray("\xEF\xBB\xBF\"Zona\";\"9H\";\"SubTotal\"\r\n"
-                             "\"Nave; \"\"1\"\"\";3;3\r\n"
-                             "\"Almac\xC3\xA9n\";;12345\r\n"
-                             "\"Totales:\";3;12348\r\n"));
 }
 
 void TstExportacion::xlsxLeidoPorOpenpyxl()

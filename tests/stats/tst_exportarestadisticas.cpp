@@ -117,6 +117,7 @@ void TstExportarEstadisticas::exportarComoSeMuestra()
     hijo<QPushButton>("btnexportar")->click();
     QCOMPARE(guion->textos(), (QStringList{Exportacion::MensajeEscrito(csv), Exportacion::MensajeEscrito(xlsx)}));
     const QStringList lineas = QString::fromUtf8(Prueba::leerArchivo(csv)).split("\r\n");
+    QVERIFY(Prueba::leerArchivo(csv).startsWith("\xEF\xBB\xBF\"Localizador\";\"Zona\";\"0H\";"));
     const QString horas0a6 = ";;;;;;;;;";  // 0H to 8H empty before the 9 o'clock count
     QCOMPARE(lineas.mid(1), (QStringList{
         "\"Furgoneta 1 (" + L1 + ")\";\"Almacén\"" + horas0a6 + ";1" + QString(14, ';'),
