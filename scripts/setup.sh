@@ -10,6 +10,7 @@ pkgs=(
   libjs-leaflet sqlite3 libsqlite3-dev python3
   qt6-translations-l10n
   xvfb xauth xdotool imagemagick poppler-utils fonts-dejavu-core
+  libxlsxwriter-dev gpsbabel python3-openpyxl
 )
 missing=()
 for p in "${pkgs[@]}"; do

@@ -1,6 +1,7 @@
 #include "frmiconoslocalizadores.h"
 
 #include "consultasiconos.h"
+#include "dialogos.h"
 #include "entorno.h"
 #include "module1.h"
 #include "puentemapa.h"
@@ -9,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QShowEvent>
@@ -67,6 +69,15 @@ frmiconoslocalizadores::frmiconoslocalizadores(QWidget *parent) : QDialog(parent
     MyButton1->setObjectName(QStringLiteral("MyButton1"));
     MyButton1->setAccessibleName(MyButton1->text());
     MyButton1->setAutoDefault(false);
+    auto *Label3 = etiqueta(this, "Label3", QStringLiteral("Nombre del localizador (vacío: el del servicio)"));
+    txtalias = new QLineEdit(this);
+    txtalias->setObjectName(QStringLiteral("txtalias"));
+    txtalias->setAccessibleName(Label3->text());
+    Label3->setBuddy(txtalias);
+    btnalias = new QPushButton(QStringLiteral("Guardar nombre"), this);
+    btnalias->setObjectName(QStringLiteral("btnalias"));
+    btnalias->setAccessibleName(btnalias->text());
+    btnalias->setAutoDefault(false);
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setSingleShot(true);
@@ -78,11 +89,16 @@ frmiconoslocalizadores::frmiconoslocalizadores(QWidget *parent) : QDialog(parent
     rejilla->addWidget(Label2, 2, 0);
     rejilla->addWidget(List1, 3, 0);
     rejilla->addWidget(WebBrowser1, 0, 1, 4, 1);
-    rejilla->addWidget(MyButton1, 4, 1, Qt::AlignRight);
+    rejilla->addWidget(Label3, 4, 0);
+    rejilla->addWidget(txtalias, 5, 0);
+    rejilla->addWidget(btnalias, 6, 0, Qt::AlignLeft);
+    rejilla->addWidget(MyButton1, 6, 1, Qt::AlignRight);
     rejilla->setColumnStretch(1, 1);
     rejilla->setRowStretch(3, 1);
     setTabOrder(cmblocalizadores, List1);
-    setTabOrder(List1, MyButton1);
+    setTabOrder(List1, txtalias);
+    setTabOrder(txtalias, btnalias);
+    setTabOrder(btnalias, MyButton1);
     resize(TwipsAPixelesX(7200), TwipsAPixelesY(5400));
 
     connect(Timer1, &QTimer::timeout, this, &frmiconoslocalizadores::Timer1_Timer);
@@ -93,6 +109,8 @@ frmiconoslocalizadores::frmiconoslocalizadores(QWidget *parent) : QDialog(parent
             List1_Click();
     });
     connect(MyButton1, &QPushButton::clicked, this, &QDialog::reject);
+    connect(btnalias, &QPushButton::clicked, this, &frmiconoslocalizadores::btnalias_Click);
+    connect(cmblocalizadores, &QComboBox::currentIndexChanged, this, [this] { txtalias->setText(Nombres.Alias(Localizador())); });
 }
 
 void frmiconoslocalizadores::showEvent(QShowEvent *e)
@@ -124,7 +142,9 @@ void frmiconoslocalizadores::MeterLocalizadores()
     const QStringList l = ConsultasIconos::Localizadores(BaseLocal());
     if (l.isEmpty())
         return;
-    cmblocalizadores->addItems(l);
+    Nombres.Cargar();
+    for (const QString &imei : l)
+        cmblocalizadores->addItem(Nombres.Mostrar(imei), imei);
     cmblocalizadores->setCurrentIndex(0);
 }
 
@@ -141,7 +161,7 @@ void frmiconoslocalizadores::PosicionaListaen(const QString &arg)
 
 void frmiconoslocalizadores::SincronizaLocalizadorYLista()
 {
-    const auto icono = ConsultasIconos::IconoGuardado(BaseLocal(), cmblocalizadores->currentText());
+    const auto icono = ConsultasIconos::IconoGuardado(BaseLocal(), Localizador());
     if (!icono)
         return;
     Mapa->Ejecutar(ConsultasIconos::SentenciaImagen(*icono), QStringLiteral("JavaScript"));
@@ -151,7 +171,7 @@ void frmiconoslocalizadores::SincronizaLocalizadorYLista()
 void frmiconoslocalizadores::GrabarIcono()
 {
     const QListWidgetItem *elegido = List1->currentItem();
-    ConsultasIconos::GrabarIcono(BaseLocal(), cmblocalizadores->currentText(), elegido ? elegido->text() : QString());
+    ConsultasIconos::GrabarIcono(BaseLocal(), Localizador(), elegido ? elegido->text() : QString());
 }
 
 void frmiconoslocalizadores::Timer1_Timer()
@@ -175,4 +195,23 @@ void frmiconoslocalizadores::List1_Click()
         return;
     Mapa->Ejecutar(ConsultasIconos::SentenciaImagen(elegido->text()), QStringLiteral("JavaScript"));
     GrabarIcono();
+}
+
+QString frmiconoslocalizadores::Localizador() const
+{
+    const QVariant imei = cmblocalizadores->currentData();
+    return imei.isValid() ? imei.toString() : cmblocalizadores->currentText();
+}
+
+void frmiconoslocalizadores::btnalias_Click()
+{
+    const int i = cmblocalizadores->currentIndex();
+    if (i < 0)
+        return;
+    const QString imei = Localizador();
+    if (!Nombres.GuardarAlias(BaseLocal(), imei, txtalias->text())) {
+        MsgBox(QStringLiteral("No se pudo guardar el nombre: ") + BaseLocal().UltimoError(), vb::vbExclamation, QString());
+        return;
+    }
+    cmblocalizadores->setItemText(i, Nombres.Mostrar(imei));
 }

@@ -1,11 +1,14 @@
 #pragma once
 // The locator icons window: for each locator found in the local positions, the picture with which
 // the playback map marks it. A click on an icon stores it at once and shows it in the preview page.
+#include "nombreslocalizadores.h"
+
 #include <QDialog>
 #include <QStringList>
 
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QTimer;
@@ -27,6 +30,10 @@ public:
     PuenteMapa *Mapa;
     QTimer *Timer1;
     QPushButton *MyButton1;
+    // The locator's own name: typed in txtalias, stored by btnalias (empty: the service's).
+    QLineEdit *txtalias;
+    QPushButton *btnalias;
+    NombresLocalizadores Nombres;
     // True while the window loads: clicks on the two lists do nothing.
     bool Cargando = true;
 
@@ -34,6 +41,9 @@ public:
     void PosicionaListaen(const QString &arg);
     void SincronizaLocalizadorYLista();
     void GrabarIcono();
+    // The chosen locator's IMEI (the list shows its name).
+    QString Localizador() const;
+    void btnalias_Click();
 
     void Timer1_Timer();
     void cmblocalizadores_Click();

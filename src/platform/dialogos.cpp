@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -76,4 +78,28 @@ QString DialogosQt::InputBox(const QString &pregunta, const QString &titulo, con
 QString DialogosQt::AbrirArchivo(const QString &titulo, const QString &filtro, const QString &carpeta)
 {
     return QFileDialog::getOpenFileName(ventanaActiva(), titulo, carpeta, filtro);
+}
+
+QString DialogosQt::GuardarArchivo(const QString &titulo, const QString &filtro, const QString &propuesto)
+{
+    QString elegido;
+    QString ruta = QFileDialog::getSaveFileName(ventanaActiva(), titulo, propuesto, filtro, &elegido,
+                                                QFileDialog::DontConfirmOverwrite);
+    if (ruta.isEmpty())
+        return ruta;
+    // "(*.xlsx)": the extensions a format accepts. A name typed with any format's extension stays;
+    // otherwise it gets the chosen format's first one.
+    auto extensiones = [](const QString &formatos) {
+        QStringList r;
+        auto it = QRegularExpression(QStringLiteral("\\(([^)]*)\\)")).globalMatch(formatos);
+        while (it.hasNext())
+            for (const QString &patron : it.next().captured(1).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+                if (patron.startsWith(QLatin1String("*.")))
+                    r << patron.mid(2).toLower();
+        return r;
+    };
+    const QStringList propias = extensiones(elegido);
+    if (!propias.isEmpty() && !extensiones(filtro).contains(QFileInfo(ruta).suffix().toLower()))
+        ruta += QLatin1Char('.') + propias.first();
+    return ruta;
 }

@@ -23,6 +23,10 @@ public:
     virtual QString InputBox(const QString &pregunta, const QString &titulo, const QString &porDefecto) = 0;
     // Answers the chosen file's path, or an empty text when cancelled.
     virtual QString AbrirArchivo(const QString &titulo, const QString &filtro, const QString &carpeta) = 0;
+    // Answers the path to write, or an empty text when cancelled. filtro lists the formats
+    // ("Libro de Excel (*.xlsx);;CSV (*.csv)"); a name typed without one of their extensions gets
+    // the extension of the format chosen. Replacing a file is asked by the caller, not here.
+    virtual QString GuardarArchivo(const QString &titulo, const QString &filtro, const QString &propuesto) = 0;
 };
 
 // The dialog layer in use (the Qt one unless a test installed another). Not owned.
@@ -46,4 +50,5 @@ public:
     int MsgBox(const QString &texto, int estilo, const QString &titulo) override;
     QString InputBox(const QString &pregunta, const QString &titulo, const QString &porDefecto) override;
     QString AbrirArchivo(const QString &titulo, const QString &filtro, const QString &carpeta) override;
+    QString GuardarArchivo(const QString &titulo, const QString &filtro, const QString &propuesto) override;
 };

@@ -46,3 +46,8 @@ QString DialogosGuion::AbrirArchivo(const QString &, const QString &, const QStr
     }
     return respuestasArchivo.dequeue();
 }
+
+QString DialogosGuion::GuardarArchivo(const QString &titulo, const QString &filtro, const QString &propuesto)
+{
+    return AbrirArchivo(titulo, filtro, propuesto);
+}

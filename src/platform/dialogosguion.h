@@ -20,7 +20,7 @@ public:
 
     QQueue<int> respuestasMsgBox;       // vb result per MsgBox; when empty the default button answers
     QQueue<QString> respuestasInputBox; // when empty InputBox answers empty (cancel)
-    QQueue<QString> respuestasArchivo;  // when empty AbrirArchivo answers empty (cancel)
+    QQueue<QString> respuestasArchivo;  // open and save dialogs; when empty they answer empty (cancel)
 
     QList<MensajeMostrado> mensajes;    // every MsgBox shown, in order
     QStringList preguntas;              // every InputBox prompt, in order
@@ -31,6 +31,7 @@ public:
     int MsgBox(const QString &texto, int estilo, const QString &titulo) override;
     QString InputBox(const QString &pregunta, const QString &titulo, const QString &porDefecto) override;
     QString AbrirArchivo(const QString &titulo, const QString &filtro, const QString &carpeta) override;
+    QString GuardarArchivo(const QString &titulo, const QString &filtro, const QString &propuesto) override;
 
 private:
     Dialogos *anterior;

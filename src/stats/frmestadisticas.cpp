@@ -3,6 +3,7 @@
 #include "archivoinforme.h"
 #include "datosgraficas.h"
 #include "entorno.h"
+#include "exportacion.h"
 #include "frmgraficas.h"
 #include "frmgraficaszonas.h"
 #include "frmzonas.h"
@@ -123,6 +124,9 @@ void frmestadisticas::CrearControles()
     btnfiltrar = boton("btnfiltrar", QStringLiteral("Filtrar"));
     btnestadisticas = boton("btnestadisticas", QStringLiteral("Gráficas"));
     btnsalir = boton("btnsalir", QStringLiteral("Salir"));
+    btnexportar = boton("btnexportar", QStringLiteral("Exportar…"));
+    btnpdf = boton("btnpdf", QStringLiteral("PDF"));
+    btnpdf->setAccessibleName(QStringLiteral("Informe en PDF"));
     btnfiltrar->setDefault(true);
 
     lbltitulorejilla = Nombrado(new QLabel(this), "lbltitulorejilla");
@@ -131,7 +135,9 @@ void frmestadisticas::CrearControles()
     lbltitulorejilla->setStyleSheet(QStringLiteral("background: rgb(0, 0, 128); color: white; font-weight: bold;"));
 
     TDBGrid1 = Nombrado(new QTableView(this), "TDBGrid1");
-    TDBGrid1->setModel(&Motor.Modelo);
+    ModeloRejilla = new ModeloNombresLocalizadores(Nombres, this);
+    ModeloRejilla->setSourceModel(&Motor.Modelo);
+    TDBGrid1->setModel(ModeloRejilla);
     TDBGrid1->setAccessibleName(QStringLiteral("Resultado de la estadística"));
     TDBGrid1->verticalHeader()->setDefaultSectionSize(TwipsAPixelesY(330));
     TDBGrid1->verticalHeader()->setFixedWidth(TwipsAPixelesX(200));
@@ -154,6 +160,8 @@ void frmestadisticas::CrearControles()
     connect(btnestadisticas, &QPushButton::clicked, this, &frmestadisticas::btnestadisticas_Click);
     connect(btnvergoogle, &QPushButton::clicked, this, &frmestadisticas::btnvergoogle_Click);
     connect(btnmapa, &QPushButton::clicked, this, &frmestadisticas::btnmapa_Click);
+    connect(btnexportar, &QPushButton::clicked, this, &frmestadisticas::btnexportar_Click);
+    connect(btnpdf, &QPushButton::clicked, this, &frmestadisticas::btnpdf_Click);
 
     setTabOrder(txtfecha1, txtfecha2);
     setTabOrder(txtfecha2, lstlocalizadores);
@@ -179,6 +187,10 @@ void frmestadisticas::Disponer()
     btnfiltrar->setGeometry(Twips(W - b - 2400, arriba, kAnchoBoton, b));
     btnvergoogle->setGeometry(Twips(W - b - 3400, arriba, kAnchoBoton, b));
     btnmapa->setGeometry(Twips(W - b - 4400, arriba, kAnchoBoton, b));
+    // Below the row: the PDF under the report, the export under the filter.
+    const int abajo = arriba + b + 120;
+    btnpdf->setGeometry(Twips(W - b - 3400, abajo, kAnchoBoton, 500));
+    btnexportar->setGeometry(Twips(W - b - 2400, abajo, kAnchoBoton, 500));
 
     const int arribaRejilla = 100 + kAltoFrame + 60;
     const int altoRejilla = qMax(1500, altoPantalla - kAltoFrame - 1000);
@@ -198,6 +210,7 @@ void frmestadisticas::showEvent(QShowEvent *e)
     if (e->spontaneous() || VecesActivado > 0)
         return;
     RelojArena reloj;
+    Nombres.Cargar();
     DameLocalizadores();
     DameZonas();
     ++VecesActivado;
@@ -244,7 +257,13 @@ bool frmestadisticas::DameLocalizadores()
     QStringList entradas;
     const bool hay = Motor.DameLocalizadores(entradas);
     lstlocalizadores->clear();
-    lstlocalizadores->addItems(entradas);
+    for (int i = 0; i < entradas.size(); ++i) {
+        // "Todos" stays as it is; a locator shows its name and keeps its IMEI for the queries.
+        if (i == 0)
+            lstlocalizadores->addItem(entradas[i]);
+        else
+            lstlocalizadores->addItem(Nombres.Mostrar(entradas[i]), entradas[i]);
+    }
     lstlocalizadores->setCurrentIndex(hay ? 0 : -1);
     return hay;
 }
@@ -261,10 +280,15 @@ bool frmestadisticas::DameZonas()
 
 FiltroPantalla frmestadisticas::Filtro() const
 {
-    FiltroPantalla f{txtfecha1->text(), txtfecha2->text(), {}, lstlocalizadores->currentText(),
+    // The locator list's values: the IMEI behind each name.
+    auto valor = [this](int i) {
+        const QVariant imei = lstlocalizadores->itemData(i);
+        return imei.isValid() ? imei.toString() : lstlocalizadores->itemText(i);
+    };
+    FiltroPantalla f{txtfecha1->text(), txtfecha2->text(), {}, valor(lstlocalizadores->currentIndex()),
                      lstzonas->currentText(), DropDownList1->currentIndex()};
     for (int i = 0; i < lstlocalizadores->count(); ++i)
-        f.entradas << lstlocalizadores->itemText(i);
+        f.entradas << valor(i);
     return f;
 }
 
@@ -298,6 +322,7 @@ void frmestadisticas::Mostrar(const MotorEstadisticas::Salida &s)
         MostrarRejilla(true);
         lbltitulorejilla->setText(ResultadoEstadistica::Titulo(tipo));
         TDBGrid1->setAccessibleDescription(lbltitulorejilla->text());
+        ModeloRejilla->EstablecerColumna(tipo == 3 ? 0 : -1);
         AplicarColumnas();
         btnestadisticas->setVisible(MotorEstadisticas::ConGraficas(tipo));
         btnmapa->setVisible(MotorEstadisticas::ConMapa(tipo));
@@ -312,6 +337,11 @@ void frmestadisticas::AplicarColumnas()
     const int margen = 2 * TDBGrid1->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, TDBGrid1) + 6;
     for (int c = 0; c < Motor.Modelo.columnCount(); ++c)
         TDBGrid1->setColumnWidth(c, Motor.Modelo.AnchoColumna(c, margen));
+    if (const int c = ModeloRejilla->Columna(); c >= 0) {  // names are longer than IMEIs
+        const int ancho = TDBGrid1->columnWidth(c);
+        TDBGrid1->resizeColumnToContents(c);
+        TDBGrid1->setColumnWidth(c, qMax(ancho, TDBGrid1->columnWidth(c)));
+    }
     TDBGrid1->scrollToTop();
 }
 
@@ -363,4 +393,26 @@ void frmestadisticas::btnmapa_Click()
         z.argumento = Motor.TextoMapa();
     }
     z.exec();
+}
+
+void frmestadisticas::btnexportar_Click()
+{
+    if (TDBGrid1->isHidden() || Resultado.TipoResultado == 0) {
+        lblmensaje->setText(QStringLiteral("No hay ninguna estadística que exportar"));
+        return;
+    }
+    Exportacion::ExportarTabla(*TDBGrid1->model(), lbltitulorejilla->text(), lbltitulorejilla->text() + QStringLiteral(".xlsx"));
+}
+
+// The report of the result shown, as btnvergoogle prints it, straight to a PDF file.
+void frmestadisticas::btnpdf_Click()
+{
+    GrabarArchivoTexto(ArchivoInforme::Ruta(), CadenaGrid(Motor.Modelo));
+    auto informe = CrearInforme(Resultado.TipoResultado);
+    if (!informe) {
+        lblmensaje->setText(QStringLiteral("No hay ninguna estadística que exportar"));
+        return;
+    }
+    Exportacion::ExportarPdf(informe->lbltitulo + QStringLiteral(".pdf"),
+                             [&informe](const QString &ruta) { return informe->ExportarPdf(ruta); });
 }

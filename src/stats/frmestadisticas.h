@@ -2,7 +2,9 @@
 // "Estadísticas": counts of positions per hour of the day, grouped by day, by zone or by
 // locator and zone, over a period of at most 30 days, shown in a grid with totals. The window
 // wires its controls to MotorEstadisticas, which does the work.
+#include "modelonombreslocalizadores.h"
 #include "motorestadisticas.h"
+#include "nombreslocalizadores.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -27,6 +29,10 @@ public:
     // TablaEstadistica, MaxFilas, MaxColumnas, TipoEstadistica and TipoResultado.
     ResultadoEstadistica &Resultado = Motor.Resultado;
     int VecesActivado = 0;
+    // How the locators are called on screen (read at the first activation); the grid shows the
+    // kind-3 IMEIs through ModeloRejilla.
+    NombresLocalizadores Nombres;
+    ModeloNombresLocalizadores *ModeloRejilla = nullptr;
 
     bool DameLocalizadores();
     bool DameZonas();
@@ -48,6 +54,8 @@ public:
     QPushButton *btnvergoogle = nullptr;
     QPushButton *btnmapa = nullptr;
     QPushButton *btnsalir = nullptr;
+    QPushButton *btnexportar = nullptr;  // the grid as CSV or XLSX
+    QPushButton *btnpdf = nullptr;       // the report straight to a PDF file
     QLabel *lbltitulorejilla = nullptr;
     QTableView *TDBGrid1 = nullptr;
     QGroupBox *frmcalendario = nullptr;
@@ -68,6 +76,8 @@ public Q_SLOTS:
     void btnestadisticas_Click();
     void btnvergoogle_Click();
     void btnmapa_Click();
+    void btnexportar_Click();
+    void btnpdf_Click();
 
 private:
     bool cerrandoCalendario = false;

@@ -4,6 +4,7 @@
 #include "argumentosscript.h"
 #include "dialogos.h"
 #include "entorno.h"
+#include "exportacionrecorrido.h"
 #include "kvcalen.h"
 #include "module1.h"
 #include "puentemapa.h"
@@ -51,6 +52,7 @@ frmdiferido::frmdiferido(QWidget *parent) : QDialog(parent)
     connect(frmmapa->txthora, &QLineEdit::returnPressed, this, &frmdiferido::XPButton7_Click);
     connect(frmmapa->Command1, &QPushButton::clicked, reproductor, &ReproductorDiferido::LimpiarMapa);
     connect(frmmapa->btnvolver, &QPushButton::clicked, this, &frmdiferido::btnvolver_Click);
+    connect(frmmapa->btnexportar, &QPushButton::clicked, this, &frmdiferido::btnexportar_Click);
 
     // Start-up, in its order.
     fraSeleccion->cmbspeedinicial->setCurrentIndex(AjustesDiferido::VelocidadInicial);
@@ -107,7 +109,8 @@ void frmdiferido::btninicia_Click()
         return;
     }
     frmmapa->lbllocalizadorseguimiento->setVisible(true);
-    frmmapa->lbllocalizadorseguimiento->setText(localizador);
+    frmmapa->LocalizadorSeguimiento = localizador;
+    frmmapa->lbllocalizadorseguimiento->setText(s->Nombres.Mostrar(localizador));
     frmmapa->move(0, 0);
     frmmapa->setVisible(true);
     frmmapa->raise();
@@ -120,6 +123,13 @@ void frmdiferido::XPButton7_Click()
     QTime hora;
     if (frmmapa->LeerHoraSalto(hora))
         reproductor->MoverDetrasDeHora(hora);
+}
+
+void frmdiferido::btnexportar_Click()
+{
+    if (const Recordset *rs = reproductor->Motor().recorrido())
+        ExportacionRecorrido::Exportar(ExportacionRecorrido::DeRecordset(
+            *rs, frmmapa->LocalizadorSeguimiento, frmmapa->lbllocalizadorseguimiento->text()));
 }
 
 void frmdiferido::btnvolver_Click()

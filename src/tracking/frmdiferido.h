@@ -37,6 +37,7 @@ private:
     void btninicia_Click();
     void XPButton7_Click();
     void btnvolver_Click();
+    void btnexportar_Click();
 
     PuenteMapa *mapa;
     ReproductorDiferido *reproductor;

@@ -98,6 +98,8 @@ MarcoMapaDiferido::MarcoMapaDiferido(QWidget *padre) : QGroupBox(QStringLiteral(
                                                        chkveretiquetas})
         fila1->addWidget(w);
     fila1->addStretch();
+    btnexportar = BotonNombrado(controles, "btnexportar", QStringLiteral("Exportar…"));
+    fila1->addWidget(btnexportar);
     fila1->addWidget(btnvolver);
 
     lbllocalizadorseguimiento = lectura(controles, "lbllocalizadorseguimiento", QStringLiteral("Localizador"));
@@ -151,7 +153,7 @@ AjustesPaso MarcoMapaDiferido::Ajustes() const
     a.velocidad = cmbspeed->currentText();
     a.zoom = cmbzoom->currentText();
     a.etiquetas = chkveretiquetas->isChecked();
-    a.localizador = lbllocalizadorseguimiento->text();
+    a.localizador = LocalizadorSeguimiento;
     return a;
 }
 

@@ -25,6 +25,9 @@ public:
     QToolButton *ImagePlay, *ImageStop;
     QPushButton *MyButton1, *XPButton4, *XPButton6, *XPButton7, *Command1, *btnvolver;
     QLineEdit *txthora;
+    // The IMEI of the track shown (lbllocalizadorseguimiento shows its name).
+    QString LocalizadorSeguimiento;
+    QPushButton *btnexportar;
     QLabel *lblposicion, *lblfecha, *lblvelocidad, *lblzona, *lblkilometros, *lbltiempoparcial,
         *lblvelocidadmedia, *lbllocalizadorseguimiento;
 

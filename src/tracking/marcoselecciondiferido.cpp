@@ -135,8 +135,11 @@ void MarcoSeleccionDiferido::MeterLocalizadores()
     auto rs = BaseLocal().DevuelveRecordset(SqlLocalizadores());
     if (!rs)
         return;
-    for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext())
-        lbldiferido->addItem(rs->Texto(0));
+    Nombres.Cargar();
+    for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) {
+        auto *item = new QListWidgetItem(Nombres.Mostrar(rs->Texto(0)), lbldiferido);
+        item->setData(Qt::UserRole, rs->Texto(0));
+    }
     lbldiferido->setCurrentRow(0);
 }
 
@@ -151,7 +154,7 @@ QString MarcoSeleccionDiferido::DameImagenLocalizador(const QString &localizador
 QString MarcoSeleccionDiferido::Localizador() const
 {
     const QListWidgetItem *item = lbldiferido->currentItem();
-    return item ? item->text() : QString();
+    return item ? item->data(Qt::UserRole).toString() : QString();
 }
 
 void MarcoSeleccionDiferido::lbldiferido_Click()
@@ -190,7 +193,7 @@ void MarcoSeleccionDiferido::PreparaCalendario()
     if (dias.ultimo.isValid()) {
         KVCalen1->setFechaActual(dias.ultimo);
         KVCalen1_Click();
-        sspanelcaption->setText(TextoResumen(localizador, dias));
+        sspanelcaption->setText(TextoResumen(Nombres.Mostrar(localizador), dias));
     }
 }
 

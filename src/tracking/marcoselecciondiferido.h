@@ -1,6 +1,8 @@
 #pragma once
 // The selection frame of "Seguimiento Diferido" (objectName "frmdiferido", like its window): the
 // locator, its recorded days on the calendar, the period and the starting settings.
+#include "nombreslocalizadores.h"
+
 #include <QGroupBox>
 #include <QString>
 
@@ -34,8 +36,10 @@ public:
     QString DameHoraInicial(QString Fecha);
     QString DameHoraFinal(QString Fecha);
     QString IconoLocalizador() const { return iconoLocalizador; }
+    // How the locators are called, read when the list is filled.
+    NombresLocalizadores Nombres;
 
-    // The selected locator (empty when none is).
+    // The selected locator's IMEI (empty when none is); the list shows its name.
     QString Localizador() const;
     // The start button's checks, in their order: the first that fails is told to the user (and the
     // faulty box gets the focus) and the answer is false.

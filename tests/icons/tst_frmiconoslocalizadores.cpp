@@ -9,6 +9,8 @@
 #include "pruebaweb.h"
 
 #include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QListWidget>
 #include <QTimer>
 
@@ -21,6 +23,7 @@ private Q_SLOTS:
     void init();
     void cleanup() { v.reset(); carpeta.reset(); }
     void iconos();
+    void nombrePropio();
 
 private:
     std::unique_ptr<CarpetaPrueba> carpeta;
@@ -120,6 +123,25 @@ void TstFrmIconosLocalizadores::iconos()
     const qsizetype enviados = BaseLocal().TextosEnviados().size();
     pulsar("Ninguno");
     QCOMPARE(enPagina() + " " + QString::number(BaseLocal().TextosEnviados().size() - enviados), QString("Ninguno.png 0"));
+}
+
+// The name typed for a locator is shown beside its IMEI, now and at the next opening; the icon is
+// still stored under the IMEI.
+void TstFrmIconosLocalizadores::nombrePropio()
+{
+    abrir();
+    const QString imei = "356938035643803";
+    v->cmblocalizadores->setCurrentIndex(v->cmblocalizadores->findData(imei));
+    QCOMPARE(v->txtalias->text(), QString());
+    v->txtalias->setText("Camión 3");
+    v->btnalias->click();
+    QCOMPARE(v->cmblocalizadores->currentText(), "Camión 3 (" + imei + ")");
+    pulsar("coche2");
+    QCOMPARE(guardado(imei), QString("coche2"));
+    QVERIFY(BaseLocal().TextosEnviados().contains("Insert into localizadores Values('" + imei + "','coche2')"));
+    abrir();
+    v->cmblocalizadores->setCurrentIndex(v->cmblocalizadores->findData(imei));
+    QCOMPARE(v->cmblocalizadores->currentText() + " / " + v->txtalias->text(), "Camión 3 (" + imei + ") / Camión 3");
 }
 
 VARDEN_TEST_WEB_MAIN(TstFrmIconosLocalizadores)

@@ -128,14 +128,15 @@ void TstFrmEstadisticas::cargaListasYCalendario()
              (QStringList{Regional::FechaCorta(QDate::currentDate()), Regional::FechaCorta(QDate::currentDate().addDays(1)),
                           "Pruebas <Norte> S.L.", "No"}));
     QCOMPARE(hijo<QLabel>(*w, "lblcliente")->textFormat(), Qt::PlainText);
-    QCOMPARE(hijo<QTableView>(*w, "TDBGrid1")->model(), &w->Motor.Modelo);
+    QCOMPARE(w->ModeloRejilla->sourceModel(), &w->Motor.Modelo);
+    QCOMPARE(hijo<QTableView>(*w, "TDBGrid1")->model(), w->ModeloRejilla);
     for (const char *n : {"txtfecha1", "txtfecha2", "lstlocalizadores", "lstzonas", "DropDownList1", "TDBGrid1"})
         QVERIFY2(!hijo<QWidget>(*w, n)->accessibleName().isEmpty(), n);
     auto *loc = hijo<QComboBox>(*w, "lstlocalizadores");
     auto *zon = hijo<QComboBox>(*w, "lstzonas");
     QCOMPARE(loc->count(), 0);  // filled on the first show
     abrir(false);
-    QCOMPARE(entradas(loc) + entradas(zon), (QStringList{"Todos", L1, L2, "0", "", "Almacén", kNave, "-1"}));
+    QCOMPARE(entradas(loc) + entradas(zon), (QStringList{"Todos", "Vehículo (" + L1 + ")", "Vehículo (" + L2 + ")", "0", "", "Almacén", kNave, "-1"}));
     // The user's choices survive a later showing of the window.
     loc->setCurrentIndex(2);
     zon->setCurrentIndex(1);
