@@ -103,8 +103,11 @@ public:
     //   SELECT DISTINCT CONVERT(text, FECHA, day style) [AS] a FROM DATOS WHERE IMEI = 'x' [ORDER BY ...]
     bool porIndice(QString &out)
     {
+        const int primero = tk.saltar(0, tk.size());
+        if (primero >= tk.size() || !tk[primero].es("SELECT"))
+            return false;  // the writes, most of what is sent, are passed over at once
         QList<int> p;  // the tokens that are not blank, without a final ";"
-        for (int i = 0; i < tk.size(); ++i)
+        for (int i = primero; i < tk.size(); ++i)
             if (tk[i].tipo != TipoToken::Espacio)
                 p << i;
         if (!p.isEmpty() && tk[p.last()].simbolo(";"))
