@@ -118,6 +118,7 @@ public:
 
 int main(int argc, char *argv[])
 {
+    FijarZonaHoraria();  // as the program does
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     if (argc > 1 && QByteArray(argv[1]).toInt() > 0)

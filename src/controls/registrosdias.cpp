@@ -41,6 +41,9 @@ QVariant RegistrosDias::Valor(const QDate &fecha, int ranura) const
     const RegistroDia *r = Buscar(fecha);
     if (!r || ranura < 0 || ranura >= Ranura::Total)
         return {};
+    // The key is written out only when asked for: thousands of records are made at a time.
+    if (ranura == Ranura::Clave)
+        return ClaveTexto(fecha);
     return (*r)[size_t(ranura)];
 }
 
@@ -48,11 +51,7 @@ void RegistrosDias::Poner(const QDate &fecha, int ranura, const QVariant &valor)
 {
     if (!fecha.isValid() || ranura <= Ranura::Clave || ranura >= Ranura::Total)
         return;
-    const qint64 clave = Clave(fecha);
-    auto [it, nuevo] = registros.try_emplace(clave);
-    if (nuevo)
-        it->second[Ranura::Clave] = QString::number(clave);
-    it->second[size_t(ranura)] = valor;
+    registros[Clave(fecha)][size_t(ranura)] = valor;
 }
 
 void RegistrosDias::Vaciar(const QDate &fecha, int ranura)

@@ -36,8 +36,8 @@ enum : int {
 };
 }
 
-// Slots hold nothing (an invalid QVariant) until written: slot 0 the key as decimal text,
-// colours as ColorVB, texts as QString, visibility as bool, the check value as int, the image as QImage.
+// Slots hold nothing (an invalid QVariant) until written: slot 0 stays empty (Valor answers the
+// key as decimal text for it), colours as ColorVB, texts as QString, visibility as bool, the check value as int, the image as QImage.
 using RegistroDia = std::array<QVariant, Ranura::Total>;
 
 class RegistrosDias {
@@ -50,7 +50,7 @@ public:
     const RegistroDia *Buscar(const QDate &fecha) const;
     // One slot of the date's record; an invalid QVariant when there is no record or the slot is empty.
     QVariant Valor(const QDate &fecha, int ranura) const;
-    // Writes one slot, creating the record (slot 0 = key) the first time. Invalid dates and slot
+    // Writes one slot, creating the record the first time. Invalid dates and slot
     // numbers outside 1..17 write nothing.
     void Poner(const QDate &fecha, int ranura, const QVariant &valor);
     // Empties one slot of an existing record.

@@ -150,7 +150,7 @@ bool ADOSQLSERVER::ConectarLOCAL()
     return conectar(ConexionLocal, QStringLiteral("SELECT COUNT(*) FROM DATOS WHERE 1=0"));
 }
 
-std::unique_ptr<Recordset> ADOSQLSERVER::AbrirRecordset(const QString &sql)
+std::unique_ptr<Recordset> ADOSQLSERVER::AbrirRecordset(const QString &sql, qsizetype maximo)
 {
     anotar(sql);
     if (!proveedor) {
@@ -158,7 +158,7 @@ std::unique_ptr<Recordset> ADOSQLSERVER::AbrirRecordset(const QString &sql)
         return nullptr;
     }
     QString texto;
-    auto rs = proveedor->Consultar(sql, texto);
+    auto rs = proveedor->Consultar(sql, texto, maximo);
     if (rs)
         exito();
     else
@@ -222,32 +222,35 @@ bool ADOSQLSERVER::HayRegistros(const QString &SQlEscalar)
     return rs && rs->RecordCount() > 0 && rs->Fields(0).toDouble() > 0;
 }
 
-bool ADOSQLSERVER::DameRecordset(const QString &sql, QList<FilaDescarga> &Coleccion,
-                                 const std::function<void(int)> &alRecibirFila)
+bool ADOSQLSERVER::DameRecordset(const QString &sql, const std::function<void(const FilaDescarga &, int)> &alRecibirFila)
 {
-    auto rs = AbrirRecordset(sql);
-    if (!rs)
+    anotar(sql);
+    if (!proveedor) {
+        error(QStringLiteral("La conexión está cerrada."));
         return false;
-    const bool respuesta = rs->RecordCount() > 0;
-    int n = 0;
-    for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) {
-        ++n;
-        FilaDescarga fila;
-        fila.valores.reserve(rs->FieldCount());
-        for (int i = 0; i < rs->FieldCount(); ++i) {
-            const QVariant v = rs->Fields(i);
-            fila.valores << v;
-            if (i == 1)
-                fila.campos << (v.isNull() ? QString() : Regional::FechaGeneral(v.toDateTime()));
-            else
-                fila.campos << (v.isNull() ? QString() : v.toString());
-        }
-        if (alRecibirFila)
-            alRecibirFila(n);
-        DoEvents();
-        Coleccion << std::move(fila);
     }
-    return respuesta;
+    int n = 0;
+    FilaDescarga fila;
+    QString texto;
+    // Success is recorded once the query runs, so that a failure noticed during a row stays recorded.
+    const bool ok = proveedor->Recorrer(sql, texto, {[this](const QStringList &) { exito(); }, [&](QVariantList &valores) {
+        fila.campos.clear();
+        fila.campos.reserve(valores.size());
+        for (qsizetype i = 0; i < valores.size(); ++i) {
+            const QVariant &v = valores[i];
+            if (v.isNull())
+                fila.campos << QString();
+            else
+                fila.campos << (i == 1 ? Regional::FechaGeneral(v.toDateTime()) : v.toString());
+        }
+        fila.valores = std::move(valores);
+        alRecibirFila(fila, ++n);
+        DoEvents();
+        return true;
+    }});
+    if (!ok)
+        error(texto);
+    return n > 0;
 }
 
 qint32 ADOSQLSERVER::TotalRegistros(QString &SQlEscalar)
@@ -273,6 +276,14 @@ std::unique_ptr<Recordset> ADOSQLSERVER::DevuelveRecordset(const QString &SQl)
     if (!rs || rs->RecordCount() == 0)
         return nullptr;
     rs->MoveFirst();
+    return rs;
+}
+
+std::unique_ptr<Recordset> ADOSQLSERVER::DevuelvePrimerRegistro(const QString &SQl)
+{
+    auto rs = AbrirRecordset(SQl, 1);
+    if (!rs || rs->RecordCount() == 0)
+        return nullptr;
     return rs;
 }
 

@@ -41,17 +41,21 @@ public:
     // as sent each time.
     int Execute(SentenciaPreparada &sentencia, const QVariantList &valores);
     bool HayRegistros(const QString &SQlEscalar);
-    // Collects every row; after each one it calls alRecibirFila with the rows so far and lets
-    // pending events run (the download shows its progress there).
-    bool DameRecordset(const QString &sql, QList<FilaDescarga> &Coleccion,
-                       const std::function<void(int)> &alRecibirFila = {});
+    // Reads the rows one at a time, keeping none: each goes to alRecibirFila with the number of
+    // rows so far, then pending events run (the download writes and shows its progress there).
+    // True when at least one row came; a failure part-way keeps the rows already given and marks
+    // the call as failed.
+    bool DameRecordset(const QString &sql, const std::function<void(const FilaDescarga &, int)> &alRecibirFila);
     // Rewrites the caller's text into a count query ("*" -> "Count(*) ") and answers the count.
     qint32 TotalRegistros(QString &SQlEscalar);
     qint32 NumRegistros(const QString &SQlEscalar);
     // The rows of a query, positioned on the first; no record set when there are none.
     std::unique_ptr<Recordset> DevuelveRecordset(const QString &SQl);
+    // The first row only, for callers that read no other: the same answer as DevuelveRecordset
+    // gives on that row, without reading the rest.
+    std::unique_ptr<Recordset> DevuelvePrimerRegistro(const QString &SQl);
     // The same, but an empty record set (with its field names) when there are no rows; none on failure.
-    std::unique_ptr<Recordset> AbrirRecordset(const QString &SQl);
+    std::unique_ptr<Recordset> AbrirRecordset(const QString &SQl, qsizetype maximo = -1);
     void Compactar();
     void Verificar();
 

@@ -3,6 +3,8 @@
 #include <QRegularExpression>
 #include <QTime>
 
+#include <cstdio>
+
 namespace {
 
 QString aISO(int anio, int mes, int dia, const QString &h, const QString &mi, const QString &se, const QString &ms)
@@ -57,7 +59,14 @@ QString FechaAISO(const QDateTime &fecha)
 {
     if (!fecha.isValid() || fecha.date().year() < 1753)
         return QString();
-    return fecha.toString(fecha.time().msec() ? QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz") : QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    // Written by hand: the download writes one for every row.
+    const QDate d = fecha.date();
+    const QTime t = fecha.time();
+    char b[96];
+    int n = std::snprintf(b, sizeof b, "%04d-%02d-%02d %02d:%02d:%02d", d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second());
+    if (t.msec())
+        n += std::snprintf(b + n, sizeof b - size_t(n), ".%03d", t.msec());
+    return QString::fromLatin1(b, n);
 }
 
 QString TextoFechaFueraDeIntervalo(const QString &valor)

@@ -85,16 +85,37 @@ bool esColumnaFecha(const QString &nombre)
     return nombre.compare(QLatin1String("FECHA"), Qt::CaseInsensitive) == 0;
 }
 
+int cifras(const QChar *c, int n)
+{
+    int v = 0;
+    for (int i = 0; i < n; ++i) {
+        const char16_t d = c[i].unicode();
+        if (d < u'0' || d > u'9')
+            return -1;
+        v = v * 10 + (d - u'0');
+    }
+    return v;
+}
+
+// "yyyy-MM-dd HH:mm:ss[.zzz]" read by hand (the fixed form FECHA is stored in), as a floating
+// date and time: UTC stands for no time zone. Any other text stays as it is.
 QVariant valorSqlite(const QVariant &v)
 {
     if (v.typeId() != QMetaType::QString)
         return v;
     const QString s = v.toString();
-    if ((s.size() != 19 && s.size() != 23) || s[4] != '-' || s[7] != '-' || s[10] != ' ' || s[13] != ':' || s[16] != ':')
+    if ((s.size() != 19 && s.size() != 23) || s[4] != '-' || s[7] != '-' || s[10] != ' ' || s[13] != ':' || s[16] != ':' ||
+        (s.size() == 23 && s[19] != '.'))
         return v;
-    QDateTime dt = QDateTime::fromString(s, s.size() == 19 ? QStringLiteral("yyyy-MM-dd HH:mm:ss")
-                                                          : QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
-    return dt.isValid() ? QVariant(dt) : v;
+    const QChar *c = s.constData();
+    const int anio = cifras(c, 4), mes = cifras(c + 5, 2), dia = cifras(c + 8, 2);
+    const int hora = cifras(c + 11, 2), minuto = cifras(c + 14, 2), segundo = cifras(c + 17, 2);
+    const int ms = s.size() == 23 ? cifras(c + 20, 3) : 0;
+    const QDate fecha(anio, mes, dia);
+    if (anio < 0 || mes < 0 || dia < 0 || hora < 0 || minuto < 0 || segundo < 0 || ms < 0 || !fecha.isValid() ||
+        !QTime::isValid(hora, minuto, segundo, ms))
+        return v;
+    return QDateTime(fecha, QTime(hora, minuto, segundo, ms), Qt::UTC);
 }
 
 class ProveedorQtSql : public Proveedor {
@@ -195,37 +216,40 @@ public:
         return q.numRowsAffected();
     }
 
-    std::unique_ptr<Recordset> Consultar(const QString &sql, QString &error) override
+    bool Recorrer(const QString &sql, QString &error, const Lectura &lectura) override
     {
         QString texto;
         if (!preparar(sql, texto, error))
-            return nullptr;
+            return false;
         QSqlQuery q(QSqlDatabase::database(nombre, false));
         q.setForwardOnly(true);
         if (!q.exec(texto)) {
             error = TextoErrorSql(q.lastError());
-            return nullptr;
+            return false;
         }
         const QSqlRecord rec = q.record();
+        const int n = rec.count();
         QStringList nombres;
-        for (int i = 0; i < rec.count(); ++i)
-            nombres << rec.fieldName(i);
-        QList<QVariantList> filas;
         QList<bool> fechas;
-        for (const QString &n : nombres)
-            fechas << (destino.tipo == DestinoConexion::Sqlite && esColumnaFecha(n));
+        for (int i = 0; i < n; ++i) {
+            nombres << rec.fieldName(i);
+            fechas << (destino.tipo == DestinoConexion::Sqlite && esColumnaFecha(nombres.last()));
+        }
+        if (lectura.campos)
+            lectura.campos(nombres);
         while (q.next()) {
             QVariantList fila;
-            fila.reserve(nombres.size());
-            for (int i = 0; i < nombres.size(); ++i)
+            fila.reserve(n);
+            for (int i = 0; i < n; ++i)
                 fila << (fechas[i] ? valorSqlite(q.value(i)) : q.value(i));
-            filas << std::move(fila);
+            if (!lectura.fila(fila))
+                return true;
         }
         if (q.lastError().isValid()) {
             error = TextoErrorSql(q.lastError());
-            return nullptr;
+            return false;
         }
-        return std::make_unique<Recordset>(nombres, std::move(filas));
+        return true;
     }
 
     std::unique_ptr<SentenciaPreparada> Preparar(const QString &sql, QString &error) override
@@ -340,6 +364,17 @@ QMap<QString, QString> pares(const QString &cadena)
 }
 
 }  // namespace
+
+std::unique_ptr<Recordset> Proveedor::Consultar(const QString &sql, QString &error, qsizetype maximo)
+{
+    QStringList nombres;
+    QList<QVariantList> filas;
+    const bool ok = Recorrer(sql, error, {[&](const QStringList &n) { nombres = n; }, [&](QVariantList &f) {
+                                              filas << std::move(f);
+                                              return maximo < 0 || filas.size() < maximo;
+                                          }});
+    return ok ? std::make_unique<Recordset>(std::move(nombres), std::move(filas)) : nullptr;
+}
 
 QString TextoErrorSql(const QSqlError &e)
 {

@@ -6,6 +6,7 @@
 #include "sentenciapreparada.h"
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 struct DestinoConexion {
@@ -25,8 +26,16 @@ public:
     virtual bool Abierto() const = 0;
     // Rows affected, or -1 on failure (with error set).
     virtual qint64 Ejecutar(const QString &sql, QString &error) = 0;
-    // All rows of a query, or nullptr on failure (with error set).
-    virtual std::unique_ptr<Recordset> Consultar(const QString &sql, QString &error) = 0;
+    // A query read row by row, no row kept: campos receives the field names once, before any row;
+    // fila each row in turn and answers false to stop there. False on failure (with error set);
+    // the rows given before a failure stay given.
+    struct Lectura {
+        std::function<void(const QStringList &nombres)> campos;
+        std::function<bool(QVariantList &fila)> fila;
+    };
+    virtual bool Recorrer(const QString &sql, QString &error, const Lectura &lectura) = 0;
+    // The rows of a query (at most maximo when it is not negative), or nullptr on failure (with error set).
+    std::unique_ptr<Recordset> Consultar(const QString &sql, QString &error, qsizetype maximo = -1);
     // A write with "?" for its values, prepared once; nullptr on failure (with error set).
     virtual std::unique_ptr<SentenciaPreparada> Preparar(const QString &sql, QString &error) = 0;
     virtual bool Transaccion(QString &error) = 0;

@@ -4,6 +4,8 @@
 #include "lexicotsql.h"
 #include "literalesfecha.h"
 
+#include <algorithm>
+
 namespace {
 
 QString citar(const QString &v) { return '\'' + EscaparComillas(v) + '\''; }
@@ -95,8 +97,69 @@ public:
         return out;
     }
 
+    // Whole statements the engine would answer by reading every row of DATOS, rewritten to one
+    // index seek per row of the answer (same rows, order and names):
+    //   SELECT DISTINCT IMEI FROM DATOS
+    //   SELECT DISTINCT CONVERT(text, FECHA, day style) [AS] a FROM DATOS WHERE IMEI = 'x' [ORDER BY ...]
+    bool porIndice(QString &out)
+    {
+        const int primero = tk.saltar(0, tk.size());
+        if (primero >= tk.size() || !tk[primero].es("SELECT"))
+            return false;  // the writes, most of what is sent, are passed over at once
+        QList<int> p;  // the tokens that are not blank, without a final ";"
+        for (int i = primero; i < tk.size(); ++i)
+            if (tk[i].tipo != TipoToken::Espacio)
+                p << i;
+        if (!p.isEmpty() && tk[p.last()].simbolo(";"))
+            p.removeLast();
+        auto nombre = [&](int k, const char *n) {
+            return k < p.size() && tk[p[k]].esNombre() && tk[p[k]].nombre().compare(QLatin1String(n), Qt::CaseInsensitive) == 0;
+        };
+        auto palabra = [&](int k, const char *n) { return k < p.size() && tk[p[k]].es(n); };
+        if (!palabra(0, "SELECT") || !palabra(1, "DISTINCT"))
+            return false;
+        if (p.size() == 5 && nombre(2, "IMEI") && palabra(3, "FROM") && nombre(4, "DATOS")) {
+            const QString c = tk[p[2]].texto, t = tk[p[4]].texto;
+            out = QStringLiteral("WITH RECURSIVE imeis_(%1) AS (SELECT MIN(%1) FROM %2 UNION ALL SELECT (SELECT MIN(%1) FROM %2 "
+                                 "WHERE %1 > imeis_.%1) FROM imeis_ WHERE imeis_.%1 IS NOT NULL) "
+                                 "SELECT %1 FROM imeis_ WHERE %1 IS NOT NULL").arg(c, t);
+            return true;
+        }
+        Convert c;
+        if (p.size() < 11 || !leerConvert(p[2], tk.size(), c) || !esTexto(c.tipo) || !esDiaSolo(c.estilo))
+            return false;
+        const int col = tk.unico(c.expr);
+        if (col < 0 || !esFecha(tk[col]))
+            return false;
+        int k = int(std::lower_bound(p.begin(), p.end(), c.fin) - p.begin());
+        if (palabra(k, "AS"))
+            ++k;
+        if (k >= p.size() || tk[p[k]].tipo != TipoToken::Palabra)
+            return false;
+        const int desde = k + 1;  // FROM DATOS WHERE IMEI = 'x'
+        if (!palabra(desde, "FROM") || !nombre(desde + 1, "DATOS") || !palabra(desde + 2, "WHERE") || !nombre(desde + 3, "IMEI") ||
+            desde + 5 >= p.size() || !tk[p[desde + 4]].simbolo("=") || tk[p[desde + 5]].tipo != TipoToken::Cadena)
+            return false;
+        if (desde + 6 < p.size() && !palabra(desde + 6, "ORDER"))
+            return false;
+        const QString tabla = tk[p[desde + 1]].texto, imei = tk[p[desde + 3]].texto + QStringLiteral(" = ") + tk[p[desde + 5]].texto;
+        out = QStringLiteral("WITH RECURSIVE dias_(FECHA) AS (SELECT MIN(FECHA) FROM %1 WHERE %2 UNION ALL "
+                             "SELECT (SELECT MIN(FECHA) FROM %1 WHERE %2 AND FECHA >= date(dias_.FECHA, '+1 day')) "
+                             "FROM dias_ WHERE dias_.FECHA IS NOT NULL) ").arg(tabla, imei) +
+              traducir(0, p[desde + 1]) + QStringLiteral("dias_") + traducir(p[desde + 1] + 1, p[desde + 2] + 1) +
+              QStringLiteral(" FECHA IS NOT NULL") + traducir(p[desde + 5] + 1, tk.size());
+        return true;
+    }
+
 private:
     const TokensTSQL &tk;
+
+    // Styles that write the day only, so that one row of a day stands for all of its rows.
+    static bool esDiaSolo(int estilo)
+    {
+        return estilo == 1 || estilo == 101 || estilo == 3 || estilo == 103 || estilo == 104 || estilo == 105 ||
+               estilo == 112 || estilo == 23;
+    }
 
     QString traducirRecortado(Rango r) { return traducir(r.first, r.second).trimmed(); }
 
@@ -371,7 +434,8 @@ Traduccion TraducirTSQL(const QString &tsql)
     if (!r.error.isEmpty())
         return r;
     Traductor t(tokens);
-    r.sql = t.traducir(0, tokens.size());
+    if (!t.porIndice(r.sql))
+        r.sql = t.traducir(0, tokens.size());
     r.error = t.error;
     return r;
 }

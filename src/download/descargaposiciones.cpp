@@ -126,30 +126,42 @@ DescargaPosiciones::Dia DescargaPosiciones::BajarDia()
         return Dia::NadaQueBajar;
     }
 
-    FilasDia.clear();
+    // Each row is written as it arrives, in one transaction for the day: a fetch cut off part-way
+    // still commits the rows that came, and a day that cannot be committed leaves nothing behind.
+    TransaccionLocal transaccion(local);
+    const auto insertar = transaccion.Activa() ? local.Preparar(SqlInsertarPreparada()) : nullptr;
+    if (!insertar) {
+        vista.AnadirLinea(textoFalloLocal(dia));
+        return Dia::FalloLocal;
+    }
     vista.Repintar();
-    remoto.DameRecordset(SqlFilasRemotas(fecha, CodigoTitular), FilasDia, [this, &dia](int n) {
+    int bajados = 0;
+    qint32 insertados = 0;
+    remoto.DameRecordset(SqlFilasRemotas(fecha, CodigoTitular), [&](const FilaDescarga &fila, int n) {
+        bajados = n;
         vista.MostrarEstado(dia + '(' + QString::number(n) + '/' + QString::number(TotalRemotoDia) + ')');
         const double porcentaje = TotalRemotoDia > 0 ? n * 100.0 / TotalRemotoDia : 0.0;
         vista.EstablecerPorcentaje(qBound(0.0, porcentaje, 100.0));
+        // A row already present is rejected by the table's key and not counted.
+        if (local.Execute(*insertar, ValoresFila(fila)) == 1)
+            ++insertados;
+        if (n % FilasPorAviso == 0)
+            mostrarInsertados(TotalInsertados + insertados);
     });
     const bool lecturaFallida = remoto.UltimaOperacionFallida();
-    if (lecturaFallida && FilasDia.isEmpty()) {
+    if (lecturaFallida && bajados == 0) {
         vista.AnadirLinea(textoFalloRemoto(dia));
         return Dia::FalloRemoto;
     }
 
     vista.MostrarEstado(QStringLiteral("Grabando en Local (") + dia + ')');
     vista.Repintar();
-    const Grabacion g = GrabarFilas(FilasDia);
-    const qsizetype bajados = FilasDia.size();
-    FilasDia.clear();  // the day is written: its rows need not stay in memory
-    if (!g.confirmada) {
+    if (!transaccion.Confirmar()) {
         mostrarInsertados(TotalInsertados);
         vista.AnadirLinea(textoFalloLocal(dia));
         return Dia::FalloLocal;
     }
-    TotalInsertados += g.insertados;
+    TotalInsertados += insertados;
     mostrarInsertados(TotalInsertados);
     // The remote count, unless the fetch was cut off: then the rows that did arrive.
     vista.AnadirLinea(QStringLiteral("Bajados ") + QString::number(lecturaFallida ? bajados : TotalRemotoDia) +
@@ -169,37 +181,4 @@ void DescargaPosiciones::mostrarInsertados(qint32 total)
         return;
     InsertadosMostrados = total;
     vista.MostrarInsertados(total);
-}
-
-DescargaPosiciones::Grabacion DescargaPosiciones::GrabarFilas(const QList<FilaDescarga> &filas)
-{
-    Grabacion g;
-    ADOSQLSERVER &local = BaseLocal();
-    TransaccionLocal transaccion(local);
-    if (!transaccion.Activa()) {
-        g.error = local.UltimoError();
-        return g;
-    }
-    const auto insertar = local.Preparar(SqlInsertarPreparada());
-    if (!insertar) {
-        g.error = local.UltimoError();
-        return g;
-    }
-    int n = 0;
-    for (const FilaDescarga &fila : filas) {
-        // A row already present is rejected by the table's key and not counted.
-        if (local.Execute(*insertar, ValoresFila(fila)) == 1)
-            ++g.insertados;
-        if (++n % FilasPorPausa == 0) {
-            mostrarInsertados(TotalInsertados + g.insertados);
-            DoEvents();
-        }
-    }
-    if (!transaccion.Confirmar()) {
-        g.error = local.UltimoError();
-        local.DeshacerTransaccion();  // a failed commit leaves the transaction open
-        return g;
-    }
-    g.confirmada = true;
-    return g;
 }

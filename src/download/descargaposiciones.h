@@ -1,6 +1,7 @@
 #pragma once
 // The position download: from today backwards, each day whose remote count differs from the
-// local one is fetched whole from the service and written into the local DATOS table.
+// local one is fetched whole from the service and written into the local DATOS table, each row
+// as it arrives, the whole day in one local transaction.
 // The loop talks to its window only through VistaDescarga, so it runs without one as well.
 #include "adosqlserver.h"
 
@@ -45,20 +46,10 @@ public:
     // Counts, fetches and writes the day Module1::FechaDescarga, adding its line to the list.
     Dia BajarDia();
 
-    // Result of writing a day's rows.
-    struct Grabacion {
-        qint32 insertados = 0;  // inserts that wrote one row (committed or not)
-        bool confirmada = false;
-        QString error;
-    };
-    // Writes the rows in one local transaction, letting pending events run every few rows.
-    Grabacion GrabarFilas(const QList<FilaDescarga> &filas);
-
     bool Descargando = false;   // the loop may start another day; Cerrar clears it
     qint32 TotalInsertados = 0; // rows committed since the window opened
-    QList<FilaDescarga> FilasDia;
 
-    static constexpr int FilasPorPausa = 50;  // inserts between two event pumps
+    static constexpr int FilasPorAviso = 50;  // inserts between two updates of the caption
     static constexpr int DiasParaPreguntar = 30;
 
 private:

@@ -64,11 +64,24 @@ CajaPeriodo ComprobarPeriodo(const QString &fechaInicio, const QString &fechaFin
     return CajaPeriodo::Ninguna;
 }
 
+namespace {
+// "mm/dd/yyyy" read by hand (a locator may have thousands of days); any other text is no day.
+QDate DiaMesPrimero(QStringView t)
+{
+    if (t.size() != 10 || t[2] != u'/' || t[5] != u'/')
+        return QDate();
+    for (int i : {0, 1, 3, 4, 6, 7, 8, 9})
+        if (!t[i].isDigit())
+            return QDate();
+    return QDate(t.mid(6, 4).toInt(), t.mid(0, 2).toInt(), t.mid(3, 2).toInt());
+}
+}
+
 DiasRegistrados LeerDiasRegistrados(Recordset &filas)
 {
     DiasRegistrados r;
     for (filas.MoveFirst(); !filas.Eof(); filas.MoveNext()) {
-        const QDate d = QDate::fromString(filas.Texto(0).trimmed(), QStringLiteral("MM/dd/yyyy"));
+        const QDate d = DiaMesPrimero(filas.Texto(0).trimmed());
         if (!d.isValid())
             continue;
         r.dias << d;

@@ -202,7 +202,8 @@ QString MarcoSeleccionDiferido::dameHora(const QString &Fecha, bool ultima)
     const QString dia = ConvFecha1(Regional::LeerFecha(Fecha));
     if (dia.isEmpty())
         return QString();
-    auto rs = BaseLocal().DevuelveRecordset(SqlHoraDia(dia, ultima));
+    // Only the first row is read: the day's other rows are never used.
+    auto rs = BaseLocal().DevuelvePrimerRegistro(SqlHoraDia(dia, ultima));
     if (!rs)
         return QString();
     const QTime t = Regional::LeerHora(rs->Texto(0));

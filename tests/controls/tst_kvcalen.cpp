@@ -126,7 +126,8 @@ private Q_SLOTS:
         QImage imagen(2, 2, QImage::Format_RGB32);
         imagen.fill(Qt::blue);
         cal->PonerImagen(d, imagen);
-        QCOMPARE(*cal->Registros().Buscar(d), (RegistroDia{u"21983"_s, 0xFED7CDu, 0xC0C0C1u, u"t"_s, 4u, 5u, true, u"i"_s, {}, {},
+        QCOMPARE(cal->Registros().Valor(d, Ranura::Clave).toString(), u"21983"_s);  // days from 1 January 1950
+        QCOMPARE(*cal->Registros().Buscar(d), (RegistroDia{QVariant(), 0xFED7CDu, 0xC0C0C1u, u"t"_s, 4u, 5u, true, u"i"_s, {}, {},
                                                            false, u"d"_s, {}, {}, true, {}, true, imagen}));
         QCOMPARE(cal->DevuelveTexto(d) + cal->DevuelveEtiqueta1(d) + cal->DevuelveEtiqueta2(d), u"tid"_s);
         cal->QuitarImagen(d);

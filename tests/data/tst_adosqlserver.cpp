@@ -211,13 +211,16 @@ void TstADOSQLSERVER::dameRecordsetConProgreso()
     QList<FilaDescarga> filas;
     QVERIFY(ServidorRemoto().DameRecordset(
         "SELECT NOMBRE,FECHA,LATITUD,LONGITUD,VELOCIDAD,INFORMACION,ZONA FROM [CONSULTA GPS DETALLE] where  CONVERT(VarChar(100), FECHA, 103) = CONVERT(VarChar(100),'05/03/2010', 103) and TITULAR='B1' ORDER BY FECHA",
-        filas, [&](int n) { avisos << n; }));
+        [&](const FilaDescarga &f, int n) {
+            avisos << n;
+            filas << f;
+        }));
     QCOMPARE(filas.size(), 2);
     QCOMPARE(filas[0].campos.size(), 7);
     QCOMPARE(filas[0].campos[5], QStringLiteral("Nave|Puerta 2"));      // a "|" stays inside its field
     QCOMPARE(filas[0].campos[2], QStringLiteral("40.4167751234"));      // full precision
     QCOMPARE(filas[0].campos[1], QStringLiteral("05/03/2010 7:04:09")); // general date form
-    QCOMPARE(filas[0].valores[1].toDateTime(), QDateTime(QDate(2010, 3, 5), QTime(7, 4, 9)));
+    QCOMPARE(filas[0].valores[1].toDateTime(), QDateTime(QDate(2010, 3, 5), QTime(7, 4, 9), Qt::UTC));
     QCOMPARE(filas[0].campos[6], QString());                            // null contributes nothing
     QCOMPARE(filas[1].Texto(), QStringLiteral("111|05/03/2010 7:05:00|40.1|-3.2|0||Zona A|"));
     QCOMPARE(filas[1].Texto().split('|').size(), 8);

@@ -42,7 +42,8 @@ private Q_SLOTS:
     void respuestas_data();
     void respuestas();
     void comparacionSinMayusculasNiBlancos();
-    void cuentaDelDiaUsaIndice();
+    void porIndice_data();
+    void porIndice();
 
 private:
     std::unique_ptr<CarpetaPrueba> carpeta;
@@ -138,7 +139,9 @@ void TstTraductorTSQL::respuestas_data()
     QTest::newRow("103 no lee mes primero") << kDia103.arg("03/05/2010") << QStringList{"0"};
     QTest::newRow("contra FECHA es mes primero") << "SELECT Count(*) FROM DATOS WHERE FECHA < '05/03/2010'" << QStringList{"7"};
     QTest::newRow("contra FECHA no es dia primero") << "SELECT Count(*) FROM DATOS WHERE FECHA < '03/05/2010'" << QStringList{"1"};
-    QTest::newRow("se lee como fecha y hora") << "SELECT FECHA FROM DATOS WHERE FECHA < '03/02/2010'" << QStringList{"2010-03-01T00:00:00.000"};
+    QTest::newRow("se lee como fecha y hora") << "SELECT FECHA FROM DATOS WHERE FECHA < '03/02/2010'" << QStringList{"2010-03-01T00:00:00.000Z"};
+    // Read as a floating date and time (UTC standing for no zone), milliseconds kept.
+    QTest::newRow("con milisegundos") << "SELECT FECHA FROM DATOS WHERE FECHA > '12/01/2010'" << QStringList{"2010-12-31T09:00:00.250Z"};
     QTest::newRow("dias grabados 101") << "SELECT DISTINCT CONVERT(nvarchar(11), FECHA, 101) as F1 FROM   DATOS where IMEI='A' order by F1 "
                                        << QStringList{"03/01/2010", "03/05/2010", "03/06/2010", "03/31/2010", "12/31/2010"};
     QTest::newRow("horas del dia 114") << "SELECT CONVERT(nvarchar(5), FECHA, 114) from Datos Where CONVERT(nvarchar(11), FECHA, 101)='03/05/2010' order by fecha ASC "
@@ -158,7 +161,7 @@ void TstTraductorTSQL::respuestas()
     QFETCH(QStringList, esperadas);
     // Seconds apart are two positions; the statistics bounds fall on the first and last.
     for (const char *f : {"03/01/2010 00:00:00", "03/05/2010 07:04:09", "03/05/2010 07:59:59", "03/05/2010 08:00:00",
-                          "03/05/2010 18:30:00", "03/06/2010 07:10:00", "03/31/2010 00:00:00", "12/31/2010 09:00:00"})
+                          "03/05/2010 18:30:00", "03/06/2010 07:10:00", "03/31/2010 00:00:00", "12/31/2010 09:00:00.25"})
         QCOMPARE(BaseLocal().Execute(insertar("A", f)), 1);
     QCOMPARE(filas(BaseLocal().DevuelveRecordset(consulta)), esperadas);
 }
@@ -182,10 +185,44 @@ void TstTraductorTSQL::comparacionSinMayusculasNiBlancos()
     QCOMPARE(BaseLocal().Execute("INSERT INTO LOCALIZADORES VALUES('ABC ','camion')"), 0);
 }
 
-void TstTraductorTSQL::cuentaDelDiaUsaIndice()
+void TstTraductorTSQL::porIndice_data()
 {
-    const QString plan = filas(BaseLocal().DevuelveRecordset("EXPLAIN QUERY PLAN " + kDia103.arg("05/03/2010"))).join(' ');
-    QVERIFY2(plan.contains("USING") && plan.contains("INDEX") && plan.contains("FECHA>?"), qPrintable(plan));
+    QTest::addColumn<QString>("consulta");
+    QTest::addColumn<QStringList>("esperadas");
+    // Empty, or the index seek that reaches each next answer row: no scan of DATOS, no reading of
+    // every row of a locator.
+    QTest::addColumn<QString>("busqueda");
+    const QString dias = QStringLiteral("SELECT DISTINCT CONVERT(nvarchar(11), FECHA, 101) as F1 FROM   DATOS where IMEI='%1' order by F1 ");
+    QTest::newRow("localizadores, orden sin mayúsculas") << "Select DISTINCT IMEI FROM DATOS" << QStringList{"a", "B", "C "} << "IMEI>?";
+    QTest::newRow("días de un localizador") << dias.arg("b") << QStringList{"03/05/2010", "03/06/2010", "12/31/2009"} << "FECHA>?";
+    QTest::newRow("días, sin blancos finales") << dias.arg("C") << QStringList{"03/06/2010"} << "FECHA>?";
+    QTest::newRow("días de nadie") << dias.arg("Z") << QStringList{} << "FECHA>?";
+    QTest::newRow("días 103 al revés")
+        << "SELECT DISTINCT CONVERT(varchar(10), FECHA, 103) F1 FROM DATOS WHERE IMEI = 'B' ORDER BY F1 DESC;"
+        << QStringList{"31/12/2009", "06/03/2010", "05/03/2010"} << "FECHA>?";
+    QTest::newRow("cuenta del día") << kDia103.arg("05/03/2010") << QStringList{"3"} << "FECHA>?";
+    // Other conditions or columns keep the plain reading, with every condition applied.
+    QTest::newRow("días con otra condición") << QString(dias.arg("B")).replace("order", "and ZONA='Nave 1' order")
+                                             << QStringList{"03/06/2010"} << "";
+    QTest::newRow("horas no son días") << "SELECT DISTINCT CONVERT(nvarchar(5), FECHA, 114) FROM DATOS WHERE IMEI='a'"
+                                       << QStringList{"23:59"} << "";
+}
+
+void TstTraductorTSQL::porIndice()
+{
+    QFETCH(QString, consulta);
+    QFETCH(QStringList, esperadas);
+    QFETCH(QString, busqueda);
+    // Days meet at midnight; a locator's rows lie between another's.
+    for (auto [imei, fecha, zona] : {std::tuple{"B", "12/31/2009 23:59:59", ""}, {"a", "03/05/2010 23:59:00", ""},
+                                     {"B", "03/05/2010 00:00:00", ""}, {"B", "03/05/2010 23:59:59", ""},
+                                     {"C ", "03/06/2010 00:00:00", ""}, {"B", "03/06/2010 12:00:00", "Nave 1"}})
+        QCOMPARE(BaseLocal().Execute(insertar(imei, fecha, zona)), 1);
+    QCOMPARE(filas(BaseLocal().DevuelveRecordset(consulta)), esperadas);
+    if (!busqueda.isEmpty()) {
+        const QString plan = filas(BaseLocal().DevuelveRecordset("EXPLAIN QUERY PLAN " + TraducirTSQL(consulta).sql)).join(' ');
+        QVERIFY2(plan.contains(busqueda) && !plan.contains("SCAN DATOS"), qPrintable(plan));
+    }
 }
 
 QTEST_GUILESS_MAIN(TstTraductorTSQL)

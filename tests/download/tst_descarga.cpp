@@ -217,7 +217,7 @@ private Q_SLOTS:
     void falloDetiene_data()
     {
         QTest::addColumn<QStringList>("averia");  // what breaks the service view
-        QTest::addColumn<QString>("como");        // "cortada": the fetch fails after its rows; "bloqueada": the commit fails
+        QTest::addColumn<QString>("como");        // "cortada": the fetch is marked failed after its rows; "bloqueada": the commit fails
         QTest::addColumn<QStringList>("lineas");
         QTest::addColumn<int>("grabadas");
         const QString leer = "No se ha podido leer el servidor el día " + corta(hoy) + ". Descarga detenida.";
@@ -227,6 +227,12 @@ private Q_SLOTS:
                                                            "TITULAR FROM POSICIONES"} << "" << QStringList{leer} << 0;
         // The rows that did arrive are written and counted in the line, not the remote count.
         QTest::newRow("lectura cortada") << QStringList{} << "cortada" << QStringList{"Bajados 3 regs el día " + corta(hoy), leer} << 3;
+        // The service fails while sending its third row: the first two are written.
+        QTest::newRow("lectura rota en la tercera fila")
+            << sinVista + QStringList{"CREATE VIEW [CONSULTA GPS DETALLE] AS SELECT NOMBRE, FECHA, LATITUD, LONGITUD, VELOCIDAD, "
+                                      "INFORMACION, CASE WHEN substr(FECHA, 12) = '00:00:14' THEN json('roto') ELSE ZONA END AS ZONA, "
+                                      "TITULAR FROM POSICIONES"}
+            << "rota" << QStringList{"Bajados 2 regs el día " + corta(hoy), leer} << 2;
         QTest::newRow("confirmación") << QStringList{} << "bloqueada"
                                       << QStringList{"No se ha podido grabar el día " + corta(hoy) + " en la base local. Descarga detenida."} << 0;
     }
@@ -258,7 +264,7 @@ private Q_SLOTS:
         }
         QSqlDatabase::removeDatabase("lector");
         QCOMPARE(vista.lineas, lineas);
-        QCOMPARE(contar(BaseLocal().TextosEnviados(), "INSERT INTO DATOS"), como.isEmpty() ? 0 : 3);
+        QCOMPARE(contar(BaseLocal().TextosEnviados(), "INSERT INTO DATOS"), como == "bloqueada" ? 3 : grabadas);
         QCOMPARE(d.TotalInsertados, grabadas);
         QCOMPARE(localesDe(hoy), grabadas);
         if (como == "bloqueada") {  // nothing of the day stayed behind, and the connection is usable again

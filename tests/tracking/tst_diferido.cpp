@@ -5,6 +5,7 @@
 #include "consultasdiferido.h"
 #include "dialogosguion.h"
 #include "module1.h"
+#include "recordset.h"
 #include "reproductordiferido.h"
 
 #include <QTimer>
@@ -120,6 +121,28 @@ private Q_SLOTS:
         const CajaPeriodo fallo = ComprobarPeriodo(fi, ff, hi, hf);
         const QString limites = LimitePeriodo(fi, hi, false) + ' ' + LimitePeriodo(ff, hf, true);
         QCOMPARE(fallo == CajaPeriodo::Ninguna ? limites : QString(caja[int(fallo)]), resultado);
+    }
+
+    // The day query's rows in text order; texts that are no mm/dd/yyyy day are left out.
+    void diasRegistrados_data()
+    {
+        QTest::addColumn<QStringList>("textos");
+        QTest::addColumn<QString>("esperado");  // count, first, last
+        QTest::newRow("orden de texto, no de fecha") << QStringList{"01/02/2011", "12/30/2010"} << "2 2010-12-30 2011-01-02";
+        QTest::newRow("no son días") << QStringList{"13/01/2010", "02/30/2010", "1/2/2010", "", "ab/cd/efgh", "03/05/2010 "}
+                                     << "1 2010-03-05 2010-03-05";
+        QTest::newRow("ninguno") << QStringList{"2010-03-05"} << "0  ";
+    }
+    void diasRegistrados()
+    {
+        QFETCH(QStringList, textos);
+        QFETCH(QString, esperado);
+        QList<QVariantList> filas;
+        for (const QString &t : textos)
+            filas << QVariantList{t};
+        Recordset rs({"F1"}, filas);
+        const DiasRegistrados d = LeerDiasRegistrados(rs);
+        QCOMPARE(QString::number(d.Cuenta()) + ' ' + d.primero.toString(Qt::ISODate) + ' ' + d.ultimo.toString(Qt::ISODate), esperado);
     }
 
     void resumen()
