@@ -1,6 +1,7 @@
 // Maintenance: the purge, the backup, the restore and the folder chooser's decisions without a
 // screen; then the wiring of the window and its chooser, with scripted dialogs answering.
 #include "archivosprueba.h"
+#include "prueba.h"
 #include "carpetaprueba.h"
 #include "dialogosguion.h"
 #include "esquema.h"
@@ -384,6 +385,25 @@ private Q_SLOTS:
         QCOMPARE(QFile::exists(carpeta->archivo("bakdatoslocalizadortemp.sdf")), hecha);
     }
 
+    // The chooser and the icon window are application-modal from their first event: "Salir"
+    // underneath does nothing while they are open.
+    void modales_data()
+    {
+        QTest::addColumn<QString>("boton");
+        QTest::addColumn<QString>("abierta");
+        QTest::newRow("copia") << "Command4" << "frmcopiaseg";
+        QTest::newRow("iconos") << "Command7" << "frmiconoslocalizadores";
+    }
+    void modales()
+    {
+        QFETCH(QString, boton);
+        QFETCH(QString, abierta);
+        QVERIFY(QTest::qWaitForWindowExposed(ventana.get()));
+        QCOMPARE(Prueba::abiertaModal(Prueba::hijo<QPushButton>(*ventana, boton), ventana->Command1), abierta);
+        QVERIFY(ventana->isVisible());
+        QVERIFY(dialogos->mensajes.isEmpty());
+    }
+
     void ventanaRecuperar()
     {
         QVERIFY(CopiarBase(BaseLocal(), carpeta->ruta()).texto.startsWith("Copia"));
@@ -435,5 +455,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TstMantenimiento)
+VARDEN_TEST_WEB_MAIN(TstMantenimiento)
 #include "tst_mantenimiento.moc"
