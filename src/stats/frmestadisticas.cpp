@@ -22,7 +22,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QStyle>
 #include <QTableView>
 
 namespace {
@@ -111,7 +110,8 @@ void frmestadisticas::CrearControles()
     lblmensaje = Nombrado(new QLabel(Frame1), "lblmensaje");
     lblmensaje->setTextFormat(Qt::PlainText);
     lblmensaje->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0); font-weight: bold;"));
-    lblmensaje->setAccessibleName(QStringLiteral("Mensaje"));
+    // No fixed accessible name: assistive technology reads the label's text as its name.
+    lblmensaje->setAccessibleDescription(QStringLiteral("Mensaje"));
 
     auto boton = [this](const char *nombre, const QString &texto) {
         auto *b = Nombrado(new QPushButton(texto, Frame1), nombre);
@@ -137,7 +137,7 @@ void frmestadisticas::CrearControles()
     TDBGrid1->verticalHeader()->setFixedWidth(TwipsAPixelesX(200));
     TDBGrid1->setFont(ModeloEstadistica::FuenteColumnas());
     TDBGrid1->setWordWrap(false);
-    TDBGrid1->setTextElideMode(Qt::ElideNone);
+    TDBGrid1->setTextElideMode(Qt::ElideRight);
 
     frmcalendario = Nombrado(new QGroupBox(QStringLiteral("Calendario"), this), "frmcalendario");
     frmcalendario->setAutoFillBackground(true);  // it lies over the filter and the grid
@@ -309,9 +309,8 @@ void frmestadisticas::Mostrar(const MotorEstadisticas::Salida &s)
 
 void frmestadisticas::AplicarColumnas()
 {
-    const int margen = 2 * TDBGrid1->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, TDBGrid1) + 6;
     for (int c = 0; c < Motor.Modelo.columnCount(); ++c)
-        TDBGrid1->setColumnWidth(c, Motor.Modelo.AnchoColumna(c, margen));
+        TDBGrid1->setColumnWidth(c, Motor.Modelo.AnchoColumna(c));
     TDBGrid1->scrollToTop();
 }
 

@@ -1,6 +1,7 @@
 #include "modeloestadistica.h"
 
 #include "entorno.h"
+#include "sinzona.h"
 
 #include <QFontMetrics>
 #include <cmath>
@@ -109,10 +110,17 @@ QVariant ModeloEstadistica::data(const QModelIndex &index, int role) const
         return {};
     const int fila = index.row(), columna = index.column();
     switch (role) {
-    case Qt::DisplayRole:
-    case Qt::AccessibleTextRole: {
+    case Qt::EditRole: {  // the stored text
         const QString v = ValorCelda(MarcaDeIndice(fila), columna);
         return v.isNull() ? QVariant() : QVariant(v);
+    }
+    case Qt::DisplayRole:
+    case Qt::AccessibleTextRole:
+    case Qt::ToolTipRole: {
+        const QString v = ValorCelda(MarcaDeIndice(fila), columna);
+        if (v.isNull() || (role == Qt::ToolTipRole && v.isEmpty()))
+            return {};
+        return SinZona(fila, columna) ? NombreZona(v) : v;
     }
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::Alignment(
@@ -175,17 +183,25 @@ int ModeloEstadistica::AnchoTwips(int tipo, int columna)
     }
 }
 
-int ModeloEstadistica::AnchoColumna(int columna, int margen) const
+int ModeloEstadistica::AnchoColumna(int columna) const
 {
-    const QFontMetrics celdas(FuenteEstilo()), cabecera(FuenteColumnas());
-    int ancho = qMax(TwipsAPixelesX(AnchoTwips(tipoColumnas, columna)),
-                     cabecera.horizontalAdvance(Encabezado(tipoColumnas, columna)) + margen);
-    for (int f = 0; f < r.MaxFilas; ++f) {
-        const QString &t = r.TablaEstadistica.Celda(f, columna);
-        if (!t.isEmpty())
-            ancho = qMax(ancho, celdas.horizontalAdvance(t) + margen);
-    }
-    return ancho;
+    return TwipsAPixelesX(AnchoTwips(tipoColumnas, columna));
+}
+
+bool ModeloEstadistica::SinZona(int fila, int columna) const
+{
+    const int columnaZona = tipoColumnas == 2 ? 0 : tipoColumnas == 3 ? 1 : -1;
+    if (columna != columnaZona || fila < 0 || fila >= r.MaxFilas - 1)
+        return false;
+    if (tipoColumnas == 3 && r.TablaEstadistica.Celda(fila, 0) == QLatin1String("Subtotal"))
+        return false;
+    if (NombreZona(r.TablaEstadistica.Celda(fila, columna)) == r.TablaEstadistica.Celda(fila, columna))
+        return false;
+    // A row of the result: it holds counts (a cleared table holds none).
+    for (int c = columna + 1; c <= 25; ++c)
+        if (!r.TablaEstadistica.Celda(fila, c).isEmpty())
+            return true;
+    return false;
 }
 
 QVariant ModeloEstadistica::headerData(int section, Qt::Orientation orientation, int role) const

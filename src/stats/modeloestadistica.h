@@ -37,10 +37,11 @@ public:
     static QString Encabezado(int tipo, int columna);
     static int AnchoTwips(int tipo, int columna);
     int TipoColumnas() const { return tipoColumnas; }
-    // A column's width in pixels: the design width, widened where the caption or a cell's text
-    // would not fit (the widths were made for Arial's figures; a wider face or a five-digit count
-    // would be cut). margen: the view's padding around a cell's text.
-    int AnchoColumna(int columna, int margen) const;
+    // A column's width in pixels: the design width. A text wider than its column is elided in
+    // the grid and shown whole in its tooltip (and the user may widen the column).
+    int AnchoColumna(int columna) const;
+    // The zone cell of a data row whose zone is empty: shown as "(sin zona)".
+    bool SinZona(int fila, int columna) const;
 
     // Row styling (FetchRowStyle): off until the first filter runs.
     void EstilosPorFila(bool activo);

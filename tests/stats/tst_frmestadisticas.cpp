@@ -16,6 +16,7 @@
 #include "pruebaweb.h"
 #include "regional.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -207,11 +208,14 @@ void TstFrmEstadisticas::filtrar()
                  .arg(hijo<QPushButton>(*w, "btnmapa")->isVisible()),
              estado);
     QVERIFY(guion->mensajes.isEmpty());  // never a message box
+    // Assistive technology reads the message itself.
+    QCOMPARE(QAccessible::queryAccessibleInterface(hijo<QLabel>(*w, "lblmensaje"))->text(QAccessible::Name),
+             hijo<QLabel>(*w, "lblmensaje")->text());
     if (!grid->isVisible())
         return;
-    // The columns' widths applied, at least the design's.
+    // The columns keep the design's widths.
     for (int c = 0; c < grid->model()->columnCount(); ++c)
-        QVERIFY(grid->columnWidth(c) >= TwipsAPixelesX(ModeloEstadistica::AnchoTwips(indice + 1, c)));
+        QCOMPARE(grid->columnWidth(c), TwipsAPixelesX(ModeloEstadistica::AnchoTwips(indice + 1, c)));
     // The grid paints the model's styles: the last row in its background colour.
     const QRect celda = grid->visualRect(grid->model()->index(grid->model()->rowCount() - 1, 6));
     const QPoint p = grid->viewport()->mapTo(grid, celda.center() + QPoint(celda.width() / 3, 0));
