@@ -49,7 +49,9 @@ frmmantenimiento::frmmantenimiento(QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Administrar Datos"));
     setStyleSheet(QStringLiteral(
         "frmmantenimiento { background: #eef2f6; }"
-        "QLabel#Label2, QLabel#Label3, QLabel#Label4, QLabel#Label5, QLabel#Label6 {"
+        // Own labels only: windows opened from here have labels of the same names.
+        "frmmantenimiento > QLabel#Label2, frmmantenimiento > QLabel#Label3, frmmantenimiento > QLabel#Label4,"
+        "frmmantenimiento > QLabel#Label5, frmmantenimiento > QLabel#Label6 {"
         "  font-weight: bold; color: white; background: #2a6f97; padding: 3px 6px; }"
         "QFrame#seccion { background: white; border: 1px solid #c3ced8; border-top: none; }"
         "QFrame#seccion QLabel { border: none; }"

@@ -13,6 +13,13 @@ ListaCarpetas::ListaCarpetas(QWidget *parent) : QTreeView(parent), modelo(new QF
         hideColumn(c);
     header()->hide();
     setUniformRowHeights(true);
+    // The tree fills in the background: once a folder on the way to the chosen one is read, the
+    // rows move, so the chosen folder is brought into view again.
+    connect(modelo, &QFileSystemModel::directoryLoaded, this, [this](const QString &leida) {
+        const QModelIndex i = currentIndex();
+        if (i.isValid() && ruta.startsWith(leida))
+            scrollTo(i, QAbstractItemView::PositionAtCenter);
+    });
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &actual) {
         if (!actual.isValid())
             return;
@@ -39,7 +46,7 @@ void ListaCarpetas::setPath(const QString &carpeta)
     if (i.isValid() && limpia != raizActual) {
         setCurrentIndex(i);
         expand(i);
-        scrollTo(i);
+        scrollTo(i, QAbstractItemView::PositionAtCenter);
     } else {
         clearSelection();
     }
