@@ -21,6 +21,7 @@
 
 #include "frmiconoslocalizadores.h"
 #include "minicalendar.h"
+#include "paneldesplegable.h"
 
 using Module1::BaseLocal;
 
@@ -124,6 +125,9 @@ frmmantenimiento::frmmantenimiento(QWidget *parent) : QDialog(parent)
     MiniCalendar1->setObjectName(QStringLiteral("MiniCalendar1"));
     MiniCalendar1->setAccessibleName(QStringLiteral("Calendario"));
     MiniCalendar1->hide();
+    MiniCalendar1->resize(TwipsAPixelesX(3200), TwipsAPixelesY(2600));
+    desplegable = new PanelDesplegable(MiniCalendar1);
+    connect(desplegable, &PanelDesplegable::CierrePedido, this, &frmmantenimiento::ocultarCalendario);
     connect(MiniCalendar1, &MiniCalendar::Click, this, &frmmantenimiento::MiniCalendar1_Click);
     txtfecha->installEventFilter(this);
 
@@ -150,24 +154,26 @@ void frmmantenimiento::showEvent(QShowEvent *e)
 
 bool frmmantenimiento::eventFilter(QObject *objeto, QEvent *evento)
 {
-    if (objeto == txtfecha && evento->type() == QEvent::FocusIn)
+    if (objeto == txtfecha && evento->type() == QEvent::FocusIn && !ocultando)
         txtfecha_GotFocus();
     return QDialog::eventFilter(objeto, evento);
 }
 
-void frmmantenimiento::colocarCalendario()
-{
-    const QPoint abajo = txtfecha->mapTo(this, QPoint(0, txtfecha->height() + 2));
-    MiniCalendar1->setGeometry(abajo.x(), abajo.y(), TwipsAPixelesX(3200), TwipsAPixelesY(2600));
-    MiniCalendar1->raise();
-}
-
 void frmmantenimiento::txtfecha_GotFocus()
 {
-    colocarCalendario();
-    MiniCalendar1->show();
+    desplegable->Mostrar(txtfecha);
     if (Regional::EsFecha(txtfecha->text()))
         MiniCalendar1->setFechaActual(Regional::LeerFecha(txtfecha->text()));
+}
+
+void frmmantenimiento::ocultarCalendario(bool enCaja)
+{
+    // Giving the focus back to the box is no request to show the picker again.
+    ocultando = true;
+    if (enCaja)
+        txtfecha->setFocus(Qt::OtherFocusReason);
+    MiniCalendar1->hide();
+    ocultando = false;
 }
 
 void frmmantenimiento::MiniCalendar1_Click()

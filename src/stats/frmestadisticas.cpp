@@ -8,6 +8,7 @@
 #include "frmzonas.h"
 #include "informes.h"
 #include "minicalendar.h"
+#include "paneldesplegable.h"
 #include "module1.h"
 #include "regional.h"
 
@@ -146,6 +147,8 @@ void frmestadisticas::CrearControles()
     XPButton1 = Nombrado(new QPushButton(QStringLiteral("Cerrar"), frmcalendario), "XPButton1");
     XPButton1->setAccessibleName(QStringLiteral("Cerrar el calendario"));
     frmcalendario->hide();
+    desplegable = new PanelDesplegable(frmcalendario);
+    connect(desplegable, &PanelDesplegable::CierrePedido, this, &frmestadisticas::CerrarCalendario);
     connect(MiniCalendar1, &MiniCalendar::Click, this, &frmestadisticas::MiniCalendar1_Click);
 
     connect(btnfiltrar, &QPushButton::clicked, this, &frmestadisticas::btnfiltrar_Click);
@@ -215,8 +218,7 @@ bool frmestadisticas::eventFilter(QObject *o, QEvent *e)
 void frmestadisticas::AbrirCalendario(QLineEdit *caja)
 {
     CajaFecha = caja;
-    frmcalendario->show();
-    frmcalendario->raise();
+    desplegable->Mostrar(caja);
     if (Regional::EsFecha(caja->text()))
         MiniCalendar1->setFechaActual(Regional::LeerFecha(caja->text()));
 }

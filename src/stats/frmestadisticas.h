@@ -15,6 +15,7 @@ class QPushButton;
 class QTableView;
 class QFrame;
 class MiniCalendar;
+class PanelDesplegable;
 
 class frmestadisticas : public QDialog {
     Q_OBJECT
@@ -71,6 +72,7 @@ public Q_SLOTS:
 
 private:
     bool cerrandoCalendario = false;
+    PanelDesplegable *desplegable = nullptr;
 
     void CrearControles();
     void Disponer();

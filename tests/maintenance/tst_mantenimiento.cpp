@@ -341,6 +341,12 @@ private Q_SLOTS:
         QCOMPARE(ventana->txtfecha->text(), c->Label1(celda).fecha.toString("dd/MM/yyyy"));
         QVERIFY(c->isHidden());
         QCOMPARE(QApplication::focusWidget(), ventana->Command2);
+        // Escape closes the picker and leaves the window and the focus in the box.
+        ventana->txtfecha->setFocus(Qt::TabFocusReason);
+        QVERIFY(c->isVisible());
+        QTest::keyClick(ventana->txtfecha, Qt::Key_Escape);
+        QVERIFY(c->isHidden() && ventana->isVisible());
+        QCOMPARE(QApplication::focusWidget(), ventana->txtfecha);
     }
 
     void ventanaPurga_data()

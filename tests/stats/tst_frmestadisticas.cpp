@@ -167,6 +167,11 @@ void TstFrmEstadisticas::cargaListasYCalendario()
     QVERIFY(esperar([&] { return marco->isVisible(); }) && w->CajaFecha == f2);
     QTest::mouseClick(hijo<QPushButton>(*w, "XPButton1"), Qt::LeftButton);
     QCOMPARE(f2->text() + (marco->isVisible() ? " visible" : ""), Regional::FechaCorta(QDate::currentDate().addDays(1)));
+    // It opens under its box, and Escape closes it, not the window.
+    QTest::mouseClick(f2, Qt::LeftButton);
+    QVERIFY(marco->isVisible() && marco->geometry().top() > f2->mapTo(w.get(), QPoint(0, f2->height())).y());
+    QTest::keyClick(f2, Qt::Key_Escape);
+    QVERIFY(!marco->isVisible() && w->isVisible());
 }
 
 void TstFrmEstadisticas::filtrar_data()
