@@ -298,14 +298,6 @@ private Q_SLOTS:
             for (int x = 0; x < dibujo.width(); ++x)
                 mejor = qMax(mejor, contraste(dibujo.pixelColor(x, y), fondo));
         QVERIFY2(mejor >= 4.5, qPrintable(fondo.name() + " " + QString::number(mejor)));
-        // The current folder is shown selected and in view, once the tree has read its way there.
-        const QString actual = QDir::cleanPath(QDir::currentPath());
-        QCOMPARE(selector.Dir1->Path(), actual);
-        QVERIFY(Prueba::esperar([&] {
-            const QModelIndex i = selector.Dir1->currentIndex();
-            return i.isValid() && selector.Dir1->selectionModel()->isSelected(i) &&
-                   selector.Dir1->viewport()->rect().contains(selector.Dir1->visualRect(i));
-        }, 5000));
         // The chooser opens centred on the screen, offering the root drive.
         const QPoint desvio = selector.frameGeometry().center() - QGuiApplication::primaryScreen()->availableGeometry().center();
         QVERIFY(qAbs(desvio.x()) <= 20 && qAbs(desvio.y()) <= 40 && selector.Drive1->findText("/") >= 0);
