@@ -125,8 +125,17 @@ QVariant ModeloEstadistica::data(const QModelIndex &index, int role) const
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::Alignment(
             (AlineadaDerecha(fila, columna) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter));
-    case Qt::FontRole:
-        return EstiloDeFila(fila) == Estilo::Ninguno ? FuenteColumnas() : FuenteEstilo();
+    case Qt::FontRole: {
+        QFont f = EstiloDeFila(fila) == Estilo::Ninguno ? FuenteColumnas() : FuenteEstilo();
+        // A count wider than its column is drawn smaller rather than cut: the widths are the design's.
+        const int primeraHora = tipoColumnas == 3 ? 2 : 1;
+        const QString t = columna >= primeraHora ? ValorCelda(MarcaDeIndice(fila), columna) : QString();
+        const int cabe = AnchoColumna(columna) - kMargenCelda;
+        const int ancho = t.isEmpty() ? 0 : QFontMetrics(f).horizontalAdvance(t);
+        if (ancho > cabe && cabe > 0)
+            f.setPointSizeF(qMax(1.0, f.pointSizeF() * cabe / ancho));
+        return f;
+    }
     case Qt::ForegroundRole:
         switch (EstiloDeFila(fila)) {
         case Estilo::EstiloTotales: return kTextoTotales;

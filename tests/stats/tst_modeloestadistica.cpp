@@ -126,6 +126,10 @@ void TstModeloEstadistica::anchos()
     QCOMPARE(m.AnchoColumna(25), TwipsAPixelesX(1200));
     QCOMPARE(m.data(m.index(0, 0), Qt::ToolTipRole).toString(), largo);
     QCOMPARE(m.data(m.index(0, 10), Qt::ToolTipRole).toString(), QString("12345678"));
+    // A count too wide for its column is drawn smaller, whole; one that fits keeps the grid's font.
+    const QFont chica = m.data(m.index(0, 10), Qt::FontRole).value<QFont>();
+    QVERIFY(QFontMetrics(chica).horizontalAdvance("12345678") <= m.AnchoColumna(10) - ModeloEstadistica::kMargenCelda);
+    QCOMPARE(m.data(m.index(1, 4), Qt::FontRole).value<QFont>().pointSizeF(), ModeloEstadistica::FuenteColumnas().pointSizeF());
 }
 
 void TstModeloEstadistica::sinZona_data()
