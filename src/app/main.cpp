@@ -10,6 +10,7 @@
 int main(int argc, char *argv[])
 {
     FijarZonaHoraria();
+    FijarFechasEspanolas();
     QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VARDENCliente"));

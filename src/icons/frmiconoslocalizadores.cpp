@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -48,6 +49,8 @@ frmiconoslocalizadores::frmiconoslocalizadores(QWidget *parent) : QDialog(parent
 {
     setObjectName(QStringLiteral("frmiconoslocalizadores"));
     setWindowTitle(QStringLiteral("Iconos de los Localizadores"));
+    // Modal before any native window exists, so the window system knows it from the first map.
+    setWindowModality(Qt::ApplicationModal);
 
     Label1 = etiqueta(this, "Label1", QStringLiteral("Localizadores"));
     cmblocalizadores = new QComboBox(this);
@@ -101,24 +104,40 @@ frmiconoslocalizadores::frmiconoslocalizadores(QWidget *parent) : QDialog(parent
     setTabOrder(btnalias, MyButton1);
     resize(TwipsAPixelesX(7200), TwipsAPixelesY(5400));
 
+    // The page opens before the first show: a web view that appears in a window already on screen
+    // makes Qt create that window anew, and the new one loses its modal state under X11.
+    Mapa->AbrirPagina(QStringLiteral("viisor.htm"));
+
     connect(Timer1, &QTimer::timeout, this, &frmiconoslocalizadores::Timer1_Timer);
     connect(cmblocalizadores, &QComboBox::activated, this, &frmiconoslocalizadores::cmblocalizadores_Click);
-    // A click, or the keyboard moving through the list.
-    connect(List1, &QListWidget::currentRowChanged, this, [this] {
-        if (!posicionando)
-            List1_Click();
-    });
+    // A click on an icon, also on the one already chosen, or Enter or Space on the current one;
+    // entering the list or moving through it stores nothing.
+    connect(List1, &QListWidget::itemClicked, this, &frmiconoslocalizadores::List1_Click);
+    List1->installEventFilter(this);
     connect(MyButton1, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnalias, &QPushButton::clicked, this, &frmiconoslocalizadores::btnalias_Click);
     connect(cmblocalizadores, &QComboBox::currentIndexChanged, this, [this] { txtalias->setText(Nombres.Alias(Localizador())); });
 }
 
+bool frmiconoslocalizadores::eventFilter(QObject *objeto, QEvent *evento)
+{
+    if (objeto == List1 && evento->type() == QEvent::KeyPress) {
+        const int tecla = static_cast<QKeyEvent *>(evento)->key();
+        if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter || tecla == Qt::Key_Space) {
+            List1_Click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(objeto, evento);
+}
+
 void frmiconoslocalizadores::showEvent(QShowEvent *e)
 {
     QDialog::showEvent(e);
+    // Loading pumps events: it runs once the window is on screen and blocks its caller.
     if (!cargado) {
         cargado = true;
-        cargar();
+        QMetaObject::invokeMethod(this, &frmiconoslocalizadores::cargar, Qt::QueuedConnection);
     }
 }
 
@@ -126,7 +145,6 @@ void frmiconoslocalizadores::cargar()
 {
     RelojArena reloj;
     Cargando = true;
-    Mapa->AbrirPagina(QStringLiteral("viisor.htm"));
     QElapsedTimer pausa;
     pausa.start();
     while (pausa.elapsed() < kPausaCargaMs)
@@ -152,9 +170,7 @@ void frmiconoslocalizadores::PosicionaListaen(const QString &arg)
 {
     for (int i = 0; i < List1->count(); ++i)
         if (List1->item(i)->text() == arg) {
-            posicionando = true;
             List1->setCurrentRow(i);
-            posicionando = false;
             return;
         }
 }

@@ -51,9 +51,9 @@ public:
 
 protected:
     void showEvent(QShowEvent *e) override;
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
 
 private:
     void cargar();
     bool cargado = false;
-    bool posicionando = false;  // List1 moved by the program, not by the user
 };

@@ -27,7 +27,8 @@ frmcopiaseg::frmcopiaseg(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("frmcopiaseg"));
     setWindowTitle(QStringLiteral("Copia de Seguridad"));
     setStyleSheet(QStringLiteral(
-        "QLabel#Label3 { font-weight: bold; color: #173f63; }"
+        // The message keeps its own light ground, so it reads the same on the red panel of restore mode.
+        "QLabel#Label3 { font-weight: bold; padding: 4px; color: #173f63; background: white; }"
         "QPushButton { padding: 5px 12px; }"));
 
     SSPanel1 = new QFrame(this);

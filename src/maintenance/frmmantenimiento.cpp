@@ -21,6 +21,7 @@
 
 #include "frmiconoslocalizadores.h"
 #include "minicalendar.h"
+#include "paneldesplegable.h"
 
 using Module1::BaseLocal;
 
@@ -49,7 +50,9 @@ frmmantenimiento::frmmantenimiento(QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Administrar Datos"));
     setStyleSheet(QStringLiteral(
         "frmmantenimiento { background: #eef2f6; }"
-        "QLabel#Label2, QLabel#Label3, QLabel#Label4, QLabel#Label5, QLabel#Label6 {"
+        // Own labels only: windows opened from here have labels of the same names.
+        "frmmantenimiento > QLabel#Label2, frmmantenimiento > QLabel#Label3, frmmantenimiento > QLabel#Label4,"
+        "frmmantenimiento > QLabel#Label5, frmmantenimiento > QLabel#Label6 {"
         "  font-weight: bold; color: white; background: #2a6f97; padding: 3px 6px; }"
         "QFrame#seccion { background: white; border: 1px solid #c3ced8; border-top: none; }"
         "QFrame#seccion QLabel { border: none; }"
@@ -122,6 +125,9 @@ frmmantenimiento::frmmantenimiento(QWidget *parent) : QDialog(parent)
     MiniCalendar1->setObjectName(QStringLiteral("MiniCalendar1"));
     MiniCalendar1->setAccessibleName(QStringLiteral("Calendario"));
     MiniCalendar1->hide();
+    MiniCalendar1->resize(TwipsAPixelesX(3200), TwipsAPixelesY(2600));
+    desplegable = new PanelDesplegable(MiniCalendar1);
+    connect(desplegable, &PanelDesplegable::CierrePedido, this, &frmmantenimiento::ocultarCalendario);
     connect(MiniCalendar1, &MiniCalendar::Click, this, &frmmantenimiento::MiniCalendar1_Click);
     txtfecha->installEventFilter(this);
 
@@ -148,24 +154,26 @@ void frmmantenimiento::showEvent(QShowEvent *e)
 
 bool frmmantenimiento::eventFilter(QObject *objeto, QEvent *evento)
 {
-    if (objeto == txtfecha && evento->type() == QEvent::FocusIn)
+    if (objeto == txtfecha && evento->type() == QEvent::FocusIn && !ocultando)
         txtfecha_GotFocus();
     return QDialog::eventFilter(objeto, evento);
 }
 
-void frmmantenimiento::colocarCalendario()
-{
-    const QPoint abajo = txtfecha->mapTo(this, QPoint(0, txtfecha->height() + 2));
-    MiniCalendar1->setGeometry(abajo.x(), abajo.y(), TwipsAPixelesX(3200), TwipsAPixelesY(2600));
-    MiniCalendar1->raise();
-}
-
 void frmmantenimiento::txtfecha_GotFocus()
 {
-    colocarCalendario();
-    MiniCalendar1->show();
+    desplegable->Mostrar(txtfecha);
     if (Regional::EsFecha(txtfecha->text()))
         MiniCalendar1->setFechaActual(Regional::LeerFecha(txtfecha->text()));
+}
+
+void frmmantenimiento::ocultarCalendario(bool enCaja)
+{
+    // Giving the focus back to the box is no request to show the picker again.
+    ocultando = true;
+    if (enCaja)
+        txtfecha->setFocus(Qt::OtherFocusReason);
+    MiniCalendar1->hide();
+    ocultando = false;
 }
 
 void frmmantenimiento::MiniCalendar1_Click()

@@ -7,6 +7,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class MiniCalendar;
+class PanelDesplegable;
 
 class frmmantenimiento : public QDialog {
     Q_OBJECT
@@ -33,6 +34,8 @@ protected:
 private:
     void txtfecha_GotFocus();
     void MiniCalendar1_Click();
-    void colocarCalendario();
+    void ocultarCalendario(bool enCaja);
+    PanelDesplegable *desplegable = nullptr;
+    bool ocultando = false;
     bool mostrada = false;
 };

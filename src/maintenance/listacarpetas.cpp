@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileSystemModel>
 #include <QHeaderView>
+#include <QKeyEvent>
 
 ListaCarpetas::ListaCarpetas(QWidget *parent) : QTreeView(parent), modelo(new QFileSystemModel(this))
 {
@@ -13,6 +14,11 @@ ListaCarpetas::ListaCarpetas(QWidget *parent) : QTreeView(parent), modelo(new QF
         hideColumn(c);
     header()->hide();
     setUniformRowHeights(true);
+    // The tree fills in the background and sorts a moment later: the rows move, so the chosen
+    // folder is brought into view again until the user scrolls, clicks or types.
+    connect(modelo, &QFileSystemModel::directoryLoaded, this, &ListaCarpetas::mostrarElegida);
+    connect(modelo, &QAbstractItemModel::layoutChanged, this, &ListaCarpetas::mostrarElegida);
+    connect(modelo, &QAbstractItemModel::rowsInserted, this, &ListaCarpetas::mostrarElegida);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &actual) {
         if (!actual.isValid())
             return;
@@ -22,6 +28,25 @@ ListaCarpetas::ListaCarpetas(QWidget *parent) : QTreeView(parent), modelo(new QF
             Q_EMIT Change();
         }
     });
+}
+
+void ListaCarpetas::mostrarElegida()
+{
+    if (seguir && currentIndex().isValid())
+        scrollTo(currentIndex(), QAbstractItemView::PositionAtCenter);
+}
+
+bool ListaCarpetas::viewportEvent(QEvent *e)
+{
+    if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::Wheel)
+        seguir = false;
+    return QTreeView::viewportEvent(e);
+}
+
+void ListaCarpetas::keyPressEvent(QKeyEvent *e)
+{
+    seguir = false;
+    QTreeView::keyPressEvent(e);
 }
 
 void ListaCarpetas::MostrarUnidad(const QString &raiz, const QString &carpeta)
@@ -39,7 +64,8 @@ void ListaCarpetas::setPath(const QString &carpeta)
     if (i.isValid() && limpia != raizActual) {
         setCurrentIndex(i);
         expand(i);
-        scrollTo(i);
+        seguir = true;
+        mostrarElegida();
     } else {
         clearSelection();
     }

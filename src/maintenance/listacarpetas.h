@@ -19,7 +19,13 @@ public:
 Q_SIGNALS:
     void Change();
 
+protected:
+    bool viewportEvent(QEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
+
 private:
+    bool seguir = false;  // keep the chosen folder in view until the user takes over
+    void mostrarElegida();
     QFileSystemModel *modelo;
     QString raizActual;
     QString ruta;

@@ -194,9 +194,14 @@ bool NuevaCarpeta(const QString &padre, const QString &nombre, Aviso &aviso)
     if (nombre.trimmed().isEmpty())
         return false;
     const QString carpeta = QDir(padre).filePath(nombre);
-    if (QFileInfo::exists(carpeta))
+    if (QFileInfo::exists(carpeta)) {
         aviso = {QStringLiteral("Ya existe esa carpeta!"), vb::vbInformation};
-    else if (!CrearCarpeta(carpeta))
+        return false;
+    }
+    const ResultadoArchivo creada = CrearCarpeta(carpeta);
+    // A path that is not found (the folder shown has gone, or the name leads through a missing
+    // one) fails without a message; the refreshed tree shows that nothing was made.
+    if (!creada && creada.codigo != vb::errRutaNoEncontrada)
         aviso = {QStringLiteral("Error inesperado.!No se pudo crear la carpeta!"), vb::vbInformation};
-    return aviso.texto.isEmpty();
+    return bool(creada);
 }

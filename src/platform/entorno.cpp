@@ -46,6 +46,18 @@ void InstalarTraduccionesQt()
         QCoreApplication::installTranslator(&qt);
 }
 
+void FijarFechasEspanolas()
+{
+    // LC_ALL would override LC_TIME: its value moves to LANG, where it still rules everything else.
+    const QByteArray todo = qgetenv("LC_ALL");
+    if (!todo.isEmpty() && !todo.startsWith("es")) {
+        qputenv("LANG", todo);
+        qunsetenv("LC_ALL");
+    }
+    if (!qgetenv("LC_ALL").startsWith("es"))
+        qputenv("LC_TIME", "es_ES.UTF-8");
+}
+
 void FijarZonaHoraria()
 {
     if (qEnvironmentVariableIsSet("TZ") || !QFileInfo::exists(QStringLiteral("/etc/localtime")))

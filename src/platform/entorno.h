@@ -10,6 +10,9 @@ void EstablecerCarpetaAplicacion(const QString &carpeta);
 
 // Loads Qt's own Spanish texts for the standard dialogs (file, print, colour...).
 void InstalarTraduccionesQt();
+// Qt's dialogs write dates (a file's modification time) in the system's time format: made Spanish
+// here, whatever the session's language. Call before the application object exists.
+void FijarFechasEspanolas();
 
 // With TZ unset, the C library checks /etc/localtime again at every local-time conversion (one per
 // date read from the database). Naming the same zone file once keeps the zone and drops that cost.

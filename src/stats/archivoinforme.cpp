@@ -31,7 +31,7 @@ QString CadenaGrid(const QAbstractItemModel &rejilla)
     s += kFinLinea;
     for (int f = 0; f < filas; ++f) {
         for (int c = 0; c < columnas; ++c)
-            Campo(s, rejilla.data(rejilla.index(f, c), Qt::DisplayRole).toString());
+            Campo(s, rejilla.data(rejilla.index(f, c), Qt::EditRole).toString());  // as stored
         s += kFinLinea;
     }
     return s;

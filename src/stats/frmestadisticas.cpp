@@ -9,6 +9,7 @@
 #include "frmzonas.h"
 #include "informes.h"
 #include "minicalendar.h"
+#include "paneldesplegable.h"
 #include "module1.h"
 #include "regional.h"
 
@@ -23,7 +24,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QStyle>
 #include <QTableView>
 
 namespace {
@@ -112,7 +112,8 @@ void frmestadisticas::CrearControles()
     lblmensaje = Nombrado(new QLabel(Frame1), "lblmensaje");
     lblmensaje->setTextFormat(Qt::PlainText);
     lblmensaje->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0); font-weight: bold;"));
-    lblmensaje->setAccessibleName(QStringLiteral("Mensaje"));
+    // No fixed accessible name: assistive technology reads the label's text as its name.
+    lblmensaje->setAccessibleDescription(QStringLiteral("Mensaje"));
 
     auto boton = [this](const char *nombre, const QString &texto) {
         auto *b = Nombrado(new QPushButton(texto, Frame1), nombre);
@@ -143,7 +144,7 @@ void frmestadisticas::CrearControles()
     TDBGrid1->verticalHeader()->setFixedWidth(TwipsAPixelesX(200));
     TDBGrid1->setFont(ModeloEstadistica::FuenteColumnas());
     TDBGrid1->setWordWrap(false);
-    TDBGrid1->setTextElideMode(Qt::ElideNone);
+    TDBGrid1->setTextElideMode(Qt::ElideRight);
 
     frmcalendario = Nombrado(new QGroupBox(QStringLiteral("Calendario"), this), "frmcalendario");
     frmcalendario->setAutoFillBackground(true);  // it lies over the filter and the grid
@@ -152,6 +153,8 @@ void frmestadisticas::CrearControles()
     XPButton1 = Nombrado(new QPushButton(QStringLiteral("Cerrar"), frmcalendario), "XPButton1");
     XPButton1->setAccessibleName(QStringLiteral("Cerrar el calendario"));
     frmcalendario->hide();
+    desplegable = new PanelDesplegable(frmcalendario);
+    connect(desplegable, &PanelDesplegable::CierrePedido, this, &frmestadisticas::CerrarCalendario);
     connect(MiniCalendar1, &MiniCalendar::Click, this, &frmestadisticas::MiniCalendar1_Click);
 
     connect(btnfiltrar, &QPushButton::clicked, this, &frmestadisticas::btnfiltrar_Click);
@@ -228,8 +231,7 @@ bool frmestadisticas::eventFilter(QObject *o, QEvent *e)
 void frmestadisticas::AbrirCalendario(QLineEdit *caja)
 {
     CajaFecha = caja;
-    frmcalendario->show();
-    frmcalendario->raise();
+    desplegable->Mostrar(caja);
     if (Regional::EsFecha(caja->text()))
         MiniCalendar1->setFechaActual(Regional::LeerFecha(caja->text()));
 }
@@ -334,14 +336,8 @@ void frmestadisticas::Mostrar(const MotorEstadisticas::Salida &s)
 
 void frmestadisticas::AplicarColumnas()
 {
-    const int margen = 2 * TDBGrid1->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, TDBGrid1) + 6;
     for (int c = 0; c < Motor.Modelo.columnCount(); ++c)
-        TDBGrid1->setColumnWidth(c, Motor.Modelo.AnchoColumna(c, margen));
-    if (const int c = ModeloRejilla->Columna(); c >= 0) {  // names are longer than IMEIs
-        const int ancho = TDBGrid1->columnWidth(c);
-        TDBGrid1->resizeColumnToContents(c);
-        TDBGrid1->setColumnWidth(c, qMax(ancho, TDBGrid1->columnWidth(c)));
-    }
+        TDBGrid1->setColumnWidth(c, Motor.Modelo.AnchoColumna(c));
     TDBGrid1->scrollToTop();
 }
 

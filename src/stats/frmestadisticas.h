@@ -17,6 +17,7 @@ class QPushButton;
 class QTableView;
 class QFrame;
 class MiniCalendar;
+class PanelDesplegable;
 
 class frmestadisticas : public QDialog {
     Q_OBJECT
@@ -81,6 +82,7 @@ public Q_SLOTS:
 
 private:
     bool cerrandoCalendario = false;
+    PanelDesplegable *desplegable = nullptr;
 
     void CrearControles();
     void Disponer();

@@ -6,6 +6,7 @@
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
+#include <QHorizontalBarSeries>
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
@@ -22,13 +23,14 @@ QStringList frmgraficas::CategoriasHoras()
     return h;
 }
 
-void LlenarGrafica(QChartView *vista, const QStringList &categorias, const QStringList &valores)
+void LlenarGrafica(QChartView *vista, const QStringList &categorias, const QStringList &valores, bool horizontal)
 {
     QChart *grafica = vista->chart();
     grafica->removeAllSeries();
     for (QAbstractAxis *eje : grafica->axes())
         grafica->removeAxis(eje);
-    auto *serie = new QBarSeries;
+    QAbstractBarSeries *serie = horizontal ? static_cast<QAbstractBarSeries *>(new QHorizontalBarSeries)
+                                           : static_cast<QAbstractBarSeries *>(new QBarSeries);
     auto *conjunto = new QBarSet(QStringLiteral("Total Impactos"));
     double maximo = 0;
     for (int j = 0; j < categorias.size(); ++j) {
@@ -53,13 +55,14 @@ void LlenarGrafica(QChartView *vista, const QStringList &categorias, const QStri
     }
     auto *ejeX = new QBarCategoryAxis;
     ejeX->append(etiquetas);
-    grafica->addAxis(ejeX, Qt::AlignBottom);
+    ejeX->setTruncateLabels(false);  // a zone is read by its whole name
+    grafica->addAxis(ejeX, horizontal ? Qt::AlignLeft : Qt::AlignBottom);
     serie->attachAxis(ejeX);
     auto *ejeY = new QValueAxis;
     ejeY->setRange(0, maximo > 0 ? maximo * 1.15 : 1);
     ejeY->setLabelFormat(QStringLiteral("%d"));
     ejeY->applyNiceNumbers();
-    grafica->addAxis(ejeY, Qt::AlignLeft);
+    grafica->addAxis(ejeY, horizontal ? Qt::AlignBottom : Qt::AlignLeft);
     serie->attachAxis(ejeY);
     grafica->legend()->setAlignment(Qt::AlignBottom);
     vista->update();

@@ -8,7 +8,9 @@ class QPushButton;
 
 // Fills a chart with one bar series "Total Impactos" over the given categories; an empty or
 // unreadable value counts as 0.
-void LlenarGrafica(QChartView *vista, const QStringList &categorias, const QStringList &valores);
+// horizontal: bars along the value axis, categories down the left side, where long names fit whole.
+void LlenarGrafica(QChartView *vista, const QStringList &categorias, const QStringList &valores,
+                   bool horizontal = false);
 
 class frmgraficas : public QDialog {
     Q_OBJECT

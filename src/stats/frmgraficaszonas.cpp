@@ -3,6 +3,7 @@
 #include "datosgraficas.h"
 #include "entorno.h"
 #include "frmgraficas.h"
+#include "sinzona.h"
 
 #include <QChart>
 #include <QChartView>
@@ -58,9 +59,10 @@ void frmgraficaszonas::PreparaGraficaZonas()
 {
     const QStringList zonas = DatosGraficas::Partir(Zonas);
     QStringList categorias;
+    // The last category is the totals row.
     for (int i = 0; i < NumFilas2; ++i)
-        categorias << zonas.value(i);
-    LlenarGrafica(MSChart1, categorias, DatosGraficas::Partir(Datos2));
+        categorias << (i < NumFilas2 - 1 ? NombreZona(zonas.value(i)) : zonas.value(i));
+    LlenarGrafica(MSChart1, categorias, DatosGraficas::Partir(Datos2), true);
 }
 
 void frmgraficaszonas::showEvent(QShowEvent *e)

@@ -1,6 +1,7 @@
 #include "informes.h"
 
 #include "regional.h"
+#include "sinzona.h"
 
 #include <QDate>
 #include <cmath>
@@ -75,6 +76,7 @@ void reportzonas::Detail_Format(const QStringList &registro, BandaDetalle &banda
         banda.fondo = BandaDetalle::kFondoGris;
         banda.Colorear(BandaDetalle::kAzul);
     } else {
+        banda.textos[0] = NombreZona(banda.textos[0]);
         banda.fondo = BandaDetalle::kFondoBlanco;
     }
 }
@@ -90,6 +92,7 @@ void rptlocalizadoreszonas::Detail_Format(const QStringList &registro, BandaDeta
         banda.fondo = BandaDetalle::kFondoGris;
         banda.Colorear(BandaDetalle::kAzul);
     } else {
+        banda.textos[0] = NombreZona(banda.textos[0]);
         banda.Colorear(BandaDetalle::kNegro);
         banda.fondo = BandaDetalle::kFondoBlanco;
     }

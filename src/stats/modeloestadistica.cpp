@@ -1,6 +1,7 @@
 #include "modeloestadistica.h"
 
 #include "entorno.h"
+#include "sinzona.h"
 
 #include <QFontMetrics>
 #include <cmath>
@@ -109,16 +110,32 @@ QVariant ModeloEstadistica::data(const QModelIndex &index, int role) const
         return {};
     const int fila = index.row(), columna = index.column();
     switch (role) {
-    case Qt::DisplayRole:
-    case Qt::AccessibleTextRole: {
+    case Qt::EditRole: {  // the stored text
         const QString v = ValorCelda(MarcaDeIndice(fila), columna);
         return v.isNull() ? QVariant() : QVariant(v);
+    }
+    case Qt::DisplayRole:
+    case Qt::AccessibleTextRole:
+    case Qt::ToolTipRole: {
+        const QString v = ValorCelda(MarcaDeIndice(fila), columna);
+        if (v.isNull() || (role == Qt::ToolTipRole && v.isEmpty()))
+            return {};
+        return SinZona(fila, columna) ? NombreZona(v) : v;
     }
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::Alignment(
             (AlineadaDerecha(fila, columna) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter));
-    case Qt::FontRole:
-        return EstiloDeFila(fila) == Estilo::Ninguno ? FuenteColumnas() : FuenteEstilo();
+    case Qt::FontRole: {
+        QFont f = EstiloDeFila(fila) == Estilo::Ninguno ? FuenteColumnas() : FuenteEstilo();
+        // A count wider than its column is drawn smaller rather than cut: the widths are the design's.
+        const int primeraHora = tipoColumnas == 3 ? 2 : 1;
+        const QString t = columna >= primeraHora ? ValorCelda(MarcaDeIndice(fila), columna) : QString();
+        const int cabe = AnchoColumna(columna) - kMargenCelda;
+        const int ancho = t.isEmpty() ? 0 : QFontMetrics(f).horizontalAdvance(t);
+        if (ancho > cabe && cabe > 0)
+            f.setPointSizeF(qMax(1.0, f.pointSizeF() * cabe / ancho));
+        return f;
+    }
     case Qt::ForegroundRole:
         switch (EstiloDeFila(fila)) {
         case Estilo::EstiloTotales: return kTextoTotales;
@@ -175,17 +192,25 @@ int ModeloEstadistica::AnchoTwips(int tipo, int columna)
     }
 }
 
-int ModeloEstadistica::AnchoColumna(int columna, int margen) const
+int ModeloEstadistica::AnchoColumna(int columna) const
 {
-    const QFontMetrics celdas(FuenteEstilo()), cabecera(FuenteColumnas());
-    int ancho = qMax(TwipsAPixelesX(AnchoTwips(tipoColumnas, columna)),
-                     cabecera.horizontalAdvance(Encabezado(tipoColumnas, columna)) + margen);
-    for (int f = 0; f < r.MaxFilas; ++f) {
-        const QString &t = r.TablaEstadistica.Celda(f, columna);
-        if (!t.isEmpty())
-            ancho = qMax(ancho, celdas.horizontalAdvance(t) + margen);
-    }
-    return ancho;
+    return TwipsAPixelesX(AnchoTwips(tipoColumnas, columna));
+}
+
+bool ModeloEstadistica::SinZona(int fila, int columna) const
+{
+    const int columnaZona = tipoColumnas == 2 ? 0 : tipoColumnas == 3 ? 1 : -1;
+    if (columna != columnaZona || fila < 0 || fila >= r.MaxFilas - 1)
+        return false;
+    if (tipoColumnas == 3 && r.TablaEstadistica.Celda(fila, 0) == QLatin1String("Subtotal"))
+        return false;
+    if (NombreZona(r.TablaEstadistica.Celda(fila, columna)) == r.TablaEstadistica.Celda(fila, columna))
+        return false;
+    // A row of the result: it holds counts (a cleared table holds none).
+    for (int c = columna + 1; c <= 25; ++c)
+        if (!r.TablaEstadistica.Celda(fila, c).isEmpty())
+            return true;
+    return false;
 }
 
 QVariant ModeloEstadistica::headerData(int section, Qt::Orientation orientation, int role) const

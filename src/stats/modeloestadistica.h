@@ -37,10 +37,12 @@ public:
     static QString Encabezado(int tipo, int columna);
     static int AnchoTwips(int tipo, int columna);
     int TipoColumnas() const { return tipoColumnas; }
-    // A column's width in pixels: the design width, widened where the caption or a cell's text
-    // would not fit (the widths were made for Arial's figures; a wider face or a five-digit count
-    // would be cut). margen: the view's padding around a cell's text.
-    int AnchoColumna(int columna, int margen) const;
+    // A column's width in pixels: the design width. A count wider than its column is drawn in a
+    // smaller font; a name is elided in the grid and shown whole in its tooltip.
+    int AnchoColumna(int columna) const;
+    static constexpr int kMargenCelda = 6;  // the view's padding around a cell's text
+    // The zone cell of a data row whose zone is empty: shown as "(sin zona)".
+    bool SinZona(int fila, int columna) const;
 
     // Row styling (FetchRowStyle): off until the first filter runs.
     void EstilosPorFila(bool activo);

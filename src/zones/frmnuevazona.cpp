@@ -52,6 +52,7 @@ frmnuevazona::frmnuevazona(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmnuevazona"));
     setWindowTitle(QStringLiteral("Zonas"));
+    setWindowModality(Qt::ApplicationModal);
     setStyleSheet(QStringLiteral(
         "QFrame#frminicio { background: #eef2f6; }"
         "QLabel#lblaccion { font-size: 13pt; color: #173f63; }"

@@ -3,6 +3,7 @@
 #include "dialogosguion.h"
 #include "esquema.h"
 #include "frmmenu.h"
+#include "frmrejillazonas.h"
 #include "module1.h"
 #include "prueba.h"
 
@@ -46,6 +47,7 @@ private Q_SLOTS:
     void titularDesconocidoLoDice();
     void bandejaRestauraSinAbrirDescarga();
     void cadaBotonAbreSuVentana();
+    void editorDeZonasModal();
 
 private:
     std::unique_ptr<CarpetaPrueba> carpeta;
@@ -176,12 +178,15 @@ void TstFrmMenu::bandejaRestauraSinAbrirDescarga()
         QVERIFY(w == &m || !w->isVisible());
 }
 
-// Each menu button shows its own window modally, and the menu is usable again once it closes.
+// Each menu button shows its own window, application-modal from its first event on: the menu
+// underneath ignores clicks (here on its exit button) until the window closes.
 void TstFrmMenu::cadaBotonAbreSuVentana()
 {
     titulares(QStringLiteral("x"));
     frmmenu m;
     QVERIFY(m.Cargar());
+    m.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m));
     m.findChild<QLineEdit *>("txtclave")->setText("x");
     m.Command1_Click();
     const QList<QPair<const char *, QString>> botones = {
@@ -189,17 +194,29 @@ void TstFrmMenu::cadaBotonAbreSuVentana()
         {"btnestadisticas", "frmestadisticas"}, {"btnadministrar", "frmmantenimiento"},
         {"btnconfigurarzonas", "frmrejillazonas"}, {"btntiemporeal", "frmtiemporeal"}};
     for (const auto &[boton, ventana] : botones) {
-        QString abierta;
-        QTimer::singleShot(0, &m, [&abierta] {
-            if (auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
-                abierta = d->objectName();
-                d->reject();
-            }
-        });
-        m.findChild<QToolButton *>(QLatin1String(boton))->click();
-        QCOMPARE(abierta, ventana);
+        QCOMPARE(Prueba::abiertaModal(m.findChild<QToolButton *>(QLatin1String(boton)), m.btnsalir), ventana);
         QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY(m.isVisible());
     }
+}
+
+// The zone editor blocks the zone list underneath from its first event on.
+void TstFrmMenu::editorDeZonasModal()
+{
+    titulares(QStringLiteral("x"));
+    frmmenu m;
+    QVERIFY(m.Cargar());
+    m.findChild<QLineEdit *>("txtclave")->setText("x");
+    m.Command1_Click();
+    QString editor;
+    QTimer::singleShot(0, &m, [&editor] {
+        auto *lista = qobject_cast<frmrejillazonas *>(QApplication::activeModalWidget());
+        QVERIFY(lista && QTest::qWaitForWindowExposed(lista));
+        editor = Prueba::abiertaModal(lista->btnnuevazona, lista->btnsalir);
+        lista->reject();
+    });
+    m.btnconfigurarzonas->click();
+    QCOMPARE(editor, QStringLiteral("frmnuevazona"));
 }
 
 VARDEN_TEST_WEB_MAIN(TstFrmMenu)

@@ -10,8 +10,8 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTimer>
 
 using namespace ConsultasIconos;
@@ -24,6 +24,8 @@ private Q_SLOTS:
     void cleanup() { v.reset(); carpeta.reset(); }
     void iconos();
     void nombrePropio();
+    void eleccionPorClicOTecla_data();
+    void eleccionPorClicOTecla();
 
 private:
     std::unique_ptr<CarpetaPrueba> carpeta;
@@ -60,6 +62,7 @@ void TstFrmIconosLocalizadores::abrir()
     v = std::make_unique<frmiconoslocalizadores>();
     v->show();
     eleccionAlMostrar = elegido();
+    QVERIFY(Prueba::esperar([this] { return !v->Cargando; }));
     QVERIFY(!v->Cargando && v->Timer1->isActive() && v->Timer1->isSingleShot());
     QCOMPARE(v->Timer1->interval(), 1000);
     QVERIFY(Prueba::esperar([this] { return v->Mapa->Cargada(); }));
@@ -142,6 +145,44 @@ void TstFrmIconosLocalizadores::nombrePropio()
     abrir();
     v->cmblocalizadores->setCurrentIndex(v->cmblocalizadores->findData(imei));
     QCOMPARE(v->cmblocalizadores->currentText() + " / " + v->txtalias->text(), "Camión 3 (" + imei + ") / Camión 3");
+}
+
+// An icon is stored by a click, also on the icon already chosen, or by Enter or Space on the
+// current one; entering the list or moving through it stores nothing.
+void TstFrmIconosLocalizadores::eleccionPorClicOTecla_data()
+{
+    QTest::addColumn<QString>("previa");    // the list's choice before the user acts ("" none)
+    QTest::addColumn<QString>("accion");
+    QTest::addColumn<QString>("almacenado");  // the locator's stored icon afterwards
+    QTest::newRow("clic en la ya elegida") << "moto1" << "clic" << "moto1";
+    QTest::newRow("entrar con el tabulador") << "" << "tabulador" << "sin fila";
+    QTest::newRow("flecha abajo") << "moto1" << "abajo" << "sin fila";
+    QTest::newRow("flecha e Intro") << "moto1" << "abajo Intro" << "niños1";
+    QTest::newRow("Espacio") << "moto1" << "Espacio" << "moto1";
+}
+
+void TstFrmIconosLocalizadores::eleccionPorClicOTecla()
+{
+    QFETCH(QString, previa);
+    QFETCH(QString, accion);
+    QFETCH(QString, almacenado);
+    abrir();
+    QVERIFY(QTest::qWaitForWindowActive(v.get()));
+    elegirLocalizador("Furgón d'Aurelio");  // no stored icon: the list keeps its choice
+    if (previa.isEmpty())
+        v->List1->setCurrentItem(nullptr);
+    else
+        v->PosicionaListaen(previa);
+    v->MyButton1->setFocus();
+    for (const QString &paso : accion.split(' ')) {
+        if (paso == "clic")
+            pulsar(previa);
+        else if (paso == "tabulador")
+            QTest::keyClick(v->MyButton1, Qt::Key_Backtab);
+        else
+            QTest::keyClick(v->List1, paso == "abajo" ? Qt::Key_Down : paso == "Intro" ? Qt::Key_Return : Qt::Key_Space);
+    }
+    QCOMPARE(guardado("Furgón d'Aurelio"), almacenado);
 }
 
 VARDEN_TEST_WEB_MAIN(TstFrmIconosLocalizadores)

@@ -1,6 +1,7 @@
 // Maintenance: the purge, the backup, the restore and the folder chooser's decisions without a
 // screen; then the wiring of the window and its chooser, with scripted dialogs answering.
 #include "archivosprueba.h"
+#include "prueba.h"
 #include "carpetaprueba.h"
 #include "dialogosguion.h"
 #include "esquema.h"
@@ -23,6 +24,8 @@
 #include <QScreen>
 #include <QTimer>
 #include <QtTest>
+
+#include <cmath>
 
 using Module1::BaseLocal;
 using Prueba::escribirArchivo, Prueba::leerArchivo;
@@ -56,6 +59,17 @@ bool dejarDiario(const QString &base, const QString &sufijo)
                     p->Ejecutar("DELETE FROM DATOS", e) == 5 && QFile::copy(d.ruta + sufijo, base + sufijo);
     p->Cerrar();
     return ok;
+}
+
+// The contrast ratio of two colours as readers of screens measure it (1 to 21).
+double contraste(const QColor &a, const QColor &b)
+{
+    auto luz = [](const QColor &c) {
+        auto canal = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * canal(c.redF()) + 0.7152 * canal(c.greenF()) + 0.0722 * canal(c.blueF());
+    };
+    const double x = luz(a), y = luz(b);
+    return (qMax(x, y) + 0.05) / (qMin(x, y) + 0.05);
 }
 
 // "name=caption" of every label and button outside the date picker, in creation order.
@@ -231,7 +245,8 @@ private Q_SLOTS:
         QTest::newRow("nueva") << "" << "LISTADOS Y ESTADISTICAS" << true << "";
         QTest::newRow("ya existe") << "" << "existente" << false << "Ya existe esa carpeta!";
         QTest::newRow("en blanco") << "" << "   " << false << "";
-        QTest::newRow("imposible") << "/proc" << "LISTADOS Y ESTADISTICAS" << false << "Error inesperado.!No se pudo crear la carpeta!";
+        QTest::newRow("ruta no encontrada") << "/no-existe-vardén/sub" << "LISTADOS Y ESTADISTICAS" << false << "";
+        QTest::newRow("imposible") << "/etc/passwd" << "LISTADOS Y ESTADISTICAS" << false << "Error inesperado.!No se pudo crear la carpeta!";
     }
     void nuevaCarpeta()
     {
@@ -274,6 +289,15 @@ private Q_SLOTS:
         QCOMPARE(operables.size(), 13);
         for (const QWidget *w : operables)
             QVERIFY2(!w->accessibleName().isEmpty() && (w->focusPolicy() & Qt::TabFocus), qPrintable(w->objectName()));
+        // The message reads on the red panel too (the label's text drawn on what shows behind it).
+        selector.Label3->setText("Escoja una carpeta para guardar los datos");
+        const QImage dibujo = selector.grab(selector.Label3->geometry().translated(selector.Label3->parentWidget()->mapTo(&selector, QPoint()))).toImage();
+        const QColor fondo = dibujo.pixelColor(1, 1);
+        double mejor = 1;  // the strongest ink of the text against its ground
+        for (int y = 0; y < dibujo.height(); ++y)
+            for (int x = 0; x < dibujo.width(); ++x)
+                mejor = qMax(mejor, contraste(dibujo.pixelColor(x, y), fondo));
+        QVERIFY2(mejor >= 4.5, qPrintable(fondo.name() + " " + QString::number(mejor)));
         // The chooser opens centred on the screen, offering the root drive.
         const QPoint desvio = selector.frameGeometry().center() - QGuiApplication::primaryScreen()->availableGeometry().center();
         QVERIFY(qAbs(desvio.x()) <= 20 && qAbs(desvio.y()) <= 40 && selector.Drive1->findText("/") >= 0);
@@ -309,6 +333,12 @@ private Q_SLOTS:
         QCOMPARE(ventana->txtfecha->text(), c->Label1(celda).fecha.toString("dd/MM/yyyy"));
         QVERIFY(c->isHidden());
         QCOMPARE(QApplication::focusWidget(), ventana->Command2);
+        // Escape closes the picker and leaves the window and the focus in the box.
+        ventana->txtfecha->setFocus(Qt::TabFocusReason);
+        QVERIFY(c->isVisible());
+        QTest::keyClick(ventana->txtfecha, Qt::Key_Escape);
+        QVERIFY(c->isHidden() && ventana->isVisible());
+        QCOMPARE(QApplication::focusWidget(), ventana->txtfecha);
     }
 
     void ventanaPurga_data()
@@ -384,6 +414,25 @@ private Q_SLOTS:
         QCOMPARE(QFile::exists(carpeta->archivo("bakdatoslocalizadortemp.sdf")), hecha);
     }
 
+    // The chooser and the icon window are application-modal from their first event: "Salir"
+    // underneath does nothing while they are open.
+    void modales_data()
+    {
+        QTest::addColumn<QString>("boton");
+        QTest::addColumn<QString>("abierta");
+        QTest::newRow("copia") << "Command4" << "frmcopiaseg";
+        QTest::newRow("iconos") << "Command7" << "frmiconoslocalizadores";
+    }
+    void modales()
+    {
+        QFETCH(QString, boton);
+        QFETCH(QString, abierta);
+        QVERIFY(QTest::qWaitForWindowExposed(ventana.get()));
+        QCOMPARE(Prueba::abiertaModal(Prueba::hijo<QPushButton>(*ventana, boton), ventana->Command1), abierta);
+        QVERIFY(ventana->isVisible());
+        QVERIFY(dialogos->mensajes.isEmpty());
+    }
+
     void ventanaRecuperar()
     {
         QVERIFY(CopiarBase(BaseLocal(), carpeta->ruta()).texto.startsWith("Copia"));
@@ -435,5 +484,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TstMantenimiento)
+VARDEN_TEST_WEB_MAIN(TstMantenimiento)
 #include "tst_mantenimiento.moc"

@@ -16,6 +16,7 @@
 #include "pruebaweb.h"
 #include "regional.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -167,6 +168,11 @@ void TstFrmEstadisticas::cargaListasYCalendario()
     QVERIFY(esperar([&] { return marco->isVisible(); }) && w->CajaFecha == f2);
     QTest::mouseClick(hijo<QPushButton>(*w, "XPButton1"), Qt::LeftButton);
     QCOMPARE(f2->text() + (marco->isVisible() ? " visible" : ""), Regional::FechaCorta(QDate::currentDate().addDays(1)));
+    // It opens under its box, and Escape closes it, not the window.
+    QTest::mouseClick(f2, Qt::LeftButton);
+    QVERIFY(marco->isVisible() && marco->geometry().top() > f2->mapTo(w.get(), QPoint(0, f2->height())).y());
+    QTest::keyClick(f2, Qt::Key_Escape);
+    QVERIFY(!marco->isVisible() && w->isVisible());
 }
 
 void TstFrmEstadisticas::filtrar_data()
@@ -208,11 +214,14 @@ void TstFrmEstadisticas::filtrar()
                  .arg(hijo<QPushButton>(*w, "btnmapa")->isVisible()),
              estado);
     QVERIFY(guion->mensajes.isEmpty());  // never a message box
+    // Assistive technology reads the message itself.
+    QCOMPARE(QAccessible::queryAccessibleInterface(hijo<QLabel>(*w, "lblmensaje"))->text(QAccessible::Name),
+             hijo<QLabel>(*w, "lblmensaje")->text());
     if (!grid->isVisible())
         return;
-    // The columns' widths applied, at least the design's.
+    // The columns keep the design's widths.
     for (int c = 0; c < grid->model()->columnCount(); ++c)
-        QVERIFY(grid->columnWidth(c) >= TwipsAPixelesX(ModeloEstadistica::AnchoTwips(indice + 1, c)));
+        QCOMPARE(grid->columnWidth(c), TwipsAPixelesX(ModeloEstadistica::AnchoTwips(indice + 1, c)));
     // The grid paints the model's styles: the last row in its background colour.
     const QRect celda = grid->visualRect(grid->model()->index(grid->model()->rowCount() - 1, 6));
     const QPoint p = grid->viewport()->mapTo(grid, celda.center() + QPoint(celda.width() / 3, 0));

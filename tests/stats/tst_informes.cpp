@@ -10,6 +10,7 @@
 #include "regional.h"
 
 #include <QBarCategoryAxis>
+#include <QAbstractBarSeries>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChartView>
@@ -60,13 +61,15 @@ QString grafica(const QWidget &w, const char *nombre)
     auto *v = w.findChild<QChartView *>(nombre);
     QStringList categorias, valores, series;
     for (QAbstractSeries *s : v->chart()->series())
-        for (QBarSet *b : qobject_cast<QBarSeries *>(s)->barSets()) {
+        for (QBarSet *b : qobject_cast<QAbstractBarSeries *>(s)->barSets()) {
             series << b->label();
             for (int i = 0; i < b->count(); ++i)
                 valores << QString::number(b->at(i));
         }
-    for (QAbstractAxis *eje : v->chart()->axes(Qt::Horizontal))
-        categorias << qobject_cast<QBarCategoryAxis *>(eje)->categories();
+    for (QAbstractAxis *eje : v->chart()->axes())
+        if (auto *c = qobject_cast<QBarCategoryAxis *>(eje))
+            categorias << c->categories() << (c->labelsTruncated() ? "(etiquetas cortadas)" : "");
+    categorias.removeAll(QString());
     return v->chart()->title() + ": " + series.join(',') + "; " + categorias.join(',') + "; " + valores.join(',');
 }
 
@@ -124,6 +127,13 @@ void TstInformes::archivoYLector()
         una.setItem(0, c, new QStandardItem(campos[c]));
     }
     QVERIFY(GrabarArchivoTexto(ruta, CadenaGrid(una)));
+    // The grid names positions outside every zone; the file keeps the stored empty zone.
+    const ResultadoEstadistica z = zonas({"", "Puerto"});
+    ModeloEstadistica mz(z);
+    mz.ConfigurarColumnas(2);
+    QCOMPARE(mz.data(mz.index(0, 0)).toString(), QString("(sin zona)"));
+    QVERIFY(CadenaGrid(mz).section("\r\n", 1, 1).startsWith("\"\";"));
+    QVERIFY(GrabarArchivoTexto(ruta, CadenaGrid(una)));
     DatosInforme d;
     QVERIFY(d.Abrir(ruta));
     QCOMPARE(d.Campos, campos);
@@ -141,6 +151,8 @@ void TstInformes::reglasDetalle_data()
     QTest::newRow("zonas: una zona, su total con miles") << 2 << "Puerto|" << "blanco negro Puerto|1.234.567";
     QTest::newRow("zonas: totales") << 2 << "Totales:|" << "gris azul Totales:|1.234.567";
     QTest::newRow("loc: una fila") << 3 << L1 + "|Zona A" << "blanco negro Zona A|" + L1;
+    QTest::newRow("zonas: sin zona") << 2 << "|" << "blanco negro (sin zona)|1.234.567";
+    QTest::newRow("loc: sin zona") << 3 << L1 + "|" << "blanco negro (sin zona)|" + L1;
     QTest::newRow("loc: subtotal") << 3 << "Subtotal|" << "gris azul |Subtotal";
     QTest::newRow("loc: totales") << 3 << "|Totales:" << "gris rojo Totales:|";
     QTest::newRow("loc: zona llamada Totales: en un subtotal") << 3 << "Subtotal|Totales:" << "gris rojo Totales:|Subtotal";
@@ -242,6 +254,9 @@ void TstInformes::graficas_data()
                                 << "IMPACTOS POR ZONAS: Total Impactos; Almacén,Puerto,Nave 3,Totales:; 11,22,33,66";
     QTest::newRow("nombres con barras") << QStringList{"Nave|1", "C:\\x\\|"}
                                         << "IMPACTOS POR ZONAS: Total Impactos; Nave|1,C:\\x\\|,Totales:; 11,22,33";
+    const QString largo = "Polígono Industrial de Vallecas, muelle de carga norte";
+    QTest::newRow("sin zona y nombres largos") << QStringList{"", largo, largo + " 2", "Puerto"}
+        << "IMPACTOS POR ZONAS: Total Impactos; (sin zona)," + largo + "," + largo + " 2,Puerto,Totales:; 11,22,33,44,110";
 }
 
 // The zones chart window; the days chart window draws its hours with the same code as MSChart2.

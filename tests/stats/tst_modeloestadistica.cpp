@@ -30,6 +30,8 @@ private Q_SLOTS:
     void estilosYAlineacion_data();
     void estilosYAlineacion();
     void anchos();
+    void sinZona_data();
+    void sinZona();
     void contratoDelModelo();
 };
 
@@ -112,17 +114,52 @@ void TstModeloEstadistica::estilosYAlineacion()
 
 void TstModeloEstadistica::anchos()
 {
-    // A column is as wide as its design, or as its caption or widest text with the margin.
+    // Every column keeps its design width, also under a long name or a long count; the grid
+    // elides such a text and its tooltip holds it whole.
     ResultadoEstadistica r;
     const QString largo = "Zona con un nombre mucho más largo que su columna";
     r.Llenar(2, {{largo, 9, 12345678}, {"B", 3, 5}});
     ModeloEstadistica m(r);
     m.ConfigurarColumnas(2);
-    const QFontMetrics fm(ModeloEstadistica::FuenteEstilo());
-    QCOMPARE(m.AnchoColumna(0, 10), fm.horizontalAdvance(largo) + 10);
-    QCOMPARE(m.AnchoColumna(10, 10), qMax(TwipsAPixelesX(450), fm.horizontalAdvance("12345678") + 10));
-    QCOMPARE(m.AnchoColumna(3, 0), TwipsAPixelesX(450));
-    QCOMPARE(m.AnchoColumna(3, 100), QFontMetrics(ModeloEstadistica::FuenteColumnas()).horizontalAdvance("2H") + 100);
+    QCOMPARE(m.AnchoColumna(0), TwipsAPixelesX(2500));
+    QCOMPARE(m.AnchoColumna(10), TwipsAPixelesX(450));
+    QCOMPARE(m.AnchoColumna(25), TwipsAPixelesX(1200));
+    QCOMPARE(m.data(m.index(0, 0), Qt::ToolTipRole).toString(), largo);
+    QCOMPARE(m.data(m.index(0, 10), Qt::ToolTipRole).toString(), QString("12345678"));
+    // A count too wide for its column is drawn smaller, whole; one that fits keeps the grid's font.
+    const QFont chica = m.data(m.index(0, 10), Qt::FontRole).value<QFont>();
+    QVERIFY(QFontMetrics(chica).horizontalAdvance("12345678") <= m.AnchoColumna(10) - ModeloEstadistica::kMargenCelda);
+    QCOMPARE(m.data(m.index(1, 4), Qt::FontRole).value<QFont>().pointSizeF(), ModeloEstadistica::FuenteColumnas().pointSizeF());
+}
+
+void TstModeloEstadistica::sinZona_data()
+{
+    QTest::addColumn<int>("tipo");
+    QTest::addColumn<QString>("columna");  // the zone column as the grid shows it, row by row
+    QTest::newRow("zonas") << 2 << "(sin zona)|Nave|Totales:";
+    QTest::newRow("localizador y zona") << 3 << "(sin zona)|Nave||(sin zona)||Totales:";
+}
+
+// Positions outside every zone are named in the grid; the stored text stays empty.
+void TstModeloEstadistica::sinZona()
+{
+    QFETCH(int, tipo);
+    QFETCH(QString, columna);
+    ResultadoEstadistica r;
+    if (tipo == 2)
+        r.Llenar(2, {{"", 9, 2}, {"Nave", 3, 5}});
+    else
+        r.Llenar(3, {{"L1", "", 9, 2}, {"L1", "Nave", 10, 1}, {"L2", "", 9, 4}});
+    ModeloEstadistica m(r);
+    m.ConfigurarColumnas(tipo);
+    QStringList vistas;
+    const int c = tipo == 2 ? 0 : 1;
+    for (int f = 0; f < m.rowCount(); ++f) {
+        vistas << m.data(m.index(f, c)).toString();
+        if (vistas.last() == "(sin zona)")
+            QCOMPARE(m.data(m.index(f, c), Qt::EditRole).toString(), QString());
+    }
+    QCOMPARE(vistas.join('|'), columna);
 }
 
 void TstModeloEstadistica::contratoDelModelo()

@@ -8,6 +8,8 @@
 
 #include <functional>
 
+class QAbstractButton;
+
 namespace Prueba {
 
 // Lets events run until listo() holds or ms pass; answers listo().
@@ -18,6 +20,12 @@ template <class T> T *hijo(const QObject &padre, const QString &nombre)
 {
     return padre.findChild<T *>(nombre);
 }
+
+// Clicks abre, which shows a window modally. As soon as events run inside that window's modal
+// loop, notes the modal window's name, clicks otro (a control of a window underneath) as the
+// window system would deliver it, then closes the modal window. Answers the name, followed by
+// " y el llamador responde" when otro reacted; empty when no modal loop ran.
+QString abiertaModal(QAbstractButton *abre, QAbstractButton *otro);
 
 }
 
