@@ -151,7 +151,7 @@ private Q_SLOTS:
         clic("XPButton7");
         tic();
         QCOMPARE(hijo("lblzona")->text(), QStringLiteral("zona: Nave 'Norte' <b>"));
-        const QString etiqueta = pagina("actual.getTooltip().getContent().textContent");
+        const QString etiqueta = pagina("lecturaPunto().textContent");
         QVERIFY2(etiqueta.contains(kCoche) && etiqueta.contains("Nave 'Norte' <b>"), qPrintable(etiqueta));
         clic("Command1");
         QCOMPARE(pagina("String(estadoMapa().puntos)"), QStringLiteral("0"));
