@@ -46,10 +46,16 @@ QList<PuntoRecorrido> LeerPuntos(const Recordset &filas)
         p.fecha = f.value(cF).toDateTime();
         p.latitud = Regional::LeerNumero(f.value(cLa).toString(), &okLa);
         p.longitud = Regional::LeerNumero(f.value(cLo).toString(), &okLo);
-        if (!okLa || !okLo || !p.fecha.isValid())
-            continue;
         p.kmh = cV < 0 ? 0 : Regional::LeerNumero(f.value(cV).toString()) * 1.852;
         p.zona = cZ < 0 ? QString() : f.value(cZ).toString();
+        if ((!okLa || !okLo || !p.fecha.isValid()) && !r.isEmpty()) {
+            // An unreadable row stays in its place (point numbers are row numbers) where the one
+            // before it was, so that it adds nothing.
+            const PuntoRecorrido &a = r.last();
+            p.latitud = a.latitud;
+            p.longitud = a.longitud;
+            p.fecha = a.fecha;
+        }
         r << p;
     }
     return r;
@@ -60,10 +66,15 @@ QList<TramoRecorrido> Paradas(const QList<PuntoRecorrido> &p, const UmbralesReco
     QList<TramoRecorrido> r;
     const qsizetype n = p.size();
     const double kmRadio = u.metros / 1000.0;
-    const qint64 minimo = qint64(u.minutosParada) * 60;
+    const qint64 minimo = qint64(u.minutosParada) * 60, hueco = qint64(u.minutosHueco) * 60;
+    // A slow point joins the stop only right after the one before it: after a gap, the vehicle
+    // may have gone anywhere.
+    auto sigue = [&](qsizetype i, qsizetype j) {
+        return (p[j + 1].kmh < u.kmhParada && p[j].fecha.secsTo(p[j + 1].fecha) < hueco) || km(p[i], p[j + 1]) <= kmRadio;
+    };
     for (qsizetype i = 0; i < n;) {
         qsizetype j = i;
-        while (j + 1 < n && (p[j + 1].kmh < u.kmhParada || km(p[i], p[j + 1]) <= kmRadio))
+        while (j + 1 < n && sigue(i, j))
             ++j;
         if (j > i && p[i].fecha.secsTo(p[j].fecha) >= minimo) {
             r << TramoRecorrido{int(i), int(j), p[i].fecha, p[j].fecha, p[i].zona};

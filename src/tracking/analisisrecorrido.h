@@ -3,8 +3,9 @@
 // distance, and the summary figures of the whole period. Plain functions over the track's points.
 //
 // A stop: from a point, the following points stay within UmbralesRecorrido::metros of it or report
-// a speed under kmhParada; when that run lasts minutosParada or more it is a stop (a gap inside it
-// does not split it: a vehicle parked with its locator asleep is still parked). A gap: two
+// a speed under kmhParada (the speed only when no gap comes before the point); when that run lasts
+// minutosParada or more it is a stop (a gap inside it does not split it: a vehicle parked with its
+// locator asleep is still parked). A gap: two
 // consecutive points minutosHueco or more apart. A jump: a point whose distance from both
 // neighbours implies more than kmhSalto.
 #include <QDateTime>
@@ -48,7 +49,8 @@ struct ResumenRecorrido {
 };
 
 namespace AnalisisRecorrido {
-// The track's rows (FECHA, LATITUD, LONGITUD, VELOCIDAD in knots, ZONA); unreadable rows are left out.
+// The track's rows (FECHA, LATITUD, LONGITUD, VELOCIDAD in knots, ZONA), one point per row; a row
+// that cannot be read takes the place and time of the one before it.
 QList<PuntoRecorrido> LeerPuntos(const Recordset &filas);
 QList<TramoRecorrido> Paradas(const QList<PuntoRecorrido> &p, const UmbralesRecorrido &u = {});
 QList<TramoRecorrido> Huecos(const QList<PuntoRecorrido> &p, const UmbralesRecorrido &u = {});

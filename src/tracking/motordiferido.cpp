@@ -54,6 +54,7 @@ void MotorDiferido::Cargar(std::unique_ptr<Recordset> recorrido)
     Recorrido = std::move(recorrido);
     TotalPuntos = Recorrido ? Recorrido->RecordCount() : 0;
     Posicion = 1;
+    Lecturas = LecturasDiferido();  // nothing of the previous track stays on show
     if (Recorrido) {
         Recorrido->MoveFirst();
         colFecha = columna(*Recorrido, "FECHA");

@@ -102,8 +102,8 @@ void ReproductorDiferido::GestionSigPunto()
             tanda += s.texto;
         proximo += motor.intervaloTimer();
     }
-    if (proximo < ahora)
-        proximo = ahora;  // too far behind: the backlog is dropped, not played in a rush
+    if (proximo < ahora - MaximoRetraso)
+        proximo = ahora;
     Q_EMIT LecturasCambiadas(motor.lecturas());
     Q_EMIT PosicionCambiada(motor.posicion());
     if (!tanda.isEmpty()) {

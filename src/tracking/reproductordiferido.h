@@ -28,8 +28,10 @@ public:
     ReproductorDiferido(Enviar enviar, LeerAjustes ajustes, QObject *padre = nullptr);
     // Tests pace playback by their own clock.
     void PonerReloj(Reloj r) { reloj = std::move(r); }
-    // At most this many steps go in one statement; a player further behind drops the backlog.
-    static constexpr int MaximoPasosPorTanda = 250;
+    // At most this many steps go in one statement; a player more than MaximoRetraso ms behind
+    // drops the backlog rather than play it in a rush.
+    static constexpr int MaximoPasosPorTanda = 500;
+    static constexpr int MaximoRetraso = 1000;
 
     // The playback timer (objectName "timerdiferido"); each tick runs GestionSigPunto.
     QTimer *Timer() const { return timerdiferido; }

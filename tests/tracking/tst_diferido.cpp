@@ -342,7 +342,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("espera");   // the timer's interval once the page has run it
         QTest::newRow("muy rapido a tiempo") << "Muy Rápido" << 0 << 1 << 1;
         QTest::newRow("muy rapido 10 ms tarde") << "Muy Rápido" << 10 << 11 << 1;
-        QTest::newRow("muy rapido muy atrasado") << "Muy Rápido" << 1000 << ReproductorDiferido::MaximoPasosPorTanda << 1;
+        QTest::newRow("muy rapido atrasado") << "Muy Rápido" << 700 << ReproductorDiferido::MaximoPasosPorTanda << 1;
         QTest::newRow("rapido 30 ms tarde") << "Rápido" << 30 << 2 << 10;
         QTest::newRow("lento a tiempo") << "Lento" << 0 << 1 << 1000;
         QTest::newRow("muy lento algo tarde") << "Muy Lento" << 500 << 1 << 1300;
@@ -358,17 +358,27 @@ private Q_SLOTS:
         QFETCH(int, pasos);
         QFETCH(int, espera);
         ajustes.velocidad = velocidad;
-        r->Cargar(recta(QTime(9, 0), 400), velocidad);
+        r->Cargar(recta(QTime(9, 0), 1000), velocidad);
         ahora = r->Timer()->interval() + retraso;
         tic();
         QCOMPARE(enviadas.size(), 1);
         QCOMPARE(enviadas[0].texto.count(QStringLiteral("ponermapa(")), pasos);
         QCOMPARE(r->Motor().posicion(), pasos + 1);
-        QCOMPARE(r->Motor().lecturas().lblposicion, QStringLiteral("%1/400").arg(pasos));
+        QCOMPARE(r->Motor().lecturas().lblposicion, QStringLiteral("%1/1000").arg(pasos));
         QVERIFY(!activo());
         ejecutadas();
         QVERIFY(activo());
         QCOMPARE(r->Timer()->interval(), espera);
+    }
+
+    void nuevaCargaSinLecturasAnteriores()
+    {
+        tic();
+        QVERIFY(!r->Motor().lecturas().lblzona.isEmpty());
+        r->Cargar(recta(QTime(10, 0), 3), ajustes.velocidad);
+        const LecturasDiferido &l = r->Motor().lecturas();
+        QCOMPARE(QStringList({l.lblposicion, l.lblfecha, l.lblvelocidad, l.lblzona, l.lblvelocidadmedia}),
+                 QStringList({"", "", "", "", ""}));
     }
 
     void borradoDentroDeUnaTanda()

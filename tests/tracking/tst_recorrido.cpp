@@ -16,6 +16,7 @@ const double kKmMovimiento = 6378.0 * 0.009 * 3.14159265358979 / 180.0;
 //   D<n>  n minutes creeping at 2 km/h (0.001 degrees a minute)
 //   H<n>  no position for n minutes, then one driving point
 //   S     a point one degree off the route (a GPS jump, reported at 500 km/h)
+//   L<n>  no position for n minutes, then one parked point further on
 QList<PuntoRecorrido> pista(const QDateTime &desde, const QString &guion)
 {
     QDateTime t = desde;
@@ -28,6 +29,7 @@ QList<PuntoRecorrido> pista(const QDateTime &desde, const QString &guion)
         case 'P': for (int i = 0; i < n; ++i) r << PuntoRecorrido{t = t.addSecs(60), lat, -3.7, 0, "Nave 2"}; break;
         case 'D': for (int i = 0; i < n; ++i) r << PuntoRecorrido{t = t.addSecs(60), lat += 0.001, -3.7, 2, {}}; break;
         case 'H': r << PuntoRecorrido{t = t.addSecs(60 * n), lat += 0.009, -3.7, 60, {}}; break;
+        case 'L': r << PuntoRecorrido{t = t.addSecs(60 * n), lat += 0.009, -3.7, 0, "Nave 2"}; break;
         case 'S': r << PuntoRecorrido{t = t.addSecs(60), lat + 1, -3.7, 500, {}}; break;
         }
     }
@@ -68,6 +70,9 @@ private Q_SLOTS:
                                    << 60.0;
         QTest::newRow("parada a medianoche") << QTime(23, 50) << "M8 P6 M16" << 5 << "23:58-00:04" << ""
                                              << QList<int>{} << 24.0 << 1440 << 360 << 60.0;
+        // Parked after a gap somewhere else: the stop starts there, not before the gap.
+        QTest::newRow("parada tras un hueco") << QTime(12, 0) << "M5 L30 P6" << 5 << "12:35-12:41" << "12:05-12:35"
+                                              << QList<int>{} << 6.0 << 300 << 360 << 60.0;
         // Slower than 3 km/h is stopped even while it creeps past 50 m.
         QTest::newRow("parada lenta") << QTime(12, 0) << "M5 D6 M5" << 5 << "12:05-12:11" << "" << QList<int>{}
                                       << 10.0 + 6 / 9.0 << 600 << 360 << 60.0;
