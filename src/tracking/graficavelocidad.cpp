@@ -33,6 +33,12 @@ GraficaVelocidad::GraficaVelocidad(QWidget *padre) : QChartView(padre)
     ejeX->setTickCount(7);
     ejeY = new QValueAxis(c);
     ejeY->setLabelFormat(QStringLiteral("%d"));
+    ejeY->setTickCount(3);
+    QFont f = font();
+    f.setPointSizeF(f.pointSizeF() * 0.85);
+    ejeX->setLabelsFont(f);
+    ejeY->setLabelsFont(f);
+    ejeY->setTitleFont(f);
     ejeY->setTitleText(QStringLiteral("km/h"));
     c->addAxis(ejeX, Qt::AlignBottom);
     c->addAxis(ejeY, Qt::AlignLeft);

@@ -1,6 +1,7 @@
 #include "marcomapadiferido.h"
 
 #include "ajustesdiferido.h"
+#include "consultasdiferido.h"
 #include "controles.h"
 #include "graficavelocidad.h"
 #include "lineatiempo.h"
@@ -139,7 +140,7 @@ MarcoMapaDiferido::MarcoMapaDiferido(QWidget *padre) : QGroupBox(QStringLiteral(
     lblkilometros->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // nullptr: a gap between two read-outs.
     for (QWidget *w : std::initializer_list<QWidget *>{lbllocalizadorseguimiento, lblposicion, lblfecha, lblvelocidad,
-                                                       lblzona, lblDist, lblkilometros, lblKms, nullptr, lblTiempo,
+                                                       lblzona, nullptr, lblDist, lblkilometros, lblKms, nullptr, lblTiempo,
                                                        lbltiempoparcial, nullptr, lblMedia, lblvelocidadmedia}) {
         if (w)
             fila2->addWidget(w);
@@ -205,7 +206,12 @@ AjustesPaso MarcoMapaDiferido::Ajustes() const
 bool MarcoMapaDiferido::LeerHoraSalto(QTime &hora)
 {
     QDateTime leida;
-    const bool valida = Regional::LeerFechaHora(txthora->text(), leida);
+    bool valida = Regional::LeerFechaHora(txthora->text(), leida);
+    if (!valida) {
+        const QTime t = ConsultasDiferido::LeerHoraEscrita(txthora->text());
+        valida = t.isValid();
+        leida = QDateTime(QDate(1899, 12, 30), t);
+    }
     QPalette p = txthora->palette();
     p.setColor(QPalette::Text, valida ? QColor(0, 0, 0) : QColor(255, 0, 0));
     txthora->setPalette(p);

@@ -107,6 +107,12 @@ private Q_SLOTS:
             << QStringList{"05/03/2010", "05/03/2010", "08:00", "19:12"} << "'3/5/2010 08:00' '3/5/2010 19:12:59'";
         QTest::newRow("sin ceros; fin con segundos tal cual")
             << QStringList{"01/02/2011", "01/02/2011", "00:00", "19:12:30"} << "'2/1/2011 00:00' '2/1/2011 19:12:30'";
+        // The 12-hour clock, as the date/time check takes it, written in the 24-hour form.
+        QTest::newRow("8:00 PM y 12 a.m.") << QStringList{"05/03/2010", "05/03/2010", "12 a.m.", "8:00 PM"}
+                                           << "'3/5/2010 00:00' '3/5/2010 20:00:59'";
+        QTest::newRow("12:30:15 pm") << QStringList{"05/03/2010", "05/03/2010", "7:05", "12:30:15 pm"}
+                                     << "'3/5/2010 7:05' '3/5/2010 12:30:15'";
+        QTest::newRow("13 PM") << QStringList{"05/03/2010", "05/03/2010", "13 PM", "8:00"} << "txthorainicio";
         QTest::newRow("fin 24:00") << QStringList{"12/05/2010", "12/05/2010", "07:58", "24:00"} << "txthorafin";
         QTest::newRow("inicio vacío, antes que las horas") << QStringList{"", "1/1/2010", "x", "y"} << "txtfechainicio";
         QTest::newRow("fecha fin, antes que las horas") << QStringList{"1/1/2010", "31/2", "x", "y"} << "txtfechafin";
