@@ -3,8 +3,10 @@
 // player (paced by the clock, every due step in one statement) is interleaved over several rounds
 // with the one-step-per-round-trip protocol as baseline, on the same page in the same run.
 // Run: QT_QPA_PLATFORM=offscreen QTWEBENGINE_DISABLE_SANDBOX=1 build/bench/bench_mapa
+#include "analisisrecorrido.h"
 #include "comparacion.h"
 #include "entorno.h"
+#include "paginarecorrido.h"
 #include "puentemapa.h"
 #include "reproductordiferido.h"
 
@@ -12,6 +14,7 @@
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QWebEngineView>
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -140,7 +143,9 @@ int main(int argc, char *argv[])
 
     // What the player and the page sustain at "Muy Rápido" (its clock 10 times fast), interleaved
     // with the one-step-per-round-trip protocol on the same page.
-    const int rondas = 5;
+    // "recorrido" as first argument: only the whole track and the stops.
+    const bool soloRecorrido = argc > 1 && QByteArray(argv[1]) == "recorrido";
+    const int rondas = soloRecorrido ? 0 : 5;
     Comparacion capacidad("replay/muy-rapido-sustained-steps-per-s", 1000, false);
     QList<double> base;
     for (int i = 0; i < rondas; ++i) {
@@ -167,7 +172,7 @@ int main(int argc, char *argv[])
     QList<Comparacion> otras;
     for (const Ajuste &a : ajustes)
         otras.append(Comparacion(a.camino, 0.95, false));
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < (soloRecorrido ? 0 : 3); ++i)
         for (int k = 0; k < 5; ++k) {
             const double v = reproductor(puente, QString::fromUtf8(ajustes[k].texto), ajustes[k].pasos);
             const double nominal = 1000.0 / ajustes[k].intervalo;
@@ -175,10 +180,72 @@ int main(int argc, char *argv[])
             std::printf("  %s round %d: %.2f steps/s, nominal %.2f, achieved/nominal %.3f\n", ajustes[k].texto, i + 1, v,
                         nominal, v / nominal);
         }
-    std::sort(base.begin(), base.end());
-    std::printf("baseline (one step per round trip) median: %.0f steps/s\n", base[base.size() / 2]);
-    capacidad.Imprimir();
-    for (const Comparacion &c : otras)
-        c.Imprimir();
+    // The whole track (100k points) drawn at once with its summary, against drawing the same
+    // points as a Leaflet polyline (the baseline); and the stops of 1M positions against one pass
+    // of the distances between consecutive points.
+    QList<PuntoRecorrido> cien;
+    for (int i = 0; i < 100000; ++i)
+        cien << PuntoRecorrido{QDateTime(QDate(2010, 5, 12), QTime(0, 0), Qt::UTC).addSecs(i * 3),
+                               40.4 + (i % 2000) * 2e-5, -3.7 + (i / 2000) * 2e-4, double(i % 90), QStringLiteral("Nave")};
+    auto correr = [&](const QString &sentencia) {
+        bool listo = false;
+        QObject ctx;
+        const quint64 id = puente.Ejecutar(sentencia);
+        QObject::connect(&puente, &PuenteMapa::SentenciaEjecutada, &ctx, [&](quint64 n) { listo = listo || n == id; });
+        esperar([&] { return listo; });
+    };
+    Comparacion completo("whole-track/100k-drawn-with-summary-ms", 1000);
+    for (int i = 0; i < 3; ++i) {
+        QElapsedTimer t;
+        t.start();
+        const ResumenRecorrido r = AnalisisRecorrido::Resumir(cien);
+        const double resumenMs = t.nsecsElapsed() / 1e6;
+        const QString sentencia = PaginaRecorrido::SentenciaVerRecorrido(cien, r.saltos);
+        const double textoMs = t.nsecsElapsed() / 1e6 - resumenMs;
+        correr(sentencia + QStringLiteral("estadoMapa();"));
+        QCoreApplication::processEvents();
+        const double p = t.nsecsElapsed() / 1e6;
+        std::printf("  (summary %.0f ms, statement %.0f ms, %lld characters)\n", resumenMs, textoMs, qlonglong(sentencia.size()));
+        t.restart();
+        QString c;
+        for (const PuntoRecorrido &q : cien)
+            c += (c.isEmpty() ? QString() : QStringLiteral(",")) + u'[' + QString::number(q.latitud, 'f', 6) + u',' +
+                 QString::number(q.longitud, 'f', 6) + u']';
+        correr(QStringLiteral("limpiamapa();var _l=L.polyline([") + c + QStringLiteral("]).addTo(capa);mapa.fitBounds(_l.getBounds());"));
+        QCoreApplication::processEvents();
+        const double b = t.nsecsElapsed() / 1e6;
+        completo.Anadir(p);
+        std::printf("  whole track round %d: %.0f ms (polyline baseline %.0f ms)\n", i + 1, p, b);
+        correr(QStringLiteral("limpiamapa();"));
+    }
+    QList<PuntoRecorrido> millon;
+    millon.reserve(1000000);
+    for (int i = 0; i < 1000000; ++i)
+        millon << PuntoRecorrido{QDateTime(QDate(2010, 5, 12), QTime(0, 0), Qt::UTC).addSecs(i * 7),
+                                 40.4 + (i % 5000) * 1e-4, -3.7, (i / 300) % 3 == 0 ? 0.0 : 40.0, {}};
+    Comparacion paradas("stops/1M-positions-ms", 500);
+    for (int i = 0; i < 3; ++i) {
+        QElapsedTimer t;
+        t.start();
+        const qsizetype n = AnalisisRecorrido::Paradas(millon).size();
+        const double p = t.nsecsElapsed() / 1e6;
+        t.restart();
+        double km = 0;
+        for (qsizetype k = 1; k < millon.size(); ++k)
+            km += std::abs(millon[k].latitud - millon[k - 1].latitud);
+        const double b = t.nsecsElapsed() / 1e6;
+        paradas.Anadir(p);
+        std::printf("  stops of 1M round %d: %.0f ms, %lld stops (one pass of differences: %.1f ms, %.0f)\n", i + 1, p,
+                    qlonglong(n), b, km);
+    }
+    if (!soloRecorrido) {
+        std::sort(base.begin(), base.end());
+        std::printf("baseline (one step per round trip) median: %.0f steps/s\n", base[base.size() / 2]);
+        capacidad.Imprimir();
+        for (const Comparacion &c : otras)
+            c.Imprimir();
+    }
+    completo.Imprimir();
+    paradas.Imprimir();
     return 0;
 }

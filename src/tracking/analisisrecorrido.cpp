@@ -4,6 +4,7 @@
 #include "recordset.h"
 #include "regional.h"
 
+#include <cmath>
 #include <limits>
 
 namespace AnalisisRecorrido {
@@ -66,11 +67,24 @@ QList<TramoRecorrido> Paradas(const QList<PuntoRecorrido> &p, const UmbralesReco
     QList<TramoRecorrido> r;
     const qsizetype n = p.size();
     const double kmRadio = u.metros / 1000.0;
+    // Within a few tens of metres the sphere is flat: the test needs one cosine per anchor.
+    const double kmGrado = 6378.0 * 3.14159265358979 / 180.0;
+    double cosAncla = 1;
+    qsizetype ancla = -1;
+    auto cerca = [&](qsizetype i, qsizetype k) {
+        if (i != ancla) {
+            ancla = i;
+            cosAncla = std::cos(p[i].latitud * 3.14159265358979 / 180.0);
+        }
+        const double dy = (p[k].latitud - p[i].latitud) * kmGrado;
+        const double dx = (p[k].longitud - p[i].longitud) * kmGrado * cosAncla;
+        return dx * dx + dy * dy <= kmRadio * kmRadio;
+    };
     const qint64 minimo = qint64(u.minutosParada) * 60, hueco = qint64(u.minutosHueco) * 60;
     // A slow point joins the stop only right after the one before it: after a gap, the vehicle
     // may have gone anywhere.
     auto sigue = [&](qsizetype i, qsizetype j) {
-        return (p[j + 1].kmh < u.kmhParada && p[j].fecha.secsTo(p[j + 1].fecha) < hueco) || km(p[i], p[j + 1]) <= kmRadio;
+        return (p[j + 1].kmh < u.kmhParada && p[j].fecha.secsTo(p[j + 1].fecha) < hueco) || cerca(i, j + 1);
     };
     for (qsizetype i = 0; i < n;) {
         qsizetype j = i;

@@ -3,6 +3,8 @@
 #include "argumentosscript.h"
 #include "regional.h"
 
+#include <QHash>
+
 namespace PaginaRecorrido {
 namespace {
 QString citado(const QString &t) { return u'\'' + ArgumentoScript(t) + u'\''; }
@@ -16,22 +18,34 @@ QString posicion(const PuntoRecorrido &p)
 
 QString SentenciaVerRecorrido(const QList<PuntoRecorrido> &puntos, const QList<int> &saltos)
 {
-    QString c, d, s;
-    c.reserve(puntos.size() * 22);
-    d.reserve(puntos.size() * 24);
-    for (const PuntoRecorrido &p : puntos) {
-        if (!c.isEmpty()) {
-            c += u',';
-            d += u',';
+    // Compact, for tracks of a hundred thousand points: positions in 1e-5 degrees as differences
+    // from the point before, times as seconds after it, speeds in whole km/h, zones by number.
+    QString c, t, v, z, s;
+    QStringList zonas;
+    QHash<QString, int> numeroZona;
+    c.reserve(puntos.size() * 10);
+    qint64 la = 0, lo = 0;
+    for (qsizetype i = 0; i < puntos.size(); ++i) {
+        const PuntoRecorrido &p = puntos[i];
+        const qint64 nla = qRound64(p.latitud * 1e5), nlo = qRound64(p.longitud * 1e5);
+        const QChar sep = i ? u',' : u' ';
+        c += sep + QString::number(nla - la) + u',' + QString::number(nlo - lo);
+        t += sep + QString::number(i ? puntos[i - 1].fecha.secsTo(p.fecha) : 0);
+        v += sep + QString::number(qRound(p.kmh));
+        auto it = numeroZona.constFind(p.zona);
+        if (it == numeroZona.cend()) {
+            it = numeroZona.insert(p.zona, int(zonas.size()));
+            zonas << citado(p.zona);
         }
-        c += coordenada(p.latitud) + u',' + coordenada(p.longitud);
-        d += citado(p.fecha.toString(QStringLiteral("HH:mm:ss")) + u'|' + Regional::NumeroDecimales(p.kmh, 2) +
-                    QStringLiteral(" km/h|") + p.zona);
+        z += sep + QString::number(*it);
+        la = nla;
+        lo = nlo;
     }
     for (int n : saltos)
         s += (s.isEmpty() ? QString() : QStringLiteral(",")) + QString::number(n);
-    return QStringLiteral("verrecorrido([") + c + QStringLiteral("],[") + d + QStringLiteral("],[") + s +
-           QStringLiteral("]);");
+    const int segundo = puntos.isEmpty() ? 0 : puntos.first().fecha.time().msecsSinceStartOfDay() / 1000;
+    return QStringLiteral("verrecorrido(%1,[%2],[%3],[%4],[%5],[%6],[%7]);")
+        .arg(QString::number(segundo), c, t, v, zonas.join(u','), z, s);
 }
 
 QString SentenciaParadas(const QList<PuntoRecorrido> &puntos, const QList<TramoRecorrido> &paradas)

@@ -6,7 +6,7 @@
 #include <QString>
 
 namespace PaginaRecorrido {
-// verrecorrido([lat,lon,...],['HH:mm:ss|km/h|zone',...],[jumps]);
+// verrecorrido(first second of the day,[positions],[seconds],[km/h],[zones],[zone of each],[jumps]);
 QString SentenciaVerRecorrido(const QList<PuntoRecorrido> &puntos, const QList<int> &saltos);
 // marcarparadas([[lat,lon,'HH:mm','duration'],...]);
 QString SentenciaParadas(const QList<PuntoRecorrido> &puntos, const QList<TramoRecorrido> &paradas);

@@ -252,7 +252,7 @@ void TstMapa::track()
                  .toString(), QStringLiteral("0 true"));
     // The segment between the two points is on the trail's canvas.
     QVERIFY(js("(q=>rastro._g.getImageData(Math.round(q.x),Math.round(q.y),1,1).data[3])"
-               "(mapa.latLngToLayerPoint(L.latLng(40.4169,-3.7038)).subtract(rastro._origen))").toInt() > 0);
+               "(mapa.latLngToLayerPoint(L.latLng(40.4169,-3.7019)).subtract(rastro._origen))").toInt() > 0);
     // The clear flag wipes what was drawn before the step; a point that is no coordinate draws nothing.
     run(paso("Nave", "40.5", "SI", 16, "SI") + paso("Nave", "abc", "SI", 16, "NO"));
     QCOMPARE(estado(), QStringLiteral("1,0,1,1"));

@@ -198,15 +198,15 @@ private Q_SLOTS:
         QCOMPARE(hijo("lblposicion")->text() + " " + hijo("lblkilometros")->text(), QStringLiteral("9/13 0"));
         QCOMPARE(pagina("String(estadoMapa().puntos)"), QStringLiteral("0"));
 
-        // A click on the profile at the second point's time.
+        // A click on the profile at the last point's time (hours after the others).
         auto *grafica = hijo<GraficaVelocidad>("grafvelocidad");
         grafica->resize(600, 150);
-        QApplication::processEvents();
+        grafica->grab();  // lays the chart out
         QChart *c = grafica->chart();
-        const qint64 t2 = QDateTime(kDespues, QTime(7, 59, 40), Qt::UTC).toMSecsSinceEpoch();
+        const qint64 t2 = QDateTime(kDespues, QTime(19, 12, 34), Qt::UTC).toMSecsSinceEpoch();
         const QPoint x = grafica->mapFromScene(c->mapToScene(c->mapToPosition(QPointF(double(t2), 5), c->series().first())));
         QTest::mouseClick(grafica->viewport(), Qt::LeftButton, {}, x);
-        QCOMPARE(motor->posicion(), 2);
+        QCOMPARE(motor->posicion(), 13);
 
         Q_EMIT paradas->itemClicked(paradas->topLevelItem(0), 0);
         QCOMPARE(motor->posicion(), 6);
