@@ -43,7 +43,7 @@ QByteArray Gpx(const RecorridoExportado &r)
     x.writeTextElement(kGpx, QStringLiteral("name"), r.nombre);
     x.writeTextElement(kGpx, QStringLiteral("desc"), r.localizador);
     x.writeStartElement(kGpx, QStringLiteral("trkseg"));
-    for (const PuntoRecorrido &p : r.puntos) {
+    for (const PuntoExportado &p : r.puntos) {
         x.writeStartElement(kGpx, QStringLiteral("trkpt"));
         x.writeAttribute(QStringLiteral("lat"), Grados(p.latitud));
         x.writeAttribute(QStringLiteral("lon"), Grados(p.longitud));
@@ -75,14 +75,14 @@ QByteArray Kml(const RecorridoExportado &r)
     x.writeStartElement(kKml, QStringLiteral("LineString"));
     x.writeTextElement(kKml, QStringLiteral("tessellate"), QStringLiteral("1"));
     QString coordenadas;
-    for (const PuntoRecorrido &p : r.puntos)
+    for (const PuntoExportado &p : r.puntos)
         coordenadas += Grados(p.longitud) + u',' + Grados(p.latitud) + QStringLiteral(",0 ");
     x.writeTextElement(kKml, QStringLiteral("coordinates"), coordenadas.trimmed());
     x.writeEndElement();
     x.writeEndElement();
     x.writeStartElement(kKml, QStringLiteral("Folder"));
     x.writeTextElement(kKml, QStringLiteral("name"), QStringLiteral("Posiciones"));
-    for (const PuntoRecorrido &p : r.puntos) {
+    for (const PuntoExportado &p : r.puntos) {
         x.writeStartElement(kKml, QStringLiteral("Placemark"));
         x.writeTextElement(kKml, QStringLiteral("name"), p.fecha.toString(QStringLiteral("HH:mm:ss")));
         x.writeTextElement(kKml, QStringLiteral("description"),
@@ -108,7 +108,7 @@ QByteArray Csv(const RecorridoExportado &r)
     for (const char *c : {"Localizador", "Fecha", "Latitud", "Longitud", "Velocidad (nudos)", "Zona", "Información"})
         cabecera << Texto(QString::fromUtf8(c));
     lineas << Linea(cabecera);
-    for (const PuntoRecorrido &p : r.puntos)
+    for (const PuntoExportado &p : r.puntos)
         lineas << Linea({Texto(r.localizador), Texto(p.fecha.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"))),
                          Numero(p.latitud), Numero(p.longitud), Numero(p.velocidadNudos),
                          p.zona.isEmpty() ? QString() : Texto(p.zona),

@@ -8,7 +8,7 @@
 #include <QList>
 #include <QString>
 
-struct PuntoRecorrido {
+struct PuntoExportado {
     QDateTime fecha;  // wall-clock, no zone
     double latitud = 0, longitud = 0;
     double velocidadNudos = 0;
@@ -18,7 +18,7 @@ struct PuntoRecorrido {
 struct RecorridoExportado {
     QString nombre;       // how the locator is called on screen
     QString localizador;  // its IMEI
-    QList<PuntoRecorrido> puntos;
+    QList<PuntoExportado> puntos;
 };
 
 namespace EscritorRecorrido {

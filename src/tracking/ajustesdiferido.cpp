@@ -13,6 +13,16 @@ const QList<std::pair<QString, int>> &velocidades()
     return v;
 }
 
+// Time-true speeds: the recorded time to the next point divided by the factor.
+const QList<std::pair<QString, int>> &tiemposReales()
+{
+    static const QList<std::pair<QString, int>> t = {{QStringLiteral("Tiempo real ×1"), 1},
+                                                    {QStringLiteral("Tiempo real ×10"), 10},
+                                                    {QStringLiteral("Tiempo real ×60"), 60},
+                                                    {QStringLiteral("Tiempo real ×300"), 300}};
+    return t;
+}
+
 const QList<std::pair<QString, int>> &zooms()
 {
     static const QList<std::pair<QString, int>> z = {
@@ -41,7 +51,7 @@ QStringList nombres(const QList<std::pair<QString, int>> &tabla)
 }
 }
 
-QStringList EntradasVelocidad() { return nombres(velocidades()); }
+QStringList EntradasVelocidad() { return nombres(velocidades()) + nombres(tiemposReales()); }
 QStringList EntradasZoom() { return nombres(zooms()); }
 
 QStringList EntradasSeguimiento()
@@ -57,6 +67,21 @@ std::optional<int> IntervaloVelocidad(const QString &texto)
         if (e.first == texto)
             return e.second;
     return std::nullopt;
+}
+
+std::optional<int> FactorTiempoReal(const QString &texto)
+{
+    for (const auto &e : tiemposReales())
+        if (e.first == texto)
+            return e.second;
+    return std::nullopt;
+}
+
+int IntervaloTiempoReal(qint64 msHastaSiguiente, int factor)
+{
+    // Gaps and long waits are shortened to the ceiling; points of the same instant follow at once.
+    const qint64 ms = factor > 0 ? msHastaSiguiente / factor : IntervaloMaximoTiempoReal;
+    return int(qBound(qint64(1), ms, qint64(IntervaloMaximoTiempoReal)));
 }
 
 std::optional<QString> NivelZoom(const QString &texto)

@@ -34,10 +34,40 @@ QString SqlRecorrido(const QString &localizador, const QString &inicio, const QS
            QStringLiteral(" ORDER BY FECHA ASC");
 }
 
+QTime LeerHoraEscrita(const QString &texto, bool *doceHoras, bool *conSegundos)
+{
+    // H:mm[:ss] as typed, or an hour of the 12-hour clock with AM / PM ("8:00 PM", "8 p.m.").
+    static const QRegularExpression re(
+        QStringLiteral(R"(^\s*(\d{1,2})(?::(\d{1,2})(?::(\d{1,2}))?)?\s*(?:([ap])\.?\s*m\.?)?\s*$)"),
+        QRegularExpression::CaseInsensitiveOption);
+    const auto m = re.match(texto);
+    if (!m.hasMatch())
+        return QTime();
+    const bool ampm = !m.captured(4).isEmpty();
+    if (!ampm && m.captured(2).isEmpty())
+        return QTime();  // a bare number is no time
+    int h = m.captured(1).toInt();
+    if (ampm) {
+        if (h < 1 || h > 12)
+            return QTime();
+        h = h % 12 + (m.captured(4).compare(QLatin1String("p"), Qt::CaseInsensitive) == 0 ? 12 : 0);
+    }
+    if (doceHoras)
+        *doceHoras = ampm;
+    if (conSegundos)
+        *conSegundos = !m.captured(3).isEmpty();
+    return QTime(h, m.captured(2).toInt(), m.captured(3).toInt());
+}
+
 QString LimitePeriodo(const QString &fechaTexto, const QString &horaTexto, bool fin)
 {
     const QDate d = Regional::LeerFecha(fechaTexto);
     QString hora = horaTexto.trimmed();
+    // A time of the 12-hour clock goes in the 24-hour form that both databases read alike.
+    bool doceHoras = false, conSegundos = false;
+    const QTime t = LeerHoraEscrita(hora, &doceHoras, &conSegundos);
+    if (doceHoras && t.isValid())
+        hora = t.toString(conSegundos ? QStringLiteral("HH:mm:ss") : QStringLiteral("HH:mm"));
     // "19:12" as an end covers 19:12:00 to 19:12:59: the day click writes the last position's
     // minute, and that position must be part of the track.
     static const QRegularExpression sinSegundos(QStringLiteral(R"(^\d{1,2}:\d{1,2}$)"));
@@ -52,7 +82,7 @@ CajaPeriodo ComprobarPeriodo(const QString &fechaInicio, const QString &fechaFin
 {
     // A date box must hold a date; a time box a time of day (a date there would make a broken bound).
     auto esFecha = [](const QString &t) { return !t.trimmed().isEmpty() && Regional::EsFecha(t); };
-    auto esHora = [](const QString &t) { return !t.trimmed().isEmpty() && Regional::LeerHora(t).isValid(); };
+    auto esHora = [](const QString &t) { return LeerHoraEscrita(t).isValid(); };
     if (!esFecha(fechaInicio))
         return CajaPeriodo::FechaInicio;
     if (!esFecha(fechaFin))

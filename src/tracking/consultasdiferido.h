@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <QTime>
 
 class Recordset;
 
@@ -21,8 +22,12 @@ QString SqlHoraDia(const QString &diaMDA, bool ultima);
 // The locator's rows between two bounds written by LimitePeriodo, in time order.
 QString SqlRecorrido(const QString &localizador, const QString &inicio, const QString &fin);
 
+// A time box's text: H:mm[:ss], or the 12-hour clock with AM / PM ("8:00 PM", "8 p.m."), as the
+// user's date/time check takes it; invalid otherwise.
+QTime LeerHoraEscrita(const QString &texto, bool *doceHoras = nullptr, bool *conSegundos = nullptr);
+
 // One bound of the period between quotes: month/day/year without leading zeros, a blank and the
-// time text as typed. An end bound whose time has no seconds covers its whole minute (":59").
+// time text as typed (a 12-hour time in its 24-hour form). An end bound whose time has no seconds covers its whole minute (":59").
 QString LimitePeriodo(const QString &fechaTexto, const QString &horaTexto, bool fin);
 
 // The first box that fails the start button's checks, in their order.

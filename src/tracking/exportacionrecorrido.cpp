@@ -20,7 +20,7 @@ RecorridoExportado DeRecordset(const Recordset &rs, const QString &imei, const Q
     const int fecha = columna("FECHA"), lat = columna("LATITUD"), lon = columna("LONGITUD"),
               vel = columna("VELOCIDAD"), zona = columna("ZONA"), info = columna("INFORMACION");
     for (const QVariantList &fila : rs.Filas()) {
-        PuntoRecorrido p;
+        PuntoExportado p;
         bool okLat = false, okLon = false;
         p.latitud = Regional::LeerNumero(fila.value(lat).toString(), &okLat);
         p.longitud = Regional::LeerNumero(fila.value(lon).toString(), &okLon);

@@ -5,11 +5,19 @@
 #include "dialogos.h"
 #include "entorno.h"
 #include "exportacionrecorrido.h"
+#include "graficavelocidad.h"
 #include "kvcalen.h"
+#include "lineatiempo.h"
+#include "paginarecorrido.h"
+#include "panelrecorrido.h"
 #include "module1.h"
 #include "puentemapa.h"
+#include "regional.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QSpinBox>
+#include <QWebEnginePage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -53,6 +61,22 @@ frmdiferido::frmdiferido(QWidget *parent) : QDialog(parent)
     connect(frmmapa->Command1, &QPushButton::clicked, reproductor, &ReproductorDiferido::LimpiarMapa);
     connect(frmmapa->btnvolver, &QPushButton::clicked, this, &frmdiferido::btnvolver_Click);
     connect(frmmapa->btnexportar, &QPushButton::clicked, this, &frmdiferido::btnexportar_Click);
+
+    // Around playback: the timeline and the profile follow it and move it; the stops, the whole
+    // track, the follow mode, the keyboard and a click on the drawn track.
+    connect(reproductor, &ReproductorDiferido::PosicionCambiada, this, [this](int n) {
+        frmmapa->sldlinea->Seguir(n);
+        frmmapa->grafvelocidad->Seguir(qMin(n, int(puntos.size())));
+    });
+    connect(frmmapa->sldlinea, &LineaTiempo::PuntoPedido, this, &frmdiferido::irAPunto);
+    connect(frmmapa->grafvelocidad, &GraficaVelocidad::PuntoPedido, this, &frmdiferido::irAPunto);
+    connect(frmmapa->pnlrecorrido, &PanelRecorrido::PuntoPedido, this, &frmdiferido::irAPunto);
+    connect(frmmapa->pnlrecorrido->btncompleto, &QPushButton::clicked, this, &frmdiferido::verCompleto);
+    connect(frmmapa->chkseguir, &QCheckBox::toggled, this,
+            [this](bool si) { mapa->Ejecutar(PaginaRecorrido::SentenciaSeguir(si)); });
+    connect(frmmapa, &MarcoMapaDiferido::Adelante1, this, [this] { irAPunto(reproductor->Motor().posicion() + 1); });
+    connect(frmmapa, &MarcoMapaDiferido::Atras8, this, [this] { irAPunto(qMax(1, reproductor->Motor().posicion() - 8)); });
+    connect(mapa->Pagina(), &QWebEnginePage::titleChanged, this, &frmdiferido::peticionPagina);
 
     // Start-up, in its order.
     fraSeleccion->cmbspeedinicial->setCurrentIndex(AjustesDiferido::VelocidadInicial);
@@ -103,11 +127,13 @@ void frmdiferido::btninicia_Click()
     auto rs = Module1::BaseLocal().DevuelveRecordset(s->SqlRecorrido());
     if (!rs) {
         reproductor->Descargar();
+        frmmapa->pnlrecorrido->Vaciar();
         MsgBox(QStringLiteral("No hay datos para realizar un seguimiento en ese periodo para el localizador ") + localizador,
                vb::vbInformation, QString());
         PunteroRaton(vb::vbCustom);
         return;
     }
+    analizar(*rs);
     frmmapa->lbllocalizadorseguimiento->setVisible(true);
     frmmapa->LocalizadorSeguimiento = localizador;
     frmmapa->lbllocalizadorseguimiento->setText(s->Nombres.Mostrar(localizador));
@@ -116,6 +142,54 @@ void frmdiferido::btninicia_Click()
     frmmapa->raise();
     fraSeleccion->setVisible(false);
     reproductor->Cargar(std::move(rs), frmmapa->cmbspeed->currentText());
+}
+
+void frmdiferido::analizar(const Recordset &filas)
+{
+    UmbralesRecorrido u;
+    u.minutosParada = fraSeleccion->spnparada->value();
+    u.minutosHueco = fraSeleccion->spnhueco->value();
+    puntos = AnalisisRecorrido::LeerPuntos(filas);
+    const QList<TramoRecorrido> paradas = AnalisisRecorrido::Paradas(puntos, u);
+    resumen = AnalisisRecorrido::Resumir(puntos, u);
+    frmmapa->sldlinea->Poner(puntos, paradas, AnalisisRecorrido::Huecos(puntos, u));
+    frmmapa->grafvelocidad->Poner(puntos);
+    frmmapa->pnlrecorrido->Poner(resumen, paradas);
+    mapa->Ejecutar(PaginaRecorrido::SentenciaParadas(puntos, paradas));
+}
+
+void frmdiferido::verCompleto()
+{
+    reproductor->Pausar();
+    mapa->Ejecutar(PaginaRecorrido::SentenciaVerRecorrido(puntos, resumen.saltos));
+}
+
+void frmdiferido::irAPunto(int n)
+{
+    if (n < 1 || n > puntos.size())
+        return;
+    reproductor->IrAPunto(n);
+}
+
+void frmdiferido::peticionPagina(const QString &titulo)
+{
+    // "continuar|i|<point from 0>|..." from the whole track, "continuar|f|<date>|..." from playback.
+    const QStringList p = titulo.split(u'|');
+    if (p.size() < 3 || p[0] != QStringLiteral("continuar"))
+        return;
+    int n = 0;
+    if (p[1] == QStringLiteral("i")) {
+        n = p[2].toInt() + 1;
+    } else {
+        for (qsizetype k = 0; k < puntos.size() && n == 0; ++k)
+            if (Regional::FechaGeneral(puntos[k].fecha) == p[2])
+                n = int(k) + 1;
+    }
+    if (n < 1 || n > puntos.size())
+        return;
+    irAPunto(n);
+    if (!reproductor->Reproduciendo())
+        reproductor->Reproducir();
 }
 
 void frmdiferido::XPButton7_Click()

@@ -7,6 +7,8 @@
 #include "marcoselecciondiferido.h"
 #include "reproductordiferido.h"
 
+#include "analisisrecorrido.h"
+
 #include <QDialog>
 
 class PuenteMapa;
@@ -38,7 +40,15 @@ private:
     void XPButton7_Click();
     void btnvolver_Click();
     void btnexportar_Click();
+    // The loaded track's analysis on the timeline, the profile, the panel and the page.
+    void analizar(const Recordset &filas);
+    void verCompleto();
+    void irAPunto(int n);
+    // A request the page leaves in its title ("continuar|...").
+    void peticionPagina(const QString &titulo);
 
     PuenteMapa *mapa;
     ReproductorDiferido *reproductor;
+    QList<PuntoRecorrido> puntos;
+    ResumenRecorrido resumen;
 };

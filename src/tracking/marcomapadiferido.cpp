@@ -1,7 +1,11 @@
 #include "marcomapadiferido.h"
 
 #include "ajustesdiferido.h"
+#include "consultasdiferido.h"
 #include "controles.h"
+#include "graficavelocidad.h"
+#include "lineatiempo.h"
+#include "panelrecorrido.h"
 #include "entorno.h"
 #include "regional.h"
 
@@ -9,6 +13,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QShortcut>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -92,10 +97,17 @@ MarcoMapaDiferido::MarcoMapaDiferido(QWidget *padre) : QGroupBox(QStringLiteral(
     chkveretiquetas = new QCheckBox(QStringLiteral("Ver etiquetas"), controles);
     chkveretiquetas->setObjectName(QStringLiteral("chkveretiquetas"));
     chkveretiquetas->setAccessibleName(QStringLiteral("Ver etiquetas"));
+    chkseguir = new QCheckBox(QStringLiteral("Seguir al localizador"), controles);
+    chkseguir->setObjectName(QStringLiteral("chkseguir"));
+    chkseguir->setAccessibleName(QStringLiteral("Seguir al localizador"));
+    chkseguir->setChecked(true);
+    sldlinea = new LineaTiempo(this);
+    grafvelocidad = new GraficaVelocidad(this);
+    pnlrecorrido = new PanelRecorrido(this);
     btnvolver = BotonNombrado(controles, "btnvolver", QStringLiteral("Volver"));
     for (QWidget *w : std::initializer_list<QWidget *>{ImagePlay, ImageStop, MyButton1, XPButton4, XPButton6, lblHora,
                                                        txthora, XPButton7, Command1, lblVel, cmbspeed, lblZoom, cmbzoom,
-                                                       chkveretiquetas})
+                                                       chkveretiquetas, chkseguir})
         fila1->addWidget(w);
     fila1->addStretch();
     btnexportar = BotonNombrado(controles, "btnexportar", QStringLiteral("Exportar…"));
@@ -118,15 +130,19 @@ MarcoMapaDiferido::MarcoMapaDiferido(QWidget *padre) : QGroupBox(QStringLiteral(
     lbltiempoparcial = lectura(controles, "lbltiempoparcial", QStringLiteral("Tiempo parcial"), QStringLiteral("0"));
     auto *lblMedia = EtiquetaNombrada(controles, "", QStringLiteral("Velocidad Media aprox:"));
     lblvelocidadmedia = lectura(controles, "lblvelocidadmedia", QStringLiteral("Velocidad Media aprox"));
-    for (QLabel *l : {lblposicion, lblfecha, lblvelocidad, lblzona, lblkilometros, lbltiempoparcial, lblvelocidadmedia})
-        l->setMinimumWidth(TwipsAPixelesX(900));
-    lblfecha->setMinimumWidth(TwipsAPixelesX(2100));
-    lblzona->setMinimumWidth(TwipsAPixelesX(1800));
-    lblkilometros->setMinimumWidth(TwipsAPixelesX(600));
+    // Fixed widths: a long zone name (told whole in its tip) never pushes the other read-outs.
+    const QFontMetrics m(lblfecha->font());
+    lblposicion->setFixedWidth(m.horizontalAdvance(QStringLiteral("00000/00000")));
+    lblfecha->setFixedWidth(m.horizontalAdvance(QStringLiteral("00/00/0000 00:00:00")) + 8);
+    lblvelocidad->setFixedWidth(m.horizontalAdvance(QStringLiteral("v: 0000,00 km/h")));
+    lblzona->setFixedWidth(m.horizontalAdvance(QStringLiteral("zona: ")) + m.averageCharWidth() * 24);
+    lblkilometros->setFixedWidth(m.horizontalAdvance(QStringLiteral("00.000,00")));
+    lbltiempoparcial->setFixedWidth(m.horizontalAdvance(QStringLiteral("000:00:00")));
+    lblvelocidadmedia->setFixedWidth(m.horizontalAdvance(QStringLiteral("0000,00 km/h")));
     lblkilometros->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // nullptr: a gap between two read-outs.
     for (QWidget *w : std::initializer_list<QWidget *>{lbllocalizadorseguimiento, lblposicion, lblfecha, lblvelocidad,
-                                                       lblzona, lblDist, lblkilometros, lblKms, nullptr, lblTiempo,
+                                                       lblzona, nullptr, lblDist, lblkilometros, lblKms, nullptr, lblTiempo,
                                                        lbltiempoparcial, nullptr, lblMedia, lblvelocidadmedia}) {
         if (w)
             fila2->addWidget(w);
@@ -134,17 +150,49 @@ MarcoMapaDiferido::MarcoMapaDiferido(QWidget *padre) : QGroupBox(QStringLiteral(
             fila2->addSpacing(TwipsAPixelesX(300));
     }
     fila2->addStretch();
+    atajos();
     controles->setStyleSheet(QStringLiteral("QLabel#lblposicion, QLabel#lblkilometros, QLabel#lbltiempoparcial,"
                                             " QLabel#lblvelocidadmedia, QLabel#lblvelocidad { color: #0b3d91; }"));
 }
 
+void MarcoMapaDiferido::atajos()
+{
+    // Each key names its control's action in that control's tip.
+    auto atajo = [this](const QKeySequence &k, QWidget *control, const std::function<void()> &accion) {
+        auto *a = new QShortcut(k, this, this, accion, Qt::WidgetWithChildrenShortcut);
+        a->setObjectName(QStringLiteral("atajo ") + k.toString());
+        if (control)
+            control->setToolTip(control->toolTip() + QStringLiteral(" (") + k.toString(QKeySequence::NativeText) + u')');
+    };
+    atajo(Qt::Key_Space, ImageStop, [this] { (ImageStop->isVisible() ? ImageStop : ImagePlay)->click(); });
+    ImagePlay->setToolTip(ImagePlay->toolTip() + QStringLiteral(" (Espacio)"));
+    atajo(Qt::Key_Home, MyButton1, [this] { MyButton1->click(); });
+    atajo(Qt::Key_Right, nullptr, [this] { Q_EMIT Adelante1(); });
+    atajo(Qt::Key_PageDown, XPButton6, [this] { XPButton6->click(); });
+    atajo(Qt::Key_PageUp, nullptr, [this] { Q_EMIT Atras8(); });
+    atajo(Qt::Key_Plus, cmbzoom, [this] { cmbzoom->setCurrentIndex(qMin(cmbzoom->currentIndex() + 1, cmbzoom->count() - 1)); });
+    atajo(Qt::Key_Minus, nullptr, [this] { cmbzoom->setCurrentIndex(qMax(cmbzoom->currentIndex() - 1, 0)); });
+    atajo(Qt::Key_F, chkseguir, [this] { chkseguir->toggle(); });
+    sldlinea->setToolTip(sldlinea->toolTip() + QStringLiteral(" (→ un punto adelante, RePág 8 atrás)"));
+}
+
 void MarcoMapaDiferido::Disponer(int anchoTwips, int altoTwips)
 {
+    // The frame fits the window; below the map go the timeline and the speed profile, beside it
+    // the track's panel, and the written controls at the bottom.
     setGeometry(0, 0, TwipsAPixelesX(anchoTwips), TwipsAPixelesY(altoTwips));
-    const int arriba = TwipsAPixelesY(300);
-    WebBrowser1->setGeometry(TwipsAPixelesX(120), arriba, TwipsAPixelesX(anchoTwips - 240), TwipsAPixelesY(altoTwips - 1600));
-    controles->setGeometry(TwipsAPixelesX(120), WebBrowser1->geometry().bottom() + TwipsAPixelesY(90),
-                           TwipsAPixelesX(anchoTwips - 240), TwipsAPixelesY(1600) - arriba - TwipsAPixelesY(120));
+    const int arriba = TwipsAPixelesY(300), margen = TwipsAPixelesX(120);
+    const int ancho = TwipsAPixelesX(anchoTwips - 240);
+    const int panel = qBound(TwipsAPixelesX(3600), ancho / 4, TwipsAPixelesX(5200));
+    const int linea = sldlinea->sizeHint().height() + TwipsAPixelesY(60);
+    const int grafica = qBound(TwipsAPixelesY(1300), height() / 6, TwipsAPixelesY(2200));
+    const int mapaAlto = TwipsAPixelesY(altoTwips - 1600) - linea - grafica;
+    WebBrowser1->setGeometry(margen, arriba, ancho - panel - margen, mapaAlto);
+    pnlrecorrido->setGeometry(margen + ancho - panel, arriba, panel, mapaAlto + linea + grafica);
+    sldlinea->setGeometry(margen, arriba + mapaAlto + TwipsAPixelesY(30), ancho - panel - margen, linea - TwipsAPixelesY(60));
+    grafvelocidad->setGeometry(margen, arriba + mapaAlto + linea, ancho - panel - margen, grafica);
+    controles->setGeometry(margen, arriba + mapaAlto + linea + grafica + TwipsAPixelesY(90), ancho,
+                           TwipsAPixelesY(1600) - arriba - TwipsAPixelesY(120));
 }
 
 AjustesPaso MarcoMapaDiferido::Ajustes() const
@@ -160,7 +208,12 @@ AjustesPaso MarcoMapaDiferido::Ajustes() const
 bool MarcoMapaDiferido::LeerHoraSalto(QTime &hora)
 {
     QDateTime leida;
-    const bool valida = Regional::LeerFechaHora(txthora->text(), leida);
+    bool valida = Regional::LeerFechaHora(txthora->text(), leida);
+    if (!valida) {
+        const QTime t = ConsultasDiferido::LeerHoraEscrita(txthora->text());
+        valida = t.isValid();
+        leida = QDateTime(QDate(1899, 12, 30), t);
+    }
     QPalette p = txthora->palette();
     p.setColor(QPalette::Text, valida ? QColor(0, 0, 0) : QColor(255, 0, 0));
     txthora->setPalette(p);
@@ -178,6 +231,7 @@ void MarcoMapaDiferido::MostrarLecturas(const LecturasDiferido &l)
     lblfecha->setText(l.lblfecha);
     lblvelocidad->setText(l.lblvelocidad);
     lblzona->setText(l.lblzona);
+    lblzona->setToolTip(l.lblzona);
     lblkilometros->setText(l.lblkilometros);
     lbltiempoparcial->setText(l.lbltiempoparcial);
     lblvelocidadmedia->setText(l.lblvelocidadmedia);

@@ -6,6 +6,9 @@
 
 #include <QGroupBox>
 
+class GraficaVelocidad;
+class LineaTiempo;
+class PanelRecorrido;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -22,6 +25,12 @@ public:
     QWebEngineView *WebBrowser1;
     QComboBox *cmbspeed, *cmbzoom;
     QCheckBox *chkveretiquetas;
+    // Around the written controls: follow the locator, the timeline, the speed profile, and the
+    // panel with the whole-track button, the summary and the stops.
+    QCheckBox *chkseguir;
+    LineaTiempo *sldlinea;
+    GraficaVelocidad *grafvelocidad;
+    PanelRecorrido *pnlrecorrido;
     QToolButton *ImagePlay, *ImageStop;
     QPushButton *MyButton1, *XPButton4, *XPButton6, *XPButton7, *Command1, *btnvolver;
     QLineEdit *txthora;
@@ -42,6 +51,13 @@ public:
     void MostrarLecturas(const LecturasDiferido &l);
     void MostrarReproduciendo(bool si);
 
+Q_SIGNALS:
+    // Keyboard: one point forward, 8 back.
+    void Adelante1();
+    void Atras8();
+
 private:
+    void atajos();
+
     QWidget *controles;
 };

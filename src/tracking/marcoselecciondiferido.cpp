@@ -15,6 +15,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSpinBox>
 #include <QStyle>
 #include <QToolButton>
 
@@ -86,6 +87,23 @@ MarcoSeleccionDiferido::MarcoSeleccionDiferido(QWidget *padre)
     g->addWidget(l6, 5, 2);
     g->addWidget(cmbseguiminetoen, 5, 3);
 
+    auto minutos = [this](const char *nombre, QLabel *rotulo, int valor, const QString &consejo) {
+        auto *c = ControlRotulado<QSpinBox>(this, nombre, rotulo);
+        c->setRange(1, 720);
+        c->setValue(valor);
+        c->setSuffix(QStringLiteral(" min"));
+        c->setToolTip(consejo);
+        return c;
+    };
+    auto *l7 = EtiquetaNombrada(this, "", QStringLiteral("Parada desde:"));
+    auto *l8 = EtiquetaNombrada(this, "", QStringLiteral("Hueco desde:"));
+    spnparada = minutos("spnparada", l7, 5, QStringLiteral("Una parada: a menos de 50 m, o a menos de 3 km/h, durante este tiempo"));
+    spnhueco = minutos("spnhueco", l8, 10, QStringLiteral("Un hueco: sin posiciones durante este tiempo"));
+    g->addWidget(l7, 6, 0);
+    g->addWidget(spnparada, 6, 1);
+    g->addWidget(l8, 6, 2);
+    g->addWidget(spnhueco, 6, 3);
+
     sspanelcaption = EtiquetaNombrada(this, "sspanelcaption", QString());
     sspanelcaption->setAccessibleName(QStringLiteral("Resumen"));
     sspanelcaption->setFrameShape(QFrame::StyledPanel);
@@ -94,7 +112,7 @@ MarcoSeleccionDiferido::MarcoSeleccionDiferido(QWidget *padre)
     sspanelcaption->setMinimumHeight(TwipsAPixelesY(900));
     sspanelcaption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     sspanelcaption->setStyleSheet(QStringLiteral("QLabel#sspanelcaption { background: #fff8dc; padding: 4px; }"));
-    g->addWidget(sspanelcaption, 6, 0, 1, 4);
+    g->addWidget(sspanelcaption, 7, 0, 1, 4);
 
     btninicia = new QToolButton(this);
     btninicia->setObjectName(QStringLiteral("btninicia"));
@@ -110,7 +128,7 @@ MarcoSeleccionDiferido::MarcoSeleccionDiferido(QWidget *padre)
     botones->addStretch();
     botones->addWidget(btninicia);
     botones->addWidget(Command5);
-    g->addLayout(botones, 7, 0, 1, 4);
+    g->addLayout(botones, 8, 0, 1, 4);
     g->setRowStretch(2, 1);
     g->setColumnStretch(1, 1);
     g->setColumnStretch(3, 1);
@@ -122,7 +140,9 @@ MarcoSeleccionDiferido::MarcoSeleccionDiferido(QWidget *padre)
     setTabOrder(txtfechafin, txthorafin);
     setTabOrder(txthorafin, cmbspeedinicial);
     setTabOrder(cmbspeedinicial, cmbseguiminetoen);
-    setTabOrder(cmbseguiminetoen, btninicia);
+    setTabOrder(cmbseguiminetoen, spnparada);
+    setTabOrder(spnparada, spnhueco);
+    setTabOrder(spnhueco, btninicia);
     setTabOrder(btninicia, Command5);
 
     connect(lbldiferido, &QListWidget::currentRowChanged, this, [this](int) { lbldiferido_Click(); });

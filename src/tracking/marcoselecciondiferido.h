@@ -12,6 +12,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QSpinBox;
 class QToolButton;
 
 class MarcoSeleccionDiferido : public QGroupBox {
@@ -23,6 +24,8 @@ public:
     KVCalen *KVCalen1;
     QLineEdit *txtfechainicio, *txthorainicio, *txtfechafin, *txthorafin;
     QComboBox *cmbspeedinicial, *cmbseguiminetoen;
+    // The stop and gap thresholds, in minutes.
+    QSpinBox *spnparada, *spnhueco;
     QToolButton *btninicia;
     QLabel *sspanelcaption;
     QLabel *lblcliente;

@@ -54,6 +54,7 @@ void MotorDiferido::Cargar(std::unique_ptr<Recordset> recorrido)
     Recorrido = std::move(recorrido);
     TotalPuntos = Recorrido ? Recorrido->RecordCount() : 0;
     Posicion = 1;
+    Lecturas = LecturasDiferido();  // nothing of the previous track stays on show
     if (Recorrido) {
         Recorrido->MoveFirst();
         colFecha = columna(*Recorrido, "FECHA");
@@ -98,11 +99,31 @@ bool MotorDiferido::BorradoAutomatico(QList<SentenciaPagina> &sentencias)
 
 bool MotorDiferido::EstableceVelocidad(const QString &texto)
 {
+    FactorTiempoReal = 0;
     if (auto v = AjustesDiferido::IntervaloVelocidad(texto)) {
         IntervaloTimer = *v;
         return true;
     }
+    if (auto f = AjustesDiferido::FactorTiempoReal(texto)) {
+        // The step sets the interval from the recorded times; until then the next point is due at once.
+        FactorTiempoReal = *f;
+        IntervaloTimer = 1;
+        return true;
+    }
     return false;
+}
+
+void MotorDiferido::intervaloHastaSiguiente()
+{
+    if (FactorTiempoReal <= 0)
+        return;
+    qint64 ms = 0;
+    if (!Recorrido->Eof()) {
+        const QDateTime siguiente = Recorrido->Fields(colFecha).toDateTime();
+        if (siguiente.isValid())
+            ms = FechaPunto.msecsTo(siguiente);
+    }
+    IntervaloTimer = AjustesDiferido::IntervaloTiempoReal(ms, FactorTiempoReal);
 }
 
 void MotorDiferido::EstableceZoom(const QString &texto)
@@ -198,6 +219,7 @@ MotorDiferido::Paso MotorDiferido::GestionSigPunto(const AjustesPaso &ajustes)
     paso.sentencias.append({SentenciaPonerMapa(a), QString()});
 
     MoveNextSeguimiento(ajustes.seguimiento);
+    intervaloHastaSiguiente();
     paso.resultado = Resultado::Punto;
     return paso;
 }
@@ -232,6 +254,21 @@ bool MotorDiferido::IrPrimeraPosicion(QList<SentenciaPagina> &sentencias)
     Recorrido->MoveFirst();
     Posicion = 1;
     Lecturas.lblposicion = QStringLiteral("1/") + QString::number(TotalPuntos);
+    resetKilometraje();
+    return true;
+}
+
+bool MotorDiferido::IrAPunto(int n, QList<SentenciaPagina> &sentencias)
+{
+    if (PasoOcupado)
+        return false;
+    if (!Recorrido || n < 1 || n > Recorrido->Filas().size())
+        return false;
+    Ocupado ocupado(PasoOcupado);
+    sentencias.append({Limpiar, JavaScript});
+    Recorrido->SetBookmark(n - 1);
+    Posicion = n;
+    Lecturas.lblposicion = QString::number(n) + u'/' + QString::number(TotalPuntos);
     resetKilometraje();
     return true;
 }

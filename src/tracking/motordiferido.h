@@ -77,7 +77,8 @@ public:
     void resetKilometraje();
     static QString FormatoHoraMinutosSegundos(qint32 sgs);
 
-    // The three settings; unmatched texts leave the value as it was.
+    // The three settings; unmatched texts leave the value as it was. At a time-true speed the
+    // interval before each point is set by the step that shows the point before it.
     bool EstableceVelocidad(const QString &texto);
     void EstableceZoom(const QString &texto);
     void MoveNextSeguimiento(const QString &texto);
@@ -89,6 +90,8 @@ public:
     bool IrPrimeraPosicion(QList<SentenciaPagina> &sentencias);
     bool Avanzar4(QList<SentenciaPagina> &sentencias);
     bool Avanzar8(QList<SentenciaPagina> &sentencias);
+    // The timeline, the speed chart, the stops and the track: as MyButton1, at point n (from 1).
+    bool IrAPunto(int n, QList<SentenciaPagina> &sentencias);
     // XPButton7: continues at the first row whose time cut to the minute is later than hora.
     SaltoHora MoverDetrasDeHora(const QTime &hora);
 
@@ -108,12 +111,14 @@ public:
 private:
     bool avanzar(int n, bool volverAlPrincipio, QList<SentenciaPagina> &sentencias);
     void alUltimaFila();
+    void intervaloHastaSiguiente();
 
     std::unique_ptr<Recordset> Recorrido;
     qint32 TotalPuntos = 0;
     qint32 Posicion = 1;
     bool PasoOcupado = false;
     int IntervaloTimer = 0;
+    int FactorTiempoReal = 0;  // a time-true speed's factor, or 0
     QString NivelZoom;
     QString LatitudAnterior, LongitudAnterior;
     float SumaVelocidades = 0;

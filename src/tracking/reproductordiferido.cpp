@@ -3,6 +3,7 @@
 #include "dialogos.h"
 #include "entorno.h"
 
+#include <QElapsedTimer>
 #include <QScopedValueRollback>
 #include <QTimer>
 
@@ -16,6 +17,9 @@ ReproductorDiferido::ReproductorDiferido(Enviar enviar, LeerAjustes ajustes, QOb
     timerdiferido->setObjectName(QStringLiteral("timerdiferido"));
     timerdiferido->setSingleShot(true);  // each step re-arms it
     connect(timerdiferido, &QTimer::timeout, this, &ReproductorDiferido::GestionSigPunto);
+    auto cronometro = std::make_shared<QElapsedTimer>();
+    cronometro->start();
+    reloj = [cronometro] { return cronometro->elapsed(); };
 }
 
 quint64 ReproductorDiferido::enviar(const QList<SentenciaPagina> &sentencias)
@@ -28,15 +32,16 @@ quint64 ReproductorDiferido::enviar(const QList<SentenciaPagina> &sentencias)
 
 void ReproductorDiferido::armarTimer()
 {
-    // One ponermapa in flight at most, and a timer of interval 0 is never started.
+    // One statement in flight at most, and a timer of interval 0 is never started.
     if (!reproduciendo || enCurso != 0 || motor.intervaloTimer() <= 0)
         return;
-    timerdiferido->start(motor.intervaloTimer());
+    timerdiferido->start(int(qBound(qint64(1), proximo - reloj(), qint64(motor.intervaloTimer()))));
 }
 
 void ReproductorDiferido::arrancar()
 {
     reproduciendo = true;
+    proximo = reloj() + motor.intervaloTimer();
     Q_EMIT MostrarReproduciendo(true);
     armarTimer();
 }
@@ -83,9 +88,29 @@ void ReproductorDiferido::GestionSigPunto()
     // Pause, "Volver" or closing while events ran: the step is not made.
     if (!reproduciendo)
         return;
-    MotorDiferido::Paso paso = motor.GestionSigPunto(leerAjustes());
+    // Every step that is due, in one statement; the first is due whenever the tick comes.
+    const AjustesPaso ajustes = leerAjustes();
+    const qint64 ahora = reloj();
+    QString tanda;
+    MotorDiferido::Resultado resultado = MotorDiferido::Resultado::Punto;
+    for (int n = 0; n < MaximoPasosPorTanda && (n == 0 || proximo <= ahora); ++n) {
+        MotorDiferido::Paso paso = motor.GestionSigPunto(ajustes);
+        resultado = paso.resultado;
+        if (resultado != MotorDiferido::Resultado::Punto)
+            break;
+        for (const SentenciaPagina &s : paso.sentencias)
+            tanda += s.texto;
+        proximo += motor.intervaloTimer();
+    }
+    if (proximo < ahora - MaximoRetraso)
+        proximo = ahora;
     Q_EMIT LecturasCambiadas(motor.lecturas());
-    switch (paso.resultado) {
+    Q_EMIT PosicionCambiada(motor.posicion());
+    if (!tanda.isEmpty()) {
+        const quint64 id = enviarPagina({tanda, QString()});
+        enCurso = paginaFallida ? 0 : id;
+    }
+    switch (resultado) {
     case MotorDiferido::Resultado::Fin:
         Q_EMIT MostrarReproduciendo(false);
         parar();
@@ -98,8 +123,6 @@ void ReproductorDiferido::GestionSigPunto()
     case MotorDiferido::Resultado::Punto:
         break;
     }
-    const quint64 id = enviar(paso.sentencias);
-    enCurso = paginaFallida ? 0 : id;
     armarTimer();
 }
 
@@ -122,7 +145,17 @@ void ReproductorDiferido::tras(bool hecho, const QList<SentenciaPagina> &sentenc
     if (!hecho)
         return;
     enviar(sentencias);
+    proximo = reloj() + motor.intervaloTimer();
     Q_EMIT LecturasCambiadas(motor.lecturas());
+    Q_EMIT PosicionCambiada(motor.posicion());
+}
+
+bool ReproductorDiferido::IrAPunto(int n)
+{
+    QList<SentenciaPagina> s;
+    const bool hecho = motor.IrAPunto(n, s);
+    tras(hecho, s);
+    return hecho;
 }
 
 void ReproductorDiferido::IrPrimeraPosicion()

@@ -289,7 +289,7 @@ void TstExportacion::recorridoLeidoPorGpsbabel()
     QString error;
     QVERIFY(Exportacion::EscribirBytes(ruta, datos, error));
     QStringList esperadas;
-    for (const PuntoRecorrido &p : r.puntos) {
+    for (const PuntoExportado &p : r.puntos) {
         const QDateTime utc = QDateTime(p.fecha.date(), p.fecha.time(), QTimeZone::systemTimeZone()).toUTC();
         esperadas << QStringList{QString::number(p.latitud, 'f', 6), QString::number(p.longitud, 'f', 6),
                                  utc.toString(QStringLiteral("yyyy/MM/dd")), utc.toString(QStringLiteral("HH:mm:ss"))}.join(u';');

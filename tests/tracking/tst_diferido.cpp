@@ -55,6 +55,7 @@ class TstDiferido : public QObject {
     QList<SentenciaPagina> enviadas;  // statement n has the id n
     AjustesPaso ajustes;  // what the map frame would hold
     QList<bool> imagenes;  // ImageStop shown (true) or ImagePlay, as told
+    qint64 ahora = 0;  // the player's clock, in ms
 
     bool activo() const { return r->Timer()->isActive(); }
     void tic() { QMetaObject::invokeMethod(r->Timer(), "timeout"); }  // the tick, without waiting for it
@@ -77,6 +78,8 @@ private Q_SLOTS:
         ajustes = {"Lento", "Mediano", "Todos los puntos", false, "COCHE1"};
         auto enviar = [this](const SentenciaPagina &s) { return quint64((enviadas << s).size()); };
         r = std::make_unique<ReproductorDiferido>(enviar, [this] { return ajustes; });
+        ahora = 0;
+        r->PonerReloj([this] { return ahora; });
         connect(r.get(), &ReproductorDiferido::MostrarReproduciendo, this, [this](bool si) { imagenes << si; });
         r->Cargar(recta(QTime(9, 0), 5), ajustes.velocidad);
         imagenes.clear();
@@ -105,6 +108,12 @@ private Q_SLOTS:
             << QStringList{"05/03/2010", "05/03/2010", "08:00", "19:12"} << "'3/5/2010 08:00' '3/5/2010 19:12:59'";
         QTest::newRow("sin ceros; fin con segundos tal cual")
             << QStringList{"01/02/2011", "01/02/2011", "00:00", "19:12:30"} << "'2/1/2011 00:00' '2/1/2011 19:12:30'";
+        // The 12-hour clock, as the date/time check takes it, written in the 24-hour form.
+        QTest::newRow("8:00 PM y 12 a.m.") << QStringList{"05/03/2010", "05/03/2010", "12 a.m.", "8:00 PM"}
+                                           << "'3/5/2010 00:00' '3/5/2010 20:00:59'";
+        QTest::newRow("12:30:15 pm") << QStringList{"05/03/2010", "05/03/2010", "7:05", "12:30:15 pm"}
+                                     << "'3/5/2010 7:05' '3/5/2010 12:30:15'";
+        QTest::newRow("13 PM") << QStringList{"05/03/2010", "05/03/2010", "13 PM", "8:00"} << "txthorainicio";
         QTest::newRow("fin 24:00") << QStringList{"12/05/2010", "12/05/2010", "07:58", "24:00"} << "txthorafin";
         QTest::newRow("inicio vacío, antes que las horas") << QStringList{"", "1/1/2010", "x", "y"} << "txtfechainicio";
         QTest::newRow("fecha fin, antes que las horas") << QStringList{"1/1/2010", "31/2", "x", "y"} << "txtfechafin";
@@ -294,13 +303,15 @@ private Q_SLOTS:
         using namespace AjustesDiferido;
         QStringList v;
         for (const QString &e : EntradasVelocidad())
-            v << e + u'=' + QString::number(IntervaloVelocidad(e).value_or(0));
+            v << e + u'=' + (IntervaloVelocidad(e) ? QString::number(*IntervaloVelocidad(e))
+                                                    : u'x' + QString::number(FactorTiempoReal(e).value_or(0)));
         for (const QString &e : EntradasZoom())
             v << e + u'=' + NivelZoom(e).value_or(QString());
         for (const QString &e : EntradasSeguimiento())
             v << e + u'=' + QString::number(PasoSeguimiento(e));
         QCOMPARE(v.join(", "), QStringLiteral(
-            "Muy Lento=1800, Lento=1000, Normal=300, Rápido=20, Muy Rápido=1, Nulo=8, Muy Escaso=11, Escaso=13, "
+            "Muy Lento=1800, Lento=1000, Normal=300, Rápido=20, Muy Rápido=1, Tiempo real ×1=x1, Tiempo real ×10=x10, "
+            "Tiempo real ×60=x60, Tiempo real ×300=x300, Nulo=8, Muy Escaso=11, Escaso=13, "
             "Muy Poco=14, Poco=15, Mediano=16, Grande=17, Amplio=18, Muy Amplio=20, Todos los puntos=1, "
             "Cada 2 puntos=2, Cada 3 puntos=3, Cada 4 puntos=4, Cada 6 puntos=6, Cada 10 puntos=10"));
         QCOMPARE(MotorDiferido::FormatoHoraMinutosSegundos(360061), QStringLiteral("100:01:01"));
@@ -350,6 +361,71 @@ private Q_SLOTS:
         QVERIFY(enviadas == QList<SentenciaPagina>{kLimpiar} && activo());
         tic();
         QCOMPARE(r->Motor().lecturas().lblposicion + " " + r->Motor().lecturas().lblkilometros, "1/5 0");
+    }
+
+    void pasosPorReloj_data()
+    {
+        QTest::addColumn<QString>("velocidad");
+        QTest::addColumn<int>("retraso");  // ms past the first step's time when the tick comes
+        QTest::addColumn<int>("pasos");    // ponermapa calls in the tick's one statement
+        QTest::addColumn<int>("espera");   // the timer's interval once the page has run it
+        QTest::newRow("muy rapido a tiempo") << "Muy Rápido" << 0 << 1 << 1;
+        QTest::newRow("muy rapido 10 ms tarde") << "Muy Rápido" << 10 << 11 << 1;
+        QTest::newRow("muy rapido atrasado") << "Muy Rápido" << 700 << ReproductorDiferido::MaximoPasosPorTanda << 1;
+        QTest::newRow("rapido 30 ms tarde") << "Rápido" << 30 << 2 << 10;
+        QTest::newRow("lento a tiempo") << "Lento" << 0 << 1 << 1000;
+        QTest::newRow("muy lento algo tarde") << "Muy Lento" << 500 << 1 << 1300;
+        // One recorded minute between points, played 300 times faster: 200 ms apart.
+        QTest::newRow("tiempo real x300 1 s tarde") << "Tiempo real ×300" << 1000 << 6 << 200;
+    }
+
+    // Steps are due one interval apart by the clock; a tick sends every due step in one statement.
+    void pasosPorReloj()
+    {
+        QFETCH(QString, velocidad);
+        QFETCH(int, retraso);
+        QFETCH(int, pasos);
+        QFETCH(int, espera);
+        ajustes.velocidad = velocidad;
+        r->Cargar(recta(QTime(9, 0), 1000), velocidad);
+        ahora = r->Timer()->interval() + retraso;
+        tic();
+        QCOMPARE(enviadas.size(), 1);
+        QCOMPARE(enviadas[0].texto.count(QStringLiteral("ponermapa(")), pasos);
+        QCOMPARE(r->Motor().posicion(), pasos + 1);
+        QCOMPARE(r->Motor().lecturas().lblposicion, QStringLiteral("%1/1000").arg(pasos));
+        QVERIFY(!activo());
+        ejecutadas();
+        QVERIFY(activo());
+        QCOMPARE(r->Timer()->interval(), espera);
+    }
+
+    void nuevaCargaSinLecturasAnteriores()
+    {
+        tic();
+        QVERIFY(!r->Motor().lecturas().lblzona.isEmpty());
+        r->Cargar(recta(QTime(10, 0), 3), ajustes.velocidad);
+        const LecturasDiferido &l = r->Motor().lecturas();
+        QCOMPARE(QStringList({l.lblposicion, l.lblfecha, l.lblvelocidad, l.lblzona, l.lblvelocidadmedia}),
+                 QStringList({"", "", "", "", ""}));
+    }
+
+    void borradoDentroDeUnaTanda()
+    {
+        // The 351st point's clear goes in the same statement, right before its own ponermapa, and
+        // every step keeps its own read-outs.
+        ajustes.velocidad = QStringLiteral("Muy Rápido");
+        r->Cargar(recta(QTime(9, 0), 400, 1), ajustes.velocidad);
+        ahora = 250;  // points 1 to 250
+        tic();
+        ejecutadas();
+        ahora = 351;  // 251 to 351
+        tic();
+        const QStringList partes = enviadas.last().texto.split(QStringLiteral(";"), Qt::SkipEmptyParts);
+        QCOMPARE(partes.size(), 102);
+        QCOMPARE(partes[100] + u';', MotorDiferido::MensajeBorrado);  // 250 + 101 = 351
+        QVERIFY(partes[99].contains("'NO','00:05:49','")); // the 350th point, 349 s into the stretch
+        QVERIFY(partes.last().endsWith(",'SI','0','0')"));
     }
 
     void parar_data()

@@ -73,7 +73,7 @@ private Q_SLOTS:
         }));
         QMetaObject::invokeMethod(hijo<QTimer>("timerdiferido"), "timeout");
         vaciarCola(*w->Mapa());
-        const QString etiqueta = evaluar(*w->Mapa(), "actual.getTooltip().getContent().textContent").toString();
+        const QString etiqueta = evaluar(*w->Mapa(), "lecturaPunto().textContent").toString();
         QVERIFY2(etiqueta.contains(kImei) && !etiqueta.contains("Grúa"), qPrintable(etiqueta));
     }
 

@@ -3,11 +3,13 @@
 #include "dialogosguion.h"
 #include "esquema.h"
 #include "frmdiferido.h"
+#include "graficavelocidad.h"
 #include "kvcalen.h"
 #include "module1.h"
 #include "pruebaweb.h"
 #include "regional.h"
 
+#include <QtCharts>
 #include <QtWidgets>
 
 using namespace PruebaWeb;
@@ -151,7 +153,7 @@ private Q_SLOTS:
         clic("XPButton7");
         tic();
         QCOMPARE(hijo("lblzona")->text(), QStringLiteral("zona: Nave 'Norte' <b>"));
-        const QString etiqueta = pagina("actual.getTooltip().getContent().textContent");
+        const QString etiqueta = pagina("lecturaPunto().textContent");
         QVERIFY2(etiqueta.contains(kCoche) && etiqueta.contains("Nave 'Norte' <b>"), qPrintable(etiqueta));
         clic("Command1");
         QCOMPARE(pagina("String(estadoMapa().puntos)"), QStringLiteral("0"));
@@ -165,7 +167,82 @@ private Q_SLOTS:
         vaciarCola(*w->Mapa());
         QVERIFY(!w->isVisible() && !timer->isActive());
     }
+
+    // The timeline, the speed profile, the stops list, the whole track, a click on the drawn track,
+    // the follow mode and the keys, each moving playback through the jump routine.
+    void enlacesDelRecorrido()
+    {
+        QStringList sql;
+        for (int i = 0; i < 7; ++i)  // parked from 12:00 to 12:06: a stop
+            sql << QStringLiteral("INSERT INTO DATOS (IMEI, FECHA, LATITUD, LONGITUD, VELOCIDAD, ZONA) VALUES "
+                                  "('Coche ''A''', '%1', '40.3', '-3.7', '0', 'Taller')")
+                       .arg(QDateTime(kDespues, QTime(12, i)).toString("yyyy-MM-dd HH:mm:ss"));
+        QVERIFY(CarpetaPrueba::ejecutarEn(RutaBaseLocal(), sql));
+        clic("btninicia");
+        auto *linea = hijo<QSlider>("sldlinea");
+        auto *motor = &w->Reproductor()->Motor();
+        QCOMPARE(linea->maximum(), 13);
+        auto *paradas = hijo<QTreeWidget>("lstparadas");
+        QCOMPARE(paradas->topLevelItemCount(), 1);
+        QCOMPARE(QStringList({paradas->topLevelItem(0)->text(0), paradas->topLevelItem(0)->text(2),
+                              paradas->topLevelItem(0)->text(3)}),
+                 QStringList({"12:00", "6 min", "Taller"}));
+        QVERIFY(hijo("lblresumen")->text().contains("Parado: 6 min (1 paradas)"));
+        tic();
+        QCOMPARE(linea->value(), 2);  // the handle follows playback
+        vaciarCola(*w->Mapa());
+        QCOMPARE(pagina("String(estadoMapa().puntos)"), QStringLiteral("1"));
+
+        linea->setValue(9);  // as a drag does: the map cleared, the stretch restarts there
+        QCOMPARE(motor->posicion(), 9);
+        QCOMPARE(hijo("lblposicion")->text() + " " + hijo("lblkilometros")->text(), QStringLiteral("9/13 0"));
+        QCOMPARE(pagina("String(estadoMapa().puntos)"), QStringLiteral("0"));
+
+        // A click on the profile at the last point's time (hours after the others).
+        auto *grafica = hijo<GraficaVelocidad>("grafvelocidad");
+        grafica->resize(600, 150);
+        grafica->grab();  // lays the chart out
+        QChart *c = grafica->chart();
+        const qint64 t2 = QDateTime(kDespues, QTime(19, 12, 34), Qt::UTC).toMSecsSinceEpoch();
+        const QPoint x = grafica->mapFromScene(c->mapToScene(c->mapToPosition(QPointF(double(t2), 5), c->series().first())));
+        QTest::mouseClick(grafica->viewport(), Qt::LeftButton, {}, x);
+        QCOMPARE(motor->posicion(), 13);
+
+        Q_EMIT paradas->itemClicked(paradas->topLevelItem(0), 0);
+        QCOMPARE(motor->posicion(), 6);
+
+        // The whole track at once, paused; a click on its third point continues from there.
+        clic("btncompleto");
+        QVERIFY(!hijo<QTimer>("timerdiferido")->isActive());
+        QCOMPARE(pagina("String(estadoMapa().puntos)"), QStringLiteral("13"));
+        pagina("abrirPunto(2).querySelector('button.continuar').click()");
+        QVERIFY(esperar([&] { return motor->posicion() == 3; }));
+        QVERIFY(w->Reproductor()->Reproduciendo());
+
+        // Keys: PageDown is +8, F the follow mode (told to the page).
+        QCOMPARE(pagina("String(seguir)"), QStringLiteral("true"));
+        for (const char *tecla : {"atajo PgDown", "atajo F"})
+            Q_EMIT w->findChild<QShortcut *>(QLatin1String(tecla))->activated();
+        QCOMPARE(motor->posicion(), 11);
+        QVERIFY(!hijo<QCheckBox>("chkseguir")->isChecked());
+        QCOMPARE(pagina("String(seguir)"), QStringLiteral("false"));
+    }
+
+    // A long zone name does not move the read-outs after it.
+    void lecturasDeAnchoFijo()
+    {
+        clic("btninicia");
+        tic();
+        const int x = hijo("lblkilometros")->mapTo(w.get(), QPoint()).x();
+        LecturasDiferido l;
+        l.lblzona = "zona: " + QString(60, u'X');
+        w->frmmapa->MostrarLecturas(l);
+        QApplication::processEvents();
+        QCOMPARE(hijo("lblkilometros")->mapTo(w.get(), QPoint()).x(), x);
+        QCOMPARE(hijo("lblzona")->toolTip(), l.lblzona);
+    }
 };
 
-VARDEN_TEST_WEB_MAIN(TstFrmDiferido)
+VARDEN_TEST_WEB_MAIN
+(TstFrmDiferido)
 #include "tst_frmdiferido.moc"
