@@ -5,6 +5,7 @@
 #include "entorno.h"
 #include "frmgraficas.h"
 #include "frmgraficaszonas.h"
+#include "frmvisitaszonas.h"
 #include "frmzonas.h"
 #include "informes.h"
 #include "minicalendar.h"
@@ -123,6 +124,7 @@ void frmestadisticas::CrearControles()
     btnfiltrar = boton("btnfiltrar", QStringLiteral("Filtrar"));
     btnestadisticas = boton("btnestadisticas", QStringLiteral("Gráficas"));
     btnsalir = boton("btnsalir", QStringLiteral("Salir"));
+    btnvisitas = boton("btnvisitas", QStringLiteral("Visitas a Zonas"));
     btnfiltrar->setDefault(true);
 
     lbltitulorejilla = Nombrado(new QLabel(this), "lbltitulorejilla");
@@ -154,6 +156,7 @@ void frmestadisticas::CrearControles()
     connect(btnestadisticas, &QPushButton::clicked, this, &frmestadisticas::btnestadisticas_Click);
     connect(btnvergoogle, &QPushButton::clicked, this, &frmestadisticas::btnvergoogle_Click);
     connect(btnmapa, &QPushButton::clicked, this, &frmestadisticas::btnmapa_Click);
+    connect(btnvisitas, &QPushButton::clicked, this, &frmestadisticas::btnvisitas_Click);
 
     setTabOrder(txtfecha1, txtfecha2);
     setTabOrder(txtfecha2, lstlocalizadores);
@@ -179,6 +182,7 @@ void frmestadisticas::Disponer()
     btnfiltrar->setGeometry(Twips(W - b - 2400, arriba, kAnchoBoton, b));
     btnvergoogle->setGeometry(Twips(W - b - 3400, arriba, kAnchoBoton, b));
     btnmapa->setGeometry(Twips(W - b - 4400, arriba, kAnchoBoton, b));
+    btnvisitas->setGeometry(Twips(W - b - 5900, arriba, 1400, b));
 
     const int arribaRejilla = 100 + kAltoFrame + 60;
     const int altoRejilla = qMax(1500, altoPantalla - kAltoFrame - 1000);
@@ -363,4 +367,11 @@ void frmestadisticas::btnmapa_Click()
         z.argumento = Motor.TextoMapa();
     }
     z.exec();
+}
+
+void frmestadisticas::btnvisitas_Click()
+{
+    frmvisitaszonas v(this);
+    v.Filtro = {txtfecha1->text(), txtfecha2->text(), lstlocalizadores->currentText(), lstzonas->currentText()};
+    v.exec();
 }

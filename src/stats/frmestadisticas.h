@@ -48,6 +48,7 @@ public:
     QPushButton *btnvergoogle = nullptr;
     QPushButton *btnmapa = nullptr;
     QPushButton *btnsalir = nullptr;
+    QPushButton *btnvisitas = nullptr;
     QLabel *lbltitulorejilla = nullptr;
     QTableView *TDBGrid1 = nullptr;
     QGroupBox *frmcalendario = nullptr;
@@ -68,6 +69,8 @@ public Q_SLOTS:
     void btnestadisticas_Click();
     void btnvergoogle_Click();
     void btnmapa_Click();
+    // The visits window, on the period, locator and zone chosen here.
+    void btnvisitas_Click();
 
 private:
     bool cerrandoCalendario = false;

@@ -10,13 +10,14 @@ QString Geolocalizar(const QString &ciudad)
     return QStringLiteral("showAddress(\"") + ArgumentoScript(ciudad, '"') + QStringLiteral("\",15);");
 }
 
-Dibujo Dibujar(const QList<Zona> &zonas, const QString &zonaEdicion)
+Dibujo Dibujar(const QList<Zona> &zonas, int registroEdicion)
 {
     Dibujo r;
     QList<Vertice> editada;
-    for (const Zona &z : zonas) {
+    for (int i = 0; i < zonas.size(); ++i) {
+        const Zona &z = zonas[i];
         const QList<Vertice> vertices = LeerVertices(z.coordenadas);
-        if (zonaEdicion.isEmpty() || zonaEdicion != z.nombre) {
+        if (i != registroEdicion) {
             const QString etiqueta =
                 QStringLiteral("<B>") + EscaparHtml(z.nombre) + QStringLiteral("</B> <Br>") + EscaparHtml(z.area);
             for (const Vertice &v : vertices)

@@ -63,7 +63,10 @@ frmrejillazonas::frmrejillazonas(QWidget *parent) : QDialog(parent)
     MyButton1->setObjectName(QStringLiteral("MyButton1"));
     btnsalir = new QPushButton(QStringLiteral("Salir"), this);
     btnsalir->setObjectName(QStringLiteral("btnsalir"));
-    for (QPushButton *b : {MyButton2, btnnuevazona, MyButton1, btnsalir}) {
+    btneliminarzona = new QPushButton(QStringLiteral("Eliminar Zona"), this);
+    btneliminarzona->setObjectName(QStringLiteral("btneliminarzona"));
+    btneliminarzona->setToolTip(QStringLiteral("Elimina la zona elegida en la lista (también con la tecla Supr)"));
+    for (QPushButton *b : {MyButton2, btnnuevazona, MyButton1, btneliminarzona, btnsalir}) {
         b->setAutoDefault(false);
         b->setAccessibleName(b->text());
     }
@@ -75,6 +78,7 @@ frmrejillazonas::frmrejillazonas(QWidget *parent) : QDialog(parent)
     auto *botones = new QHBoxLayout;
     botones->addWidget(btnnuevazona);
     botones->addWidget(MyButton1);
+    botones->addWidget(btneliminarzona);
     botones->addStretch(1);
     botones->addWidget(btnsalir);
     auto *principal = new QVBoxLayout(this);
@@ -89,6 +93,7 @@ frmrejillazonas::frmrejillazonas(QWidget *parent) : QDialog(parent)
     connect(MyButton1, &QPushButton::clicked, this, &frmrejillazonas::MyButton1_Click);
     connect(MyButton2, &QPushButton::clicked, this, &frmrejillazonas::MyButton2_Click);
     connect(btnsalir, &QPushButton::clicked, this, &QDialog::close);
+    connect(btneliminarzona, &QPushButton::clicked, this, &frmrejillazonas::EliminarZonaActual);
     connect(TDBGrid1, &QTableView::customContextMenuRequested, this, [this](const QPoint &p) {
         const QModelIndex i = TDBGrid1->indexAt(p);
         if (!i.isValid() || Adodc1->EsFilaNueva(i.row()))

@@ -29,6 +29,7 @@ public:
     QPushButton *btnnuevazona;
     QPushButton *MyButton1;
     QPushButton *btnsalir;
+    QPushButton *btneliminarzona;
 
     void btnnuevazona_Click();
     void MyButton1_Click();

@@ -83,6 +83,7 @@ private Q_SLOTS:
     void grabarCiudad();
     void editorGuarda();
     void editorVerTodas();
+    void editarUnaDeDosIguales();
 
 private:
     SinRed sinRed;
@@ -109,25 +110,26 @@ void TstZonas::init()
 void TstZonas::dibujar_data()
 {
     QTest::addColumn<QList<Zona>>("zonas");
-    QTest::addColumn<QString>("edicion");
+    QTest::addColumn<int>("registro");
     QTest::addColumn<QStringList>("sentencias");
     const QList<Zona> zonas{{"Casa", "(40.1,-3.1)(40.2, -3.2)(7,8", "12,5"}, {"<b>O'Donnell</b>", "(4'0,-3)", "1,5"}, {"", "", ""}};
     const QString casa = QStringLiteral("<B>Casa</B> <Br>12,5");
     const QStringList casaDibujada{punto("40.1", "-3.1", casa), punto("40.2", " -3.2", casa), kPoligono};
     const QStringList otras{punto("4\\'0", "-3", "<B>&lt;b&gt;O&#39;Donnell&lt;/b&gt;</B> <Br>1,5"), kPoligono, kPoligono};
-    QTest::newRow("nueva: todas, datos escapados") << zonas << "" << casaDibujada + otras;
-    QTest::newRow("nombre que no coincide exactamente") << zonas << "casa" << casaDibujada + otras;
-    QTest::newRow("edicion: la ultima de ese nombre, al final")
-        << QList<Zona>{{"Casa", "(1,1)(2,2)(3,3)", "1"}, zonas[1], zonas[2], {"Casa", "(40.1,-3.1)(40.3, -3)", ""}} << "Casa"
-        << otras + QStringList{"simulaleftClick('40.1','-3.1');", "simulaleftClick('40.3',' -3');"};
+    QTest::newRow("nueva: todas, datos escapados") << zonas << -1 << casaDibujada + otras;
+    QTest::newRow("registro que no existe") << zonas << 7 << casaDibujada + otras;
+    // Two records named Casa: the one the list stood on is rebuilt, the other is drawn fixed.
+    QTest::newRow("edicion: el registro elegido, no el ultimo de ese nombre")
+        << QList<Zona>{{"Casa", "(40.1,-3.1)(40.3, -3)", ""}, zonas[1], zonas[2], zonas[0]} << 0
+        << otras + casaDibujada + QStringList{"simulaleftClick('40.1','-3.1');", "simulaleftClick('40.3',' -3');"};
 }
 
 void TstZonas::dibujar()
 {
     QFETCH(QList<Zona>, zonas);
-    QFETCH(QString, edicion);
+    QFETCH(int, registro);
     QFETCH(QStringList, sentencias);
-    const EdicionZona::Dibujo d = EdicionZona::Dibujar(zonas, edicion);
+    const EdicionZona::Dibujo d = EdicionZona::Dibujar(zonas, registro);
     QCOMPARE(d.sentencias, sentencias);
     QCOMPARE(d.zonaEditada, sentencias.last().startsWith("simulaleftClick"));
 }
@@ -179,7 +181,7 @@ void TstZonas::lista()
     dialogos->respuestasMsgBox << vb::vbNo << vb::vbYes;
     QTest::keyClick(f.TDBGrid1, Qt::Key_Delete);
     QCOMPARE(zonas().size(), 3);
-    QTest::keyClick(f.TDBGrid1, Qt::Key_Delete);
+    Prueba::hijo<QPushButton>(f, "btneliminarzona")->click();  // the visible button asks the same
     QCOMPARE(zonas(), (QStringList{"Casa", "Ajena"}));
     // A wildcard in the holder's code stands for itself: no other holder's zones.
     Module1::CodigoTitular = "B1111111_";
@@ -268,6 +270,24 @@ void TstZonas::editorVerTodas()
     QCOMPARE(e.editor.pnlzonas->text(), QStringLiteral("Zonas de Sevilla"));
     QCOMPARE(e.editor.SentenciasEnviadas().count(kPoligono), 2);
     QCOMPARE(evaluar(*e.editor.Puente(), "document.getElementById('leyenda').innerHTML").toString(), QString());
+}
+
+// Editing the first of two zones named Casa and saving it unchanged keeps both outlines.
+void TstZonas::editarUnaDeDosIguales()
+{
+    QVERIFY(CarpetaPrueba::ejecutarEn(RutaServicioDemo(), {
+        "INSERT INTO Zonas (TITULAR, [Descripcion zona], [Coor Geo], Area) VALUES "
+        "('B11111111', 'Casa', '(41.1,-4.1)(41.2,-4.2)(41.3,-4.1)(41.2,-4.0)', '3')"}));
+    const QString sql = "SELECT [Coor Geo] FROM Zonas WHERE [Descripcion zona]='Casa' ORDER BY IdZona";
+    const QStringList antes = leer(sql);
+    QCOMPARE(antes.size(), 2);
+    Editor e(false, 0, "Casa");
+    QVERIFY(e.arrancar());
+    // The second Casa is drawn as a fixed polygon; the first is rebuilt from its own vertices.
+    QVERIFY(e.editor.SentenciasEnviadas().contains(punto("41.1", "-4.1", "<B>Casa</B> <Br>3")));
+    QVERIFY(e.editor.SentenciasEnviadas().contains("simulaleftClick('40.1','-3.1');"));
+    QVERIFY(e.guardar());
+    QCOMPARE(leer(sql), antes);
 }
 
 VARDEN_TEST_WEB_MAIN(TstZonas)
