@@ -1,4 +1,5 @@
 #include "edicionzona.h"
+#include "geometriazona.h"
 #include "verticeszona.h"
 
 #include "argumentosscript.h"
@@ -44,6 +45,10 @@ QString Rechazo(const QString &coordenadas, bool edicion, const QString &nombre)
         return QStringLiteral("La zona debe estar formada por un polígono de al menos tres vértices");
     if (!edicion && nombre.isEmpty())
         return QStringLiteral("Debe especificar un nombre para la zona.");
+    // An outline that crosses itself is no zone: say where, so the user can move that vertex.
+    if (const auto v = GeometriaZona::Leer(coordenadas); v && v->size() >= 3)
+        if (const auto cruce = GeometriaZona(*v).PrimerCruce())
+            return GeometriaZona::TextoCruce(*cruce);
     return QString();
 }
 

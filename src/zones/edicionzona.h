@@ -26,7 +26,8 @@ struct Dibujo {
 };
 Dibujo Dibujar(const QList<Zona> &zonas, int registroEdicion);
 
-// The message that refuses a save, checked in this order; empty when the save goes on.
+// The message that refuses a save, checked in this order; empty when the save goes on. After the
+// three written checks, an outline that crosses itself is refused with the sides and the point.
 QString Rechazo(const QString &coordenadas, bool edicion, const QString &nombre);
 
 }

@@ -56,6 +56,11 @@ frmrejillazonas::frmrejillazonas(QWidget *parent) : QDialog(parent)
     TDBGrid1->setTabKeyNavigation(false);
     TDBGrid1->installEventFilter(this);
     lblrejilla->setBuddy(TDBGrid1);
+    txtbuscar = new QLineEdit(this);
+    txtbuscar->setObjectName(QStringLiteral("txtbuscar"));
+    txtbuscar->setPlaceholderText(QStringLiteral("Buscar zona"));
+    txtbuscar->setAccessibleName(QStringLiteral("Buscar zona"));
+    txtbuscar->setClearButtonEnabled(true);
 
     btnnuevazona = new QPushButton(QStringLiteral("Nueva Zona/Editar Zona"), this);
     btnnuevazona->setObjectName(QStringLiteral("btnnuevazona"));
@@ -85,7 +90,10 @@ frmrejillazonas::frmrejillazonas(QWidget *parent) : QDialog(parent)
     principal->addWidget(Label1);
     principal->addLayout(ciudad);
     principal->addSpacing(8);
-    principal->addWidget(lblrejilla);
+    auto *cabecera = new QHBoxLayout;
+    cabecera->addWidget(lblrejilla, 1);
+    cabecera->addWidget(txtbuscar);
+    principal->addLayout(cabecera);
     principal->addWidget(TDBGrid1, 1);
     principal->addLayout(botones);
 
@@ -94,6 +102,8 @@ frmrejillazonas::frmrejillazonas(QWidget *parent) : QDialog(parent)
     connect(MyButton2, &QPushButton::clicked, this, &frmrejillazonas::MyButton2_Click);
     connect(btnsalir, &QPushButton::clicked, this, &QDialog::close);
     connect(btneliminarzona, &QPushButton::clicked, this, &frmrejillazonas::EliminarZonaActual);
+    connect(txtbuscar, &QLineEdit::textChanged, this, &frmrejillazonas::Filtrar);
+    connect(Adodc1, &QAbstractItemModel::modelReset, this, &frmrejillazonas::Filtrar);
     connect(TDBGrid1, &QTableView::customContextMenuRequested, this, [this](const QPoint &p) {
         const QModelIndex i = TDBGrid1->indexAt(p);
         if (!i.isValid() || Adodc1->EsFilaNueva(i.row()))
@@ -130,11 +140,21 @@ void frmrejillazonas::Activar()
 {
     Adodc1->MoveFirst();
     for (int c = 0; c < Adodc1->columnCount(); ++c)
-        TDBGrid1->setColumnHidden(c, c != 1 && c != 3);
+        TDBGrid1->setColumnHidden(c, c != 1 && c != 3 && c < Adodc1->ColumnaSuperficie());
     TDBGrid1->setColumnWidth(1, TwipsAPixelesX(5000));
     TDBGrid1->setColumnWidth(3, TwipsAPixelesX(5000));
+    TDBGrid1->setColumnWidth(Adodc1->ColumnaSuperficie(), TwipsAPixelesX(1800));
+    TDBGrid1->setColumnWidth(Adodc1->ColumnaVertices(), TwipsAPixelesX(1000));
     TDBGrid1->selectRow(0);
     TDBGrid1->setCurrentIndex(Adodc1->index(0, 1));
+}
+
+// Rows whose name does not hold the searched text are hidden; the new-zone row stays.
+void frmrejillazonas::Filtrar()
+{
+    const QString texto = txtbuscar->text();
+    for (int r = 0; r < Adodc1->RecordCount(); ++r)
+        TDBGrid1->setRowHidden(r, !texto.trimmed().isEmpty() && !Adodc1->Coincide(r, texto));
 }
 
 int frmrejillazonas::FilaActual() const

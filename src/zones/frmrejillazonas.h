@@ -30,6 +30,7 @@ public:
     QPushButton *MyButton1;
     QPushButton *btnsalir;
     QPushButton *btneliminarzona;
+    QLineEdit *txtbuscar;
 
     void btnnuevazona_Click();
     void MyButton1_Click();
@@ -46,5 +47,6 @@ protected:
 private:
     bool mostrada = false;
     void Activar();
+    void Filtrar();
     void AbrirEditor(bool soloVer, const QString &zona);
 };
