@@ -120,7 +120,8 @@ var Varden = (function () {
     }
     if (!grupo._varSinSolape) {
       grupo._varSinSolape = true;
-      mapa.on('zoomend moveend resize', colocar);
+      // After Leaflet has placed the labels for the new view.
+      mapa.on('zoomend moveend resize', function () { setTimeout(colocar, 0); });
     }
     colocar();
   }

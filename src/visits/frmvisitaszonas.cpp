@@ -177,6 +177,7 @@ void frmvisitaszonas::LlenarGrafica()
         serie->append(barras);
         serie->setLabelsVisible(true);
         serie->setLabelsFormat(QStringLiteral("@value h"));
+        serie->setLabelsPrecision(3);
         chart->addSeries(serie);
         auto *ejeZonas = new QBarCategoryAxis;
         ejeZonas->append(zonas);

@@ -31,12 +31,20 @@ public:
     QPushButton *btnsalir;
     QPushButton *btneliminarzona;
     QLineEdit *txtbuscar;
+    QPushButton *btnimportar;
+    QPushButton *btnexportar;
 
     void btnnuevazona_Click();
     void MyButton1_Click();
     void MyButton2_Click();
     // Asks before deleting the grid's current zone; answers whether it was deleted.
     bool EliminarZonaActual();
+    // Zones from a GeoJSON or KML file: each checked, a name already in use replaced only when the
+    // user says so, and a report of what was imported and what was refused and why.
+    void btnimportar_Click();
+    void ImportarArchivo(const QString &ruta);
+    // All zones, or the chosen one, to a GeoJSON or KML file.
+    void btnexportar_Click();
     // The grid's current row: the record it stands for, or the empty new-zone row.
     int FilaActual() const;
 

@@ -5,6 +5,7 @@
 #include "frmnuevazona.h"
 #include "frmrejillazonas.h"
 #include "geometriazona.h"
+#include "intercambiozonas.h"
 #include "module1.h"
 #include "proveedor.h"
 #include "pruebaweb.h"
@@ -86,6 +87,7 @@ private Q_SLOTS:
     void editorVerTodas();
     void editarUnaDeDosIguales();
     void herramientasPagina();
+    void importar();
 
 private:
     SinRed sinRed;
@@ -357,6 +359,33 @@ void TstZonas::herramientasPagina()
     e.editor.txtzona->setText("Círculo");
     QVERIFY(e.guardar());
     QCOMPARE(columna("[Coor Geo]", "Círculo").count(')'), 64);
+}
+
+// A file with a new zone, one named like a stored zone and a crossing one: the stored one replaced
+// only when the user says so; the report names what was refused and why.
+void TstZonas::importar()
+{
+    const QString ruta = carpeta->archivo("zonas.kml");
+    QFile f(ruta);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(IntercambioZonas::Escribir({{"Almacén <2>", "(40.41,-3.7)(40.42,-3.69)(40.4,-3.68)"},
+                                        {"CASA", "(41,-3)(41.1,-3)(41.1,-2.9)"},
+                                        {"Lazo", "(0,0)(1,1)(0,1)(1,0)"}},
+                                       IntercambioZonas::Formato::Kml));
+    f.close();
+    frmrejillazonas lista;
+    lista.show();
+    dialogos->respuestasArchivo << ruta << ruta;
+    dialogos->respuestasMsgBox << vb::vbNo << vb::vbOK << vb::vbYes << vb::vbYes << vb::vbOK;
+    Prueba::hijo<QPushButton>(lista, "btnimportar")->click();
+    QCOMPARE(dialogos->textos().value(1), QStringLiteral("Zonas importadas: 1\n  · Almacén <2>\nZonas rechazadas: 2\n"
+                                                         "  · Lazo: El contorno se cruza consigo mismo: el lado 1 corta al lado 3 en (0.500000, 0.500000).\n"
+                                                         "  · CASA: ya existe una zona con ese nombre"));
+    QCOMPARE(columna("[Coor Geo]", "Casa"), QStringLiteral("(40.1,-3.1)(40.2,-3.2)(40.3,-3.1)"));
+    QCOMPARE(columna("[Coor Geo]", "Almacén <2>"), QStringLiteral("(40.41,-3.7)(40.42,-3.69)(40.4,-3.68)"));
+    Prueba::hijo<QPushButton>(lista, "btnimportar")->click();  // again: Casa replaced, Almacén <2> asked too
+    QCOMPARE(columna("[Coor Geo]", "Casa"), QStringLiteral("(41,-3)(41.1,-3)(41.1,-2.9)"));
+    QCOMPARE(zonas(), (QStringList{"CASA", "Nave O'Donnell", "Ajena", "Almacén <2>"}));
 }
 
 VARDEN_TEST_WEB_MAIN(TstZonas)
