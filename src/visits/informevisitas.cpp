@@ -1,41 +1,25 @@
 #include "informevisitas.h"
 
 #include "dialogos.h"
+#include "paginainforme.h"
 
 #include <QAbstractItemModel>
-#include <QAction>
-#include <QDir>
-#include <QFileDialog>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QToolBar>
 
 namespace {
 constexpr qreal kMargen = 10, kAltoCabecera = 24, kAltoFila = 6, kAltoPie = 8;  // millimetres
 
-QPageLayout Apaisado()
-{
-    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(kMargen, kMargen, kMargen, kMargen),
-                       QPageLayout::Millimeter);
-}
-
-QFont Fuente(qreal puntos, bool negrita = false)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSizeF(puntos);
-    f.setBold(negrita);
-    return f;
-}
+QFont Fuente(qreal puntos, bool negrita = false) { return PaginaInforme::Fuente(puntos, negrita); }
 }
 
 InformeVisitas::InformeVisitas(const QAbstractItemModel &modelo, QObject *parent) : QObject(parent), m(modelo) {}
 
 int InformeVisitas::Pintar(QPagedPaintDevice *d) const
 {
-    d->setPageLayout(Apaisado());
+    d->setPageLayout(PaginaInforme::Apaisada(kMargen));
     QPainter p;
     if (!p.begin(d))
         return 0;
@@ -109,23 +93,6 @@ bool InformeVisitas::ExportarPdf(const QString &ruta) const
 
 void InformeVisitas::Mostrar(QWidget *padre)
 {
-    QPrinter impresora(QPrinter::HighResolution);
-    impresora.setPageLayout(Apaisado());
-    QPrintPreviewDialog vista(&impresora, padre);
-    vista.setObjectName(QStringLiteral("VistaPrevia"));
-    vista.setWindowTitle(Titulo);
-    vista.setWindowState(Qt::WindowMaximized);
-    connect(&vista, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *pr) { Pintar(pr); });
-    if (auto *barra = vista.findChild<QToolBar *>()) {
-        auto *guardar = barra->addAction(QStringLiteral("Guardar PDF"));
-        guardar->setObjectName(QStringLiteral("GuardarPdf"));
-        connect(guardar, &QAction::triggered, &vista, [this, &vista] {
-            const QString ruta = QFileDialog::getSaveFileName(&vista, QStringLiteral("Guardar PDF"),
-                                                              QDir::home().filePath(QStringLiteral("VisitasZonas.pdf")),
-                                                              QStringLiteral("PDF (*.pdf)"));
-            if (!ruta.isEmpty() && !ExportarPdf(ruta))
-                MsgBox(QStringLiteral("No se ha podido escribir el PDF en %1").arg(ruta), vb::vbExclamation, QString());
-        });
-    }
-    vista.exec();
+    PaginaInforme::VistaPrevia(padre, Titulo, kMargen, [this](QPrinter *pr) { Pintar(pr); }, QStringLiteral("VisitasZonas.pdf"),
+                               [this](const QString &ruta) { return ExportarPdf(ruta); });
 }
