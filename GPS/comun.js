@@ -95,5 +95,36 @@ var Varden = (function () {
     return L.latLng(y / (3 * a), x / (3 * a));
   }
 
-  return { centro: centro, contar: contar, mapaBase: mapaBase, numero: numero, limpio: limpio, etiqueta: etiqueta, color: color, mensaje: mensaje };
+  // Permanent labels of a group's polygons that would cover one already shown are hidden until the
+  // pointer is over their zone, and placed again at every zoom and move.
+  function sinSolape(mapa, grupo) {
+    function colocar() {
+      var puestas = [];
+      grupo.eachLayer(function (capa) {
+        var t = capa.getTooltip && capa.getTooltip();
+        var el = t && t.getElement();
+        if (!el) return;
+        if (!capa._varPaso) {
+          capa._varPaso = true;
+          capa.on('mouseover', function () { if (t.getElement()) t.getElement().style.visibility = ''; });
+          capa.on('mouseout', function () { if (capa._varOculta && t.getElement()) t.getElement().style.visibility = 'hidden'; });
+        }
+        el.style.visibility = '';
+        var r = el.getBoundingClientRect();
+        capa._varOculta = puestas.some(function (o) {
+          return r.left < o.right && o.left < r.right && r.top < o.bottom && o.top < r.bottom;
+        });
+        if (capa._varOculta) el.style.visibility = 'hidden';
+        else puestas.push(r);
+      });
+    }
+    if (!grupo._varSinSolape) {
+      grupo._varSinSolape = true;
+      // After Leaflet has placed the labels for the new view.
+      mapa.on('zoomend moveend resize', function () { setTimeout(colocar, 0); });
+    }
+    colocar();
+  }
+
+  return { sinSolape: sinSolape, centro: centro, contar: contar, mapaBase: mapaBase, numero: numero, limpio: limpio, etiqueta: etiqueta, color: color, mensaje: mensaje };
 })();

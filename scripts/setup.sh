@@ -7,6 +7,7 @@ pkgs=(
   qt6-webengine-dev qt6-webengine-dev-tools qt6-charts-dev qt6-tools-dev
   libqt6svg6 qt6-svg-dev libgl-dev
   unixodbc unixodbc-dev tdsodbc freetds-bin
+  libboost-dev
   libjs-leaflet sqlite3 libsqlite3-dev python3
   qt6-translations-l10n
   xvfb xauth xdotool imagemagick poppler-utils fonts-dejavu-core

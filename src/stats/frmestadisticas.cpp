@@ -6,6 +6,7 @@
 #include "exportacion.h"
 #include "frmgraficas.h"
 #include "frmgraficaszonas.h"
+#include "frmvisitaszonas.h"
 #include "frmzonas.h"
 #include "informes.h"
 #include "minicalendar.h"
@@ -128,6 +129,7 @@ void frmestadisticas::CrearControles()
     btnexportar = boton("btnexportar", QStringLiteral("Exportar…"));
     btnpdf = boton("btnpdf", QStringLiteral("PDF"));
     btnpdf->setAccessibleName(QStringLiteral("Informe en PDF"));
+    btnvisitas = boton("btnvisitas", QStringLiteral("Visitas a Zonas"));
     btnfiltrar->setDefault(true);
 
     lbltitulorejilla = Nombrado(new QLabel(this), "lbltitulorejilla");
@@ -165,6 +167,7 @@ void frmestadisticas::CrearControles()
     connect(btnmapa, &QPushButton::clicked, this, &frmestadisticas::btnmapa_Click);
     connect(btnexportar, &QPushButton::clicked, this, &frmestadisticas::btnexportar_Click);
     connect(btnpdf, &QPushButton::clicked, this, &frmestadisticas::btnpdf_Click);
+    connect(btnvisitas, &QPushButton::clicked, this, &frmestadisticas::btnvisitas_Click);
 
     setTabOrder(txtfecha1, txtfecha2);
     setTabOrder(txtfecha2, lstlocalizadores);
@@ -194,6 +197,7 @@ void frmestadisticas::Disponer()
     const int abajo = arriba + b + 120;
     btnpdf->setGeometry(Twips(W - b - 3400, abajo, kAnchoBoton, 500));
     btnexportar->setGeometry(Twips(W - b - 2400, abajo, kAnchoBoton, 500));
+    btnvisitas->setGeometry(Twips(W - b - 5900, arriba, 1400, b));
 
     const int arribaRejilla = 100 + kAltoFrame + 60;
     const int altoRejilla = qMax(1500, altoPantalla - kAltoFrame - 1000);
@@ -411,4 +415,12 @@ void frmestadisticas::btnpdf_Click()
     }
     Exportacion::ExportarPdf(informe->lbltitulo + QStringLiteral(".pdf"),
                              [&informe](const QString &ruta) { return informe->ExportarPdf(ruta); });
+}
+
+void frmestadisticas::btnvisitas_Click()
+{
+    frmvisitaszonas v(this);
+    const FiltroPantalla f = Filtro();  // the locator by its IMEI, not by the name shown
+    v.Filtro = {f.fecha1, f.fecha2, f.localizador, f.zona};
+    v.exec();
 }

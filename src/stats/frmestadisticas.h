@@ -57,6 +57,7 @@ public:
     QPushButton *btnsalir = nullptr;
     QPushButton *btnexportar = nullptr;  // the grid as CSV or XLSX
     QPushButton *btnpdf = nullptr;       // the report straight to a PDF file
+    QPushButton *btnvisitas = nullptr;
     QLabel *lbltitulorejilla = nullptr;
     QTableView *TDBGrid1 = nullptr;
     QGroupBox *frmcalendario = nullptr;
@@ -79,6 +80,8 @@ public Q_SLOTS:
     void btnmapa_Click();
     void btnexportar_Click();
     void btnpdf_Click();
+    // The visits window, on the period, locator and zone chosen here.
+    void btnvisitas_Click();
 
 private:
     bool cerrandoCalendario = false;

@@ -3,6 +3,7 @@
 #include "dialogos.h"
 #include "entorno.h"
 #include "module1.h"
+#include "paginainforme.h"
 #include "regional.h"
 
 #include <QAction>
@@ -30,19 +31,8 @@ constexpr qreal kAltoTitulos = 6;
 constexpr qreal kAltoFila = 5.2;
 constexpr qreal kAltoPie = 8;
 
-QPageLayout Apaisado()
-{
-    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(kMargen, kMargen, kMargen, kMargen),
-                       QPageLayout::Millimeter);
-}
-
-QFont Fuente(qreal puntos, bool negrita = false)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSizeF(puntos);
-    f.setBold(negrita);
-    return f;
-}
+QPageLayout Apaisado() { return PaginaInforme::Apaisada(kMargen); }
+QFont Fuente(qreal puntos, bool negrita = false) { return PaginaInforme::Fuente(puntos, negrita); }
 }
 
 void BandaDetalle::Colorear(const QColor &c)
@@ -179,25 +169,8 @@ bool InformeBandas::ExportarPdf(const QString &ruta)
 
 void InformeBandas::Show(int modo)
 {
-    QPrinter impresora(QPrinter::HighResolution);
-    impresora.setPageLayout(Apaisado());
-    QPrintPreviewDialog vista(&impresora);
-    vista.setObjectName(QStringLiteral("VistaPrevia"));
-    vista.setWindowTitle(lbltitulo);
-    vista.setWindowState(Qt::WindowMaximized);
-    connect(&vista, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *pr) { Pintar(pr); });
-    if (auto *barra = vista.findChild<QToolBar *>()) {
-        auto *guardar = barra->addAction(QStringLiteral("Guardar PDF"));
-        guardar->setObjectName(QStringLiteral("GuardarPdf"));
-        connect(guardar, &QAction::triggered, &vista, [this, &vista] {
-            const QString ruta = QFileDialog::getSaveFileName(&vista, QStringLiteral("Guardar PDF"),
-                                                              QDir::home().filePath(QStringLiteral("Informe.pdf")),
-                                                              QStringLiteral("PDF (*.pdf)"));
-            if (!ruta.isEmpty())
-                ExportarPdf(ruta);
-        });
-    }
     // The preview lives on this stack frame: it is always shown modally.
     Q_UNUSED(modo);
-    vista.exec();
+    PaginaInforme::VistaPrevia(nullptr, lbltitulo, kMargen, [this](QPrinter *pr) { Pintar(pr); },
+                               QStringLiteral("Informe.pdf"), [this](const QString &ruta) { return ExportarPdf(ruta); });
 }

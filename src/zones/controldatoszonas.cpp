@@ -1,6 +1,10 @@
 #include "controldatoszonas.h"
 
 #include "comillas.h"
+#include "geometriazona.h"
+#include "regional.h"
+
+#include <cmath>
 
 namespace {
 constexpr int kClave = 4;  // IdZona
@@ -34,6 +38,18 @@ bool ControlDatosZonas::leer(const QVariant &claveDestino)
     for (int i = 0; i < rs->FieldCount(); ++i)
         nombres << rs->NombreCampo(i);
     filas = rs->Filas();
+    medidas.clear();
+    for (const QVariantList &f : filas) {
+        const auto v = GeometriaZona::Leer(f.value(2).toString());
+        Medidas m;
+        m.vertices = v ? int(v->size()) : 0;
+        if (v && v->size() >= 3) {
+            m.superficie = Regional::NumeroEstandar(std::round(GeometriaZona(*v).AreaMetros()));
+            m.superficie.chop(3);  // no decimals
+            m.superficie += QStringLiteral(" m²");
+        }
+        medidas.append(m);
+    }
     nuevo = false;
     edicion.clear();
     actual = filas.isEmpty() ? -1 : 0;
@@ -132,12 +148,25 @@ bool ControlDatosZonas::Delete()
 }
 
 int ControlDatosZonas::rowCount(const QModelIndex &padre) const { return padre.isValid() ? 0 : int(filas.size()) + 1; }
-int ControlDatosZonas::columnCount(const QModelIndex &padre) const { return padre.isValid() ? 0 : int(nombres.size()); }
+int ControlDatosZonas::columnCount(const QModelIndex &padre) const { return padre.isValid() ? 0 : int(nombres.size()) + 2; }
+
+bool ControlDatosZonas::Coincide(int fila, const QString &texto) const
+{
+    return fila >= 0 && fila < filas.size() && filas[fila].value(1).toString().contains(texto.trimmed(), Qt::CaseInsensitive);
+}
 
 QVariant ControlDatosZonas::data(const QModelIndex &i, int rol) const
 {
-    if (!i.isValid() || i.row() >= filas.size() || (rol != Qt::DisplayRole && rol != Qt::ToolTipRole))
+    if (!i.isValid() || i.row() >= filas.size())
         return QVariant();
+    if (rol == Qt::TextAlignmentRole && i.column() >= ColumnaSuperficie())
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    if (rol != Qt::DisplayRole && rol != Qt::ToolTipRole)
+        return QVariant();
+    if (i.column() == ColumnaSuperficie())
+        return medidas[i.row()].superficie;
+    if (i.column() == ColumnaVertices())
+        return medidas[i.row()].vertices;
     return filas[i.row()].value(i.column()).toString();
 }
 
@@ -145,7 +174,12 @@ QVariant ControlDatosZonas::headerData(int seccion, Qt::Orientation o, int rol) 
 {
     if (rol != Qt::DisplayRole)
         return QVariant();
-    if (o == Qt::Horizontal)
+    if (o == Qt::Horizontal) {
+        if (seccion == ColumnaSuperficie())
+            return QStringLiteral("Superficie");
+        if (seccion == ColumnaVertices())
+            return QStringLiteral("Vértices");
         return nombres.value(seccion);
+    }
     return seccion == filas.size() ? QStringLiteral("*") : QString();
 }

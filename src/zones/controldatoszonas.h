@@ -3,6 +3,8 @@
 // a cursor over them shared with the zone editor (read by name, written by position), and the
 // table model of the list's grid, whose last row is the empty row for a new zone.
 // Rows are identified by the table's key column (the fifth, IdZona) for updates and deletes.
+// After the table's columns the model adds two computed ones: the zone's area on the ellipsoid and
+// its number of vertices, read from the vertex list text.
 #include "adosqlserver.h"
 
 #include <QAbstractTableModel>
@@ -48,11 +50,20 @@ public:
     QVariant data(const QModelIndex &i, int rol) const override;
     QVariant headerData(int seccion, Qt::Orientation o, int rol) const override;
     bool EsFilaNueva(int fila) const { return fila == filas.size(); }
+    // The computed columns' positions, and whether a row's name holds a searched text (case ignored).
+    int ColumnaSuperficie() const { return int(nombres.size()); }
+    int ColumnaVertices() const { return int(nombres.size()) + 1; }
+    bool Coincide(int fila, const QString &texto) const;
 
 private:
     ADOSQLSERVER conexion;
     QStringList nombres;
     QList<QVariantList> filas;
+    struct Medidas {
+        QString superficie;
+        int vertices = 0;
+    };
+    QList<Medidas> medidas;  // of each row, computed when the rows are read
     int actual = -1;
     bool nuevo = false;
     QVariantList edicion;

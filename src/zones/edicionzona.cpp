@@ -1,4 +1,5 @@
 #include "edicionzona.h"
+#include "geometriazona.h"
 #include "verticeszona.h"
 
 #include "argumentosscript.h"
@@ -10,13 +11,14 @@ QString Geolocalizar(const QString &ciudad)
     return QStringLiteral("showAddress(\"") + ArgumentoScript(ciudad, '"') + QStringLiteral("\",15);");
 }
 
-Dibujo Dibujar(const QList<Zona> &zonas, const QString &zonaEdicion)
+Dibujo Dibujar(const QList<Zona> &zonas, int registroEdicion)
 {
     Dibujo r;
     QList<Vertice> editada;
-    for (const Zona &z : zonas) {
+    for (int i = 0; i < zonas.size(); ++i) {
+        const Zona &z = zonas[i];
         const QList<Vertice> vertices = LeerVertices(z.coordenadas);
-        if (zonaEdicion.isEmpty() || zonaEdicion != z.nombre) {
+        if (i != registroEdicion) {
             const QString etiqueta =
                 QStringLiteral("<B>") + EscaparHtml(z.nombre) + QStringLiteral("</B> <Br>") + EscaparHtml(z.area);
             for (const Vertice &v : vertices)
@@ -43,6 +45,10 @@ QString Rechazo(const QString &coordenadas, bool edicion, const QString &nombre)
         return QStringLiteral("La zona debe estar formada por un polígono de al menos tres vértices");
     if (!edicion && nombre.isEmpty())
         return QStringLiteral("Debe especificar un nombre para la zona.");
+    // An outline that crosses itself is no zone: say where, so the user can move that vertex.
+    if (const auto v = GeometriaZona::Leer(coordenadas); v && v->size() >= 3)
+        if (const auto cruce = GeometriaZona(*v).PrimerCruce())
+            return GeometriaZona::TextoCruce(*cruce);
     return QString();
 }
 

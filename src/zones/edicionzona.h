@@ -17,16 +17,17 @@ struct Zona {
 // Centres the map on the holder's city.
 QString Geolocalizar(const QString &ciudad);
 
-// The stored zones in record order: each vertex with the zone's label, then its polygon. The zone
-// named zonaEdicion (compared exactly) is not drawn; its vertices are clicked at the end, rebuilding
-// it as the page's editable polygon (the last record of that name wins).
+// The stored zones in record order: each vertex with the zone's label, then its polygon. The record
+// under edit (its index, -1 for none) is not drawn; its vertices are clicked at the end, rebuilding
+// it as the page's editable polygon. Other records of the same name are drawn like any other.
 struct Dibujo {
     QStringList sentencias;
     bool zonaEditada = false;  // some record holds the zone under edit
 };
-Dibujo Dibujar(const QList<Zona> &zonas, const QString &zonaEdicion);
+Dibujo Dibujar(const QList<Zona> &zonas, int registroEdicion);
 
-// The message that refuses a save, checked in this order; empty when the save goes on.
+// The message that refuses a save, checked in this order; empty when the save goes on. After the
+// three written checks, an outline that crosses itself is refused with the sides and the point.
 QString Rechazo(const QString &coordenadas, bool edicion, const QString &nombre);
 
 }

@@ -224,7 +224,8 @@ void frmnuevazona::DibujarZonas()
     for (; !rs->Eof(); rs->MoveNext())
         zonas.append({rs->Fields(QStringLiteral("Descripcion Zona")).toString(),
                       rs->Fields(QStringLiteral("Coor Geo")).toString(), rs->Fields(QStringLiteral("Area")).toString()});
-    const EdicionZona::Dibujo dibujo = EdicionZona::Dibujar(zonas, ZonaEdicion);
+    // The record under edit is the one the list stood on, not any record of that name.
+    const EdicionZona::Dibujo dibujo = EdicionZona::Dibujar(zonas, ZonaEdicion.isEmpty() ? -1 : EsteFrm->BookmarkZona);
     if (dibujo.zonaEditada)
         txtzona->setEnabled(false);
     for (const QString &sentencia : dibujo.sentencias)

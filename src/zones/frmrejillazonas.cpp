@@ -1,11 +1,16 @@
 #include "frmrejillazonas.h"
 #include "frmnuevazona.h"
+#include "geometriazona.h"
+#include "intercambiozonas.h"
 #include "miciudad.h"
 
 #include "dialogos.h"
 #include "entorno.h"
 #include "module1.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -56,6 +61,11 @@ frmrejillazonas::frmrejillazonas(QWidget *parent) : QDialog(parent)
     TDBGrid1->setTabKeyNavigation(false);
     TDBGrid1->installEventFilter(this);
     lblrejilla->setBuddy(TDBGrid1);
+    txtbuscar = new QLineEdit(this);
+    txtbuscar->setObjectName(QStringLiteral("txtbuscar"));
+    txtbuscar->setPlaceholderText(QStringLiteral("Buscar zona"));
+    txtbuscar->setAccessibleName(QStringLiteral("Buscar zona"));
+    txtbuscar->setClearButtonEnabled(true);
 
     btnnuevazona = new QPushButton(QStringLiteral("Nueva Zona/Editar Zona"), this);
     btnnuevazona->setObjectName(QStringLiteral("btnnuevazona"));
@@ -63,7 +73,16 @@ frmrejillazonas::frmrejillazonas(QWidget *parent) : QDialog(parent)
     MyButton1->setObjectName(QStringLiteral("MyButton1"));
     btnsalir = new QPushButton(QStringLiteral("Salir"), this);
     btnsalir->setObjectName(QStringLiteral("btnsalir"));
-    for (QPushButton *b : {MyButton2, btnnuevazona, MyButton1, btnsalir}) {
+    btneliminarzona = new QPushButton(QStringLiteral("Eliminar Zona"), this);
+    btneliminarzona->setObjectName(QStringLiteral("btneliminarzona"));
+    btneliminarzona->setToolTip(QStringLiteral("Elimina la zona elegida en la lista (también con la tecla Supr)"));
+    btnimportar = new QPushButton(QStringLiteral("Importar"), this);
+    btnimportar->setObjectName(QStringLiteral("btnimportar"));
+    btnimportar->setToolTip(QStringLiteral("Zonas de un archivo GeoJSON o KML"));
+    btnexportar = new QPushButton(QStringLiteral("Exportar"), this);
+    btnexportar->setObjectName(QStringLiteral("btnexportar"));
+    btnexportar->setToolTip(QStringLiteral("Todas las zonas, o la elegida, a un archivo GeoJSON o KML"));
+    for (QPushButton *b : {MyButton2, btnnuevazona, MyButton1, btneliminarzona, btnimportar, btnexportar, btnsalir}) {
         b->setAutoDefault(false);
         b->setAccessibleName(b->text());
     }
@@ -75,13 +94,19 @@ frmrejillazonas::frmrejillazonas(QWidget *parent) : QDialog(parent)
     auto *botones = new QHBoxLayout;
     botones->addWidget(btnnuevazona);
     botones->addWidget(MyButton1);
+    botones->addWidget(btneliminarzona);
+    botones->addWidget(btnimportar);
+    botones->addWidget(btnexportar);
     botones->addStretch(1);
     botones->addWidget(btnsalir);
     auto *principal = new QVBoxLayout(this);
     principal->addWidget(Label1);
     principal->addLayout(ciudad);
     principal->addSpacing(8);
-    principal->addWidget(lblrejilla);
+    auto *cabecera = new QHBoxLayout;
+    cabecera->addWidget(lblrejilla, 1);
+    cabecera->addWidget(txtbuscar);
+    principal->addLayout(cabecera);
     principal->addWidget(TDBGrid1, 1);
     principal->addLayout(botones);
 
@@ -89,6 +114,11 @@ frmrejillazonas::frmrejillazonas(QWidget *parent) : QDialog(parent)
     connect(MyButton1, &QPushButton::clicked, this, &frmrejillazonas::MyButton1_Click);
     connect(MyButton2, &QPushButton::clicked, this, &frmrejillazonas::MyButton2_Click);
     connect(btnsalir, &QPushButton::clicked, this, &QDialog::close);
+    connect(btneliminarzona, &QPushButton::clicked, this, &frmrejillazonas::EliminarZonaActual);
+    connect(btnimportar, &QPushButton::clicked, this, &frmrejillazonas::btnimportar_Click);
+    connect(btnexportar, &QPushButton::clicked, this, &frmrejillazonas::btnexportar_Click);
+    connect(txtbuscar, &QLineEdit::textChanged, this, &frmrejillazonas::Filtrar);
+    connect(Adodc1, &QAbstractItemModel::modelReset, this, &frmrejillazonas::Filtrar);
     connect(TDBGrid1, &QTableView::customContextMenuRequested, this, [this](const QPoint &p) {
         const QModelIndex i = TDBGrid1->indexAt(p);
         if (!i.isValid() || Adodc1->EsFilaNueva(i.row()))
@@ -125,11 +155,21 @@ void frmrejillazonas::Activar()
 {
     Adodc1->MoveFirst();
     for (int c = 0; c < Adodc1->columnCount(); ++c)
-        TDBGrid1->setColumnHidden(c, c != 1 && c != 3);
+        TDBGrid1->setColumnHidden(c, c != 1 && c != 3 && c < Adodc1->ColumnaSuperficie());
     TDBGrid1->setColumnWidth(1, TwipsAPixelesX(5000));
     TDBGrid1->setColumnWidth(3, TwipsAPixelesX(5000));
+    TDBGrid1->setColumnWidth(Adodc1->ColumnaSuperficie(), TwipsAPixelesX(1800));
+    TDBGrid1->setColumnWidth(Adodc1->ColumnaVertices(), TwipsAPixelesX(1000));
     TDBGrid1->selectRow(0);
     TDBGrid1->setCurrentIndex(Adodc1->index(0, 1));
+}
+
+// Rows whose name does not hold the searched text are hidden; the new-zone row stays.
+void frmrejillazonas::Filtrar()
+{
+    const QString texto = txtbuscar->text();
+    for (int r = 0; r < Adodc1->RecordCount(); ++r)
+        TDBGrid1->setRowHidden(r, !texto.trimmed().isEmpty() && !Adodc1->Coincide(r, texto));
 }
 
 int frmrejillazonas::FilaActual() const
@@ -204,4 +244,89 @@ bool frmrejillazonas::eventFilter(QObject *o, QEvent *e)
         return true;
     }
     return QDialog::eventFilter(o, e);
+}
+
+void frmrejillazonas::btnimportar_Click()
+{
+    const QString ruta = DialogosActuales().AbrirArchivo(QStringLiteral("Importar zonas"),
+                                                         QStringLiteral("Zonas (*.geojson *.json *.kml)"), QDir::homePath());
+    if (!ruta.isEmpty())
+        ImportarArchivo(ruta);
+}
+
+void frmrejillazonas::ImportarArchivo(const QString &ruta)
+{
+    QFile archivo(ruta);
+    if (!archivo.open(QIODevice::ReadOnly)) {
+        MsgBox(QStringLiteral("No se ha podido leer %1: %2").arg(ruta, archivo.errorString()), vb::vbExclamation, QString());
+        return;
+    }
+    const IntercambioZonas::Lectura l = IntercambioZonas::Leer(archivo.readAll());
+    if (!l.error.isEmpty()) {
+        MsgBox(l.error, vb::vbExclamation, QString());
+        return;
+    }
+    QStringList hechas;
+    QList<IntercambioZonas::Rechazada> rechazadas = l.rechazadas;
+    for (const IntercambioZonas::Zona &z : l.zonas) {
+        int fila = -1;
+        for (int r = 0; r < Adodc1->RecordCount() && fila < 0; ++r)
+            if (Adodc1->index(r, 1).data().toString().trimmed().compare(z.nombre.trimmed(), Qt::CaseInsensitive) == 0)
+                fila = r;
+        if (fila >= 0) {
+            if (MsgBox(QStringLiteral("Ya existe una zona llamada «%1». ¿Quiere reemplazarla?").arg(z.nombre), 52,
+                       QStringLiteral("Atención")) != vb::vbYes) {
+                rechazadas.append({z.nombre, QStringLiteral("ya existe una zona con ese nombre")});
+                continue;
+            }
+            Adodc1->SetBookmark(fila);
+        } else {
+            Adodc1->AddNew();
+        }
+        const double area = GeometriaZona(GeometriaZona::Leer(z.coordenadas).value_or(QList<PuntoZona>())).AreaMetros();
+        Adodc1->SetField(0, CodigoTitular);
+        Adodc1->SetField(1, z.nombre);
+        Adodc1->SetField(2, z.coordenadas);
+        Adodc1->SetField(3, QString::number(area, 'f', 2).replace('.', ','));
+        if (Adodc1->Update())
+            hechas << z.nombre;
+        else
+            rechazadas.append({z.nombre, Adodc1->UltimoError()});
+    }
+    QString informe = QStringLiteral("Zonas importadas: %1").arg(hechas.size());
+    for (const QString &n : hechas)
+        informe += QStringLiteral("\n  · ") + n;
+    if (!rechazadas.isEmpty()) {
+        informe += QStringLiteral("\nZonas rechazadas: %1").arg(rechazadas.size());
+        for (const auto &r : rechazadas)
+            informe += QStringLiteral("\n  · %1: %2").arg(r.nombre.isEmpty() ? QStringLiteral("(sin nombre)") : r.nombre, r.motivo);
+    }
+    MsgBox(informe, vb::vbInformation, QString());
+    Activar();
+}
+
+void frmrejillazonas::btnexportar_Click()
+{
+    if (Adodc1->RecordCount() == 0) {
+        MsgBox(QStringLiteral("No hay todavía zonas asignadas"), vb::vbExclamation, QString());
+        return;
+    }
+    const int fila = FilaActual();
+    const bool sola = !Adodc1->EsFilaNueva(fila) && Adodc1->RecordCount() > 1 &&
+                      MsgBox(QStringLiteral("¿Exportar solo la zona elegida? (No: todas las zonas)"), vb::vbYesNo + vb::vbQuestion,
+                             QStringLiteral("Exportar")) == vb::vbYes;
+    QList<IntercambioZonas::Zona> zonas;
+    for (int r = 0; r < Adodc1->RecordCount(); ++r)
+        if (!sola || r == fila)
+            zonas.append({Adodc1->index(r, 1).data().toString(), Adodc1->index(r, 2).data().toString()});
+    const QString ruta = QFileDialog::getSaveFileName(this, QStringLiteral("Exportar zonas"),
+                                                      QDir::home().filePath(QStringLiteral("zonas.geojson")),
+                                                      QStringLiteral("GeoJSON (*.geojson);;KML (*.kml)"));
+    if (ruta.isEmpty())
+        return;
+    QFile archivo(ruta);
+    if (!archivo.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        archivo.write(IntercambioZonas::Escribir(zonas, IntercambioZonas::FormatoDe(ruta))) < 0 || !archivo.flush())
+        MsgBox(QStringLiteral("No se han podido guardar las zonas en %1: %2").arg(ruta, archivo.errorString()), vb::vbExclamation,
+               QString());
 }

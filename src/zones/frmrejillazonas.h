@@ -29,12 +29,22 @@ public:
     QPushButton *btnnuevazona;
     QPushButton *MyButton1;
     QPushButton *btnsalir;
+    QPushButton *btneliminarzona;
+    QLineEdit *txtbuscar;
+    QPushButton *btnimportar;
+    QPushButton *btnexportar;
 
     void btnnuevazona_Click();
     void MyButton1_Click();
     void MyButton2_Click();
     // Asks before deleting the grid's current zone; answers whether it was deleted.
     bool EliminarZonaActual();
+    // Zones from a GeoJSON or KML file: each checked, a name already in use replaced only when the
+    // user says so, and a report of what was imported and what was refused and why.
+    void btnimportar_Click();
+    void ImportarArchivo(const QString &ruta);
+    // All zones, or the chosen one, to a GeoJSON or KML file.
+    void btnexportar_Click();
     // The grid's current row: the record it stands for, or the empty new-zone row.
     int FilaActual() const;
 
@@ -45,5 +55,6 @@ protected:
 private:
     bool mostrada = false;
     void Activar();
+    void Filtrar();
     void AbrirEditor(bool soloVer, const QString &zona);
 };

@@ -401,6 +401,12 @@ void TstMapa::track2()
     // Coloured by total, and the map fitted to both.
     QVERIFY(js("var f=[];zonas.eachLayer(p=>f.push(p.options.fillColor));f.length==2&&f[0]!==f[1]").toBool());
     QVERIFY(js("mapa.getBounds().contains([40.1,-3.4])&&mapa.getBounds().contains([40.6,-3.1])").toBool());
+    // A zone drawn over another: its label waits for the pointer instead of covering the other's.
+    const QString visibles = "var n=0;zonas.eachLayer(p=>{var e=p.getTooltip().getElement();"
+                             "if(e.style.visibility!=='hidden')n++;});n";
+    QCOMPARE(js(visibles).toInt(), 2);
+    run("visualizamapa('A|40.1,-3.2)(40.3,-3.1)(40.2,-3.4|1<sig>B|40.1,-3.2)(40.3,-3.1)(40.2,-3.4|2<sig>');");
+    QCOMPARE(js(visibles).toInt(), 1);
     run("visualizamapa('');");  // draws nothing
     QCOMPARE(estado("e.poligonos"), QStringLiteral("0"));
 }

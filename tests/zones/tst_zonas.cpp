@@ -4,6 +4,8 @@
 #include "edicionzona.h"
 #include "frmnuevazona.h"
 #include "frmrejillazonas.h"
+#include "geometriazona.h"
+#include "intercambiozonas.h"
 #include "module1.h"
 #include "proveedor.h"
 #include "pruebaweb.h"
@@ -83,6 +85,9 @@ private Q_SLOTS:
     void grabarCiudad();
     void editorGuarda();
     void editorVerTodas();
+    void editarUnaDeDosIguales();
+    void herramientasPagina();
+    void importar();
 
 private:
     SinRed sinRed;
@@ -109,25 +114,26 @@ void TstZonas::init()
 void TstZonas::dibujar_data()
 {
     QTest::addColumn<QList<Zona>>("zonas");
-    QTest::addColumn<QString>("edicion");
+    QTest::addColumn<int>("registro");
     QTest::addColumn<QStringList>("sentencias");
     const QList<Zona> zonas{{"Casa", "(40.1,-3.1)(40.2, -3.2)(7,8", "12,5"}, {"<b>O'Donnell</b>", "(4'0,-3)", "1,5"}, {"", "", ""}};
     const QString casa = QStringLiteral("<B>Casa</B> <Br>12,5");
     const QStringList casaDibujada{punto("40.1", "-3.1", casa), punto("40.2", " -3.2", casa), kPoligono};
     const QStringList otras{punto("4\\'0", "-3", "<B>&lt;b&gt;O&#39;Donnell&lt;/b&gt;</B> <Br>1,5"), kPoligono, kPoligono};
-    QTest::newRow("nueva: todas, datos escapados") << zonas << "" << casaDibujada + otras;
-    QTest::newRow("nombre que no coincide exactamente") << zonas << "casa" << casaDibujada + otras;
-    QTest::newRow("edicion: la ultima de ese nombre, al final")
-        << QList<Zona>{{"Casa", "(1,1)(2,2)(3,3)", "1"}, zonas[1], zonas[2], {"Casa", "(40.1,-3.1)(40.3, -3)", ""}} << "Casa"
-        << otras + QStringList{"simulaleftClick('40.1','-3.1');", "simulaleftClick('40.3',' -3');"};
+    QTest::newRow("nueva: todas, datos escapados") << zonas << -1 << casaDibujada + otras;
+    QTest::newRow("registro que no existe") << zonas << 7 << casaDibujada + otras;
+    // Two records named Casa: the one the list stood on is rebuilt, the other is drawn fixed.
+    QTest::newRow("edicion: el registro elegido, no el ultimo de ese nombre")
+        << QList<Zona>{{"Casa", "(40.1,-3.1)(40.3, -3)", ""}, zonas[1], zonas[2], zonas[0]} << 0
+        << otras + casaDibujada + QStringList{"simulaleftClick('40.1','-3.1');", "simulaleftClick('40.3',' -3');"};
 }
 
 void TstZonas::dibujar()
 {
     QFETCH(QList<Zona>, zonas);
-    QFETCH(QString, edicion);
+    QFETCH(int, registro);
     QFETCH(QStringList, sentencias);
-    const EdicionZona::Dibujo d = EdicionZona::Dibujar(zonas, edicion);
+    const EdicionZona::Dibujo d = EdicionZona::Dibujar(zonas, registro);
     QCOMPARE(d.sentencias, sentencias);
     QCOMPARE(d.zonaEditada, sentencias.last().startsWith("simulaleftClick"));
 }
@@ -142,8 +148,13 @@ void TstZonas::rechazo_data()
     QTest::newRow("dos vertices, sin nombre") << "(1,2)(3,4)(5,6" << false << ""
                                               << "La zona debe estar formada por un polígono de al menos tres vértices";
     QTest::newRow("nueva sin nombre") << "(1,2)(3,4)(5,6)" << false << "" << "Debe especificar un nombre para la zona.";
-    QTest::newRow("nueva con nombre") << "(1,2)(3,4)(5,6)" << false << "A" << "";
-    QTest::newRow("edicion sin nombre") << "(1,2)(3,4)(5,6)" << true << "" << "";
+    QTest::newRow("nueva con nombre") << "(1,2)(3,4)(5,2)" << false << "A" << "";
+    QTest::newRow("edicion sin nombre") << "(1,2)(3,4)(5,2)" << true << "" << "";
+    QTest::newRow("en linea: vuelve sobre si") << "(1,2)(3,4)(5,6)" << true << ""
+                                               << "El contorno se cruza consigo mismo: el lado 1 corta al lado 3 en (1.000000, 2.000000).";
+    QTest::newRow("se cruza") << "(0,0)(1,1)(1,0)(0,1)" << true << ""
+                              << "El contorno se cruza consigo mismo: el lado 1 corta al lado 3 en (0.500000, 0.500000).";
+    QTest::newRow("se cruza y sin nombre") << "(0,0)(1,1)(1,0)(0,1)" << false << "" << "Debe especificar un nombre para la zona.";
 }
 
 void TstZonas::rechazo()
@@ -163,8 +174,20 @@ void TstZonas::lista()
     QCOMPARE(f.Adodc1->RecordSource, QStringLiteral("SELECT *  from ZONAS where TITULAR LIKE 'B11111111'"));
     QCOMPARE(f.Adodc1->rowCount(), 3);  // the holder's two zones and the empty new-zone row
     QAbstractItemModelTester tester(f.Adodc1, QAbstractItemModelTester::FailureReportingMode::QtTest);
-    for (int c = 0; c < 5; ++c)
-        QCOMPARE(f.TDBGrid1->isColumnHidden(c), c != 1 && c != 3);
+    for (int c = 0; c < 7; ++c)
+        QCOMPARE(f.TDBGrid1->isColumnHidden(c), c != 1 && c != 3 && c != 5 && c != 6);
+    // Area on the ellipsoid and vertices: Casa is a triangle of 0.2 degrees of latitude (22.2 km) by
+    // 0.1 of longitude (8.5 km at 40.2 N), about 94.5 km².
+    QCOMPARE(f.Adodc1->headerData(5, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Superficie"));
+    QCOMPARE(f.Adodc1->index(0, 6).data().toInt(), 3);
+    const QString superficie = f.Adodc1->index(0, 5).data().toString();
+    QVERIFY2(QRegularExpression("^(9[45])\\.\\d{3}\\.\\d{3} m²$").match(superficie).hasMatch(), qPrintable(superficie));
+    // The search box hides the zones whose name does not hold the text; the new-zone row stays.
+    f.txtbuscar->setText("o'don");
+    QCOMPARE((QList<bool>{f.TDBGrid1->isRowHidden(0), f.TDBGrid1->isRowHidden(1), f.TDBGrid1->isRowHidden(2)}),
+             (QList<bool>{true, false, false}));
+    f.txtbuscar->clear();
+    QVERIFY(!f.TDBGrid1->isRowHidden(0));
     // The city read at load is kept; "Grabar" saves the box: the insert refused, the update naming it.
     QCOMPARE(f.txtciudad->text(), QStringLiteral("Madrid"));
     f.txtciudad->setText("A Coruña'");
@@ -179,7 +202,7 @@ void TstZonas::lista()
     dialogos->respuestasMsgBox << vb::vbNo << vb::vbYes;
     QTest::keyClick(f.TDBGrid1, Qt::Key_Delete);
     QCOMPARE(zonas().size(), 3);
-    QTest::keyClick(f.TDBGrid1, Qt::Key_Delete);
+    Prueba::hijo<QPushButton>(f, "btneliminarzona")->click();  // the visible button asks the same
     QCOMPARE(zonas(), (QStringList{"Casa", "Ajena"}));
     // A wildcard in the holder's code stands for itself: no other holder's zones.
     Module1::CodigoTitular = "B1111111_";
@@ -239,6 +262,13 @@ void TstZonas::editorGuarda()
     QVERIFY(!nueva.guardar());
     QCOMPARE(dialogos->textos(), QStringList{"Debe especificar un nombre para la zona."});
     nueva.editor.txtzona->setText("Almacén");
+    // A fourth vertex that makes the outline cross itself: refused, naming where.
+    nueva.clic("40.425", "-3.675");
+    QVERIFY(!nueva.guardar());
+    QCOMPARE(dialogos->textos().last(),
+             QStringLiteral("El contorno se cruza consigo mismo: el lado 2 corta al lado 4 en (40.416923, -3.688462)."));
+    QVERIFY(columna("[Coor Geo]", "Almacén").isEmpty());
+    nueva.editor.Puente()->Ejecutar(QStringLiteral("quitarultimo();"));
     QVERIFY(nueva.guardar());
     QCOMPARE(columna("TITULAR", "Almacén"), kTitular);
     QCOMPARE(columna("[Coor Geo]", "Almacén"), QStringLiteral("(40.41,-3.70)(40.42,-3.69)(40.40,-3.68)"));
@@ -268,6 +298,94 @@ void TstZonas::editorVerTodas()
     QCOMPARE(e.editor.pnlzonas->text(), QStringLiteral("Zonas de Sevilla"));
     QCOMPARE(e.editor.SentenciasEnviadas().count(kPoligono), 2);
     QCOMPARE(evaluar(*e.editor.Puente(), "document.getElementById('leyenda').innerHTML").toString(), QString());
+}
+
+// Editing the first of two zones named Casa and saving it unchanged keeps both outlines.
+void TstZonas::editarUnaDeDosIguales()
+{
+    QVERIFY(CarpetaPrueba::ejecutarEn(RutaServicioDemo(), {
+        "INSERT INTO Zonas (TITULAR, [Descripcion zona], [Coor Geo], Area) VALUES "
+        "('B11111111', 'Casa', '(41.1,-4.1)(41.2,-4.2)(41.3,-4.1)(41.2,-4.0)', '3')"}));
+    const QString sql = "SELECT [Coor Geo] FROM Zonas WHERE [Descripcion zona]='Casa' ORDER BY IdZona";
+    const QStringList antes = leer(sql);
+    QCOMPARE(antes.size(), 2);
+    Editor e(false, 0, "Casa");
+    QVERIFY(e.arrancar());
+    // The second Casa is drawn as a fixed polygon; the first is rebuilt from its own vertices.
+    QVERIFY(e.editor.SentenciasEnviadas().contains(punto("41.1", "-4.1", "<B>Casa</B> <Br>3")));
+    QVERIFY(e.editor.SentenciasEnviadas().contains("simulaleftClick('40.1','-3.1');"));
+    QVERIFY(e.guardar());
+    QCOMPARE(leer(sql), antes);
+}
+
+// The page's drawing tools: undo and redo, removing the last vertex, snapping to a stored zone's
+// vertex, circle and rectangle; labels of zones drawn on top of each other are not both shown.
+void TstZonas::herramientasPagina()
+{
+    QVERIFY(CarpetaPrueba::ejecutarEn(RutaServicioDemo(), {
+        "INSERT INTO Zonas (TITULAR, [Descripcion zona], [Coor Geo], Area) VALUES "
+        "('B11111111', 'Casa bis', '(40.1,-3.1)(40.2,-3.2)(40.3,-3.1)', '12,5')"}));
+    Editor e(false, 3);
+    QVERIFY(e.arrancar());
+    PuenteMapa &p = *e.editor.Puente();
+    QCOMPARE(evaluar(p, "estadoMapa().etiquetasVisibles").toInt(), 2);  // Casa and Casa bis share a place
+    auto clic = [&](const char *lat, const char *lon) { p.Ejecutar(QStringLiteral("clicEnMapa(L.latLng(%1,%2));").arg(lat, lon)); };
+    auto coordenadas = [&] { return evaluar(p, "document.forms[0].elements['Coordenadas'].value").toString(); };
+    p.Ejecutar("mapa.setView([40.41, -3.69], 14, {animate: false});");
+    clic("40.41", "-3.70"), clic("40.42", "-3.69"), clic("40.40", "-3.68");
+    QCOMPARE(coordenadas(), QStringLiteral("(40.41,-3.7)(40.42,-3.69)(40.4,-3.68)"));
+    p.Ejecutar("deshacer(); deshacer();");
+    QCOMPARE(coordenadas(), QStringLiteral("(40.41,-3.7)"));
+    p.Ejecutar("rehacer();");
+    QCOMPARE(coordenadas(), QStringLiteral("(40.41,-3.7)(40.42,-3.69)"));
+    p.Ejecutar("quitarultimo();");
+    QCOMPARE(coordenadas(), QStringLiteral("(40.41,-3.7)"));
+    p.Ejecutar("deshacer();");
+    QCOMPARE(coordenadas(), QStringLiteral("(40.41,-3.7)(40.42,-3.69)"));
+    // A click a hair away from a stored zone's vertex takes that vertex.
+    clic("40.3000001", "-3.0999999");
+    QCOMPARE(coordenadas(), QStringLiteral("(40.41,-3.7)(40.42,-3.69)(40.3,-3.1)"));
+    p.Ejecutar("elegirHerramienta('rectangulo');");
+    clic("40.41", "-3.70"), clic("40.43", "-3.66");
+    QCOMPARE(coordenadas(), QStringLiteral("(40.41,-3.7)(40.43,-3.7)(40.43,-3.66)(40.41,-3.66)"));
+    // A circle of 1 km: 64 vertices, as far from the centre as the edge that was clicked.
+    p.Ejecutar("elegirHerramienta('circulo');");
+    clic("40.41", "-3.70"), clic("40.419", "-3.70");
+    const auto circulo = GeometriaZona::Leer(coordenadas());
+    QVERIFY(circulo && circulo->size() == 64);
+    const GeometriaZona g(*circulo);
+    QVERIFY2(std::abs(g.AreaMetros() / (M_PI * 999.4 * 999.4) - 1) < 0.01, qPrintable(QString::number(g.AreaMetros())));
+    QVERIFY(g.Contiene(40.41, -3.70) && !g.Contiene(40.42, -3.70) && g.Defecto().isEmpty());
+    e.editor.txtzona->setText("Círculo");
+    QVERIFY(e.guardar());
+    QCOMPARE(columna("[Coor Geo]", "Círculo").count(')'), 64);
+}
+
+// A file with a new zone, one named like a stored zone and a crossing one: the stored one replaced
+// only when the user says so; the report names what was refused and why.
+void TstZonas::importar()
+{
+    const QString ruta = carpeta->archivo("zonas.kml");
+    QFile f(ruta);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(IntercambioZonas::Escribir({{"Almacén <2>", "(40.41,-3.7)(40.42,-3.69)(40.4,-3.68)"},
+                                        {"CASA", "(41,-3)(41.1,-3)(41.1,-2.9)"},
+                                        {"Lazo", "(0,0)(1,1)(0,1)(1,0)"}},
+                                       IntercambioZonas::Formato::Kml));
+    f.close();
+    frmrejillazonas lista;
+    lista.show();
+    dialogos->respuestasArchivo << ruta << ruta;
+    dialogos->respuestasMsgBox << vb::vbNo << vb::vbOK << vb::vbYes << vb::vbYes << vb::vbOK;
+    Prueba::hijo<QPushButton>(lista, "btnimportar")->click();
+    QCOMPARE(dialogos->textos().value(1), QStringLiteral("Zonas importadas: 1\n  · Almacén <2>\nZonas rechazadas: 2\n"
+                                                         "  · Lazo: El contorno se cruza consigo mismo: el lado 1 corta al lado 3 en (0.500000, 0.500000).\n"
+                                                         "  · CASA: ya existe una zona con ese nombre"));
+    QCOMPARE(columna("[Coor Geo]", "Casa"), QStringLiteral("(40.1,-3.1)(40.2,-3.2)(40.3,-3.1)"));
+    QCOMPARE(columna("[Coor Geo]", "Almacén <2>"), QStringLiteral("(40.41,-3.7)(40.42,-3.69)(40.4,-3.68)"));
+    Prueba::hijo<QPushButton>(lista, "btnimportar")->click();  // again: Casa replaced, Almacén <2> asked too
+    QCOMPARE(columna("[Coor Geo]", "Casa"), QStringLiteral("(41,-3)(41.1,-3)(41.1,-2.9)"));
+    QCOMPARE(zonas(), (QStringList{"CASA", "Nave O'Donnell", "Ajena", "Almacén <2>"}));
 }
 
 VARDEN_TEST_WEB_MAIN(TstZonas)
