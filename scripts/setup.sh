@@ -11,6 +11,8 @@ pkgs=(
   qt6-translations-l10n
   xvfb xauth xdotool imagemagick poppler-utils fonts-dejavu-core
 )
+# npm for the base map's data: Debian's, unless a Node.js with its own npm is installed already.
+command -v npm >/dev/null 2>&1 || pkgs+=(nodejs npm)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -24,3 +26,8 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 # The FreeTDS driver under the name the program's connection string uses.
 odbcinst -q -d -n FreeTDS >/dev/null 2>&1 || $SUDO odbcinst -i -d -f /usr/share/tdsodbc/odbcinst.ini
+# The base map's data (npm packages pinned in package-lock.json), unless already installed as locked.
+raiz="$(cd "$(dirname "$0")/.." && pwd)"
+if ! cmp -s "$raiz/package-lock.json" "$raiz/node_modules/.varden-lock.json"; then
+  (cd "$raiz" && npm ci --no-audit --no-fund --loglevel=error && cp package-lock.json node_modules/.varden-lock.json)
+fi

@@ -1,0 +1,178 @@
+// The offline base map, drawn by Leaflet under the tiles: countries (Natural Earth), Spain's
+// provinces and municipalities (IGN) and the main cities, from local script files. The map's
+// background is the sea, so a tile that fails simply shows this layer beneath. A page includes this
+// file after comun.js; Varden.mapaBase hands each map and its tile layer to poner().
+var VardenCapaBase = (function () {
+  'use strict';
+
+  var DATOS = ['base/topojson-client.min.js', 'base/paises.js', 'base/provincias.js', 'ciudades.js'];
+  var MUNICIPIOS = 'base/municipios.js';  // large: loaded the first time a map zooms in to them
+  var MAR = '#aad3df', TIERRA = '#f2efe9', ZOOM_MUNICIPIOS = 8;
+  var AVISO = 'Sin conexión: mapa base sin calles';
+  var ATRIBUCION = 'Base: Natural Earth | © Instituto Geográfico Nacional de España (CC BY 4.0)';
+
+  var mapas = [];        // every map handed over, with what was drawn on it
+  var rasgos = null;     // the decoded features, once the data scripts have run
+  var municipios = null; // {cuantos, bordes} once their script has run
+  var pidiendoMunicipios = false;
+  var cargados = 0;
+
+  // Script tags work from local pages, fetch() does not.
+  function cargar(archivo, alTerminar) {
+    var s = document.createElement('script');
+    s.src = archivo;
+    s.async = false;
+    s.onload = s.onerror = alTerminar;
+    document.head.appendChild(s);
+  }
+  // The data scripts load in order behind this one.
+  DATOS.forEach(function (archivo) {
+    cargar(archivo, function () { if (++cargados === DATOS.length) alCargar(); });
+  });
+
+  var estilo = document.createElement('style');
+  estilo.textContent =
+    '.ciudad span { position: absolute; transform: translate(-50%, -50%); white-space: nowrap; font-size: 11px;' +
+    ' color: #333; text-shadow: 0 0 2px #fff, 0 0 2px #fff, 0 0 3px #fff; }' +
+    '.ciudad span::before { content: ""; display: block; width: 5px; height: 5px; margin: 0 auto 1px;' +
+    ' background: #555; border-radius: 50%; }' +
+    '.ciudad.rango-1 span { font-size: 13px; font-weight: bold; }' +
+    '.base-lejos .ciudad.rango-2, .base-lejos .ciudad.rango-3, .base-media .ciudad.rango-3 { display: none; }' +
+    '.sin-conexion { display: none; background: rgba(255, 243, 205, 0.95); border: 1px solid #c9a227;' +
+    ' border-radius: 4px; padding: 3px 8px; font-size: 12px; color: #5c4400; }';
+  document.head.appendChild(estilo);
+
+  // Countries around Spain only (Europe, the Maghreb, the Atlantic islands): the rest of the world
+  // would cost the page far more than it ever shows.
+  var REGION = { oeste: -32, este: 45, sur: 15, norte: 72 };
+  function cerca(rasgo) {
+    var o = 180, e = -180, s = 90, n = -90;
+    (function recorrer(c) {
+      if (typeof c[0] === 'number') { o = Math.min(o, c[0]); e = Math.max(e, c[0]); s = Math.min(s, c[1]); n = Math.max(n, c[1]); }
+      else c.forEach(recorrer);
+    })(rasgo.geometry ? rasgo.geometry.coordinates : []);
+    return e >= REGION.oeste && o <= REGION.este && n >= REGION.sur && s <= REGION.norte;
+  }
+
+  function decodificar() {
+    var d = window.VardenDatosBase || {}, t = window.topojson;
+    function de(topo, objeto) {
+      return t && topo && topo.objects && topo.objects[objeto] ? t.feature(topo, topo.objects[objeto]).features : [];
+    }
+    function bordes(topo, objeto) {
+      return t && topo && topo.objects && topo.objects[objeto] ? t.mesh(topo, topo.objects[objeto], function (a, b) { return a !== b; }) : null;
+    }
+    return {
+      paises: de(d.paises, 'countries').filter(cerca),
+      provincias: de(d.provincias, 'provinces').length,
+      bordesProvincias: bordes(d.provincias, 'provinces'),
+      ciudades: d.ciudades || [],
+      bordes: bordes
+    };
+  }
+
+  function pedirMunicipios() {
+    if (pidiendoMunicipios) return;
+    pidiendoMunicipios = true;
+    cargar(MUNICIPIOS, function () {
+      var topo = (window.VardenDatosBase || {}).municipios;
+      var g = topo && topo.objects && topo.objects.municipalities;
+      municipios = { cuantos: g ? g.geometries.length : 0, bordes: rasgos.bordes(topo, 'municipalities') };
+      mapas.forEach(segunZoom);
+    });
+  }
+
+  function alCargar() {
+    rasgos = decodificar();
+    mapas.forEach(dibujar);
+  }
+
+  function dibujar(m) {
+    var mapa = m.mapa, lienzo = L.canvas({ pane: 'base', padding: 0.5 });
+    m.paises = L.geoJSON({ type: 'FeatureCollection', features: rasgos.paises }, {
+      pane: 'base', renderer: lienzo, interactive: false,
+      style: { color: '#9e9cab', weight: 1, fillColor: TIERRA, fillOpacity: 1 }
+    }).addTo(mapa);
+    if (rasgos.bordesProvincias)
+      m.provincias = L.geoJSON(rasgos.bordesProvincias, { pane: 'base', renderer: lienzo, interactive: false,
+        style: { color: '#a48fb8', weight: 1.2, dashArray: '4 3' } }).addTo(mapa);
+    m.lienzo = lienzo;
+    m.ciudades = L.layerGroup(rasgos.ciudades.map(function (c) {
+      var nombre = document.createElement('span');
+      nombre.textContent = c[0];
+      return L.marker([c[1], c[2]], { pane: 'base', interactive: false, keyboard: false,
+        icon: L.divIcon({ className: 'ciudad rango-' + c[3], html: nombre, iconSize: null }) });
+    })).addTo(mapa);
+    segunZoom(m);
+  }
+
+  // Municipal borders only close up; smaller cities' names as the map zooms in.
+  function segunZoom(m) {
+    var z = m.mapa.getZoom(), c = m.mapa.getContainer();
+    c.classList.toggle('base-lejos', z < 6);
+    c.classList.toggle('base-media', z === 6);
+    if (z < ZOOM_MUNICIPIOS) {
+      if (m.municipios) m.municipios.remove();
+    } else if (!municipios) {
+      if (rasgos) pedirMunicipios();
+    } else if (m.lienzo && municipios.bordes) {
+      if (!m.municipios)
+        m.municipios = L.geoJSON(municipios.bordes, { pane: 'base', renderer: m.lienzo, interactive: false,
+          style: { color: '#cfc6d9', weight: 0.6 } });
+      m.municipios.addTo(m.mapa);
+    }
+  }
+
+  // A small notice while tiles of the view fail: the streets are missing, the base layer is not.
+  function vigilarTeselas(m, teselas) {
+    var aviso = L.control({ position: 'bottomleft' });
+    aviso.onAdd = function () {
+      var d = L.DomUtil.create('div', 'sin-conexion');
+      d.id = 'sinconexion';
+      d.setAttribute('role', 'status');
+      d.textContent = AVISO;
+      return d;
+    };
+    aviso.addTo(m.mapa);
+    var fallosVista = 0;
+    teselas.on('loading', function () { fallosVista = 0; });
+    teselas.on('tileerror', function () {
+      m.fallos++;
+      fallosVista++;
+      aviso.getContainer().style.display = 'block';
+    });
+    teselas.on('load', function () { if (fallosVista === 0) aviso.getContainer().style.display = 'none'; });
+  }
+
+  // Puts the base layer under the tiles of a map.
+  function poner(mapa, teselas) {
+    var pane = mapa.createPane('base');
+    pane.style.zIndex = 150;  // tiles are at 200
+    mapa.getContainer().style.background = MAR;
+    if (mapa.attributionControl) mapa.attributionControl.addAttribution(ATRIBUCION);
+    var m = { mapa: mapa, fallos: 0 };
+    mapas.push(m);
+    if (teselas) vigilarTeselas(m, teselas);
+    mapa.on('zoomend', function () { segunZoom(m); });
+    if (rasgos) dibujar(m);
+  }
+
+  // What the base layer of the first map holds (read by the program's tests).
+  function contar() {
+    var m = mapas[0];
+    if (!m || !m.paises) return { listo: false };
+    var aviso = document.getElementById('sinconexion');
+    return {
+      listo: true,
+      paises: m.paises.getLayers().map(function (c) { return c.feature.properties.name; }),
+      provincias: m.provincias && m.mapa.hasLayer(m.provincias) ? rasgos.provincias : 0,
+      municipios: municipios ? municipios.cuantos : 0,
+      municipiosVisibles: !!(m.municipios && m.mapa.hasLayer(m.municipios)),
+      ciudades: m.ciudades.getLayers().length,
+      fallosTeselas: m.fallos,
+      aviso: aviso && aviso.style.display === 'block' ? aviso.textContent : ''
+    };
+  }
+
+  return { poner: poner, contar: contar };
+})();
