@@ -25,10 +25,14 @@ var VardenCapaBase = (function () {
     s.onload = s.onerror = alTerminar;
     document.head.appendChild(s);
   }
-  // The data scripts load in order behind this one.
-  DATOS.forEach(function (archivo) {
-    cargar(archivo, function () { if (++cargados === DATOS.length) alCargar(); });
-  });
+  // The data load after the page has: the page and its statements never wait for the base map.
+  function empezar() {
+    DATOS.forEach(function (archivo) {
+      cargar(archivo, function () { if (++cargados === DATOS.length) alCargar(); });
+    });
+  }
+  if (document.readyState === 'complete') empezar();
+  else window.addEventListener('load', empezar);
 
   var estilo = document.createElement('style');
   estilo.textContent =
@@ -59,8 +63,10 @@ var VardenCapaBase = (function () {
     function de(topo, objeto) {
       return t && topo && topo.objects && topo.objects[objeto] ? t.feature(topo, topo.objects[objeto]).features : [];
     }
+    // The inner borders of an object of the topology (by name) or of a collection of its geometries.
     function bordes(topo, objeto) {
-      return t && topo && topo.objects && topo.objects[objeto] ? t.mesh(topo, topo.objects[objeto], function (a, b) { return a !== b; }) : null;
+      var o = typeof objeto === 'string' ? topo && topo.objects && topo.objects[objeto] : objeto;
+      return t && o ? t.mesh(topo, o, function (a, b) { return a !== b; }) : null;
     }
     return {
       paises: de(d.paises, 'countries').filter(cerca),
@@ -77,7 +83,16 @@ var VardenCapaBase = (function () {
     cargar(MUNICIPIOS, function () {
       var topo = (window.VardenDatosBase || {}).municipios;
       var g = topo && topo.objects && topo.objects.municipalities;
-      municipios = { cuantos: g ? g.geometries.length : 0, bordes: rasgos.bordes(topo, 'municipalities') };
+      municipios = { cuantos: g ? g.geometries.length : 0, bordes: [] };
+      // One mesh per province: the engine skips whole provinces outside the view at every redraw.
+      var porProvincia = {};
+      (g ? g.geometries : []).forEach(function (m) {
+        var p = String(m.id).slice(0, 2);
+        (porProvincia[p] = porProvincia[p] || []).push(m);
+      });
+      Object.keys(porProvincia).forEach(function (p) {
+        municipios.bordes.push(rasgos.bordes(topo, { type: 'GeometryCollection', geometries: porProvincia[p] }));
+      });
       mapas.forEach(segunZoom);
     });
   }
@@ -87,16 +102,25 @@ var VardenCapaBase = (function () {
     mapas.forEach(dibujar);
   }
 
+  // A piece of the base (a country, a province's municipal borders) with its bounds: only the pieces
+  // near the view are on the map, so a zoom re-projects what shows, not the whole of Spain.
+  function pieza(geo, estilo, lienzo) {
+    var capa = L.geoJSON(geo, { pane: 'base', renderer: lienzo, interactive: false, style: estilo });
+    return { capa: capa, limites: capa.getBounds() };
+  }
+
   function dibujar(m) {
     var mapa = m.mapa, lienzo = L.canvas({ pane: 'base', padding: 0.5 });
-    m.paises = L.geoJSON({ type: 'FeatureCollection', features: rasgos.paises }, {
-      pane: 'base', renderer: lienzo, interactive: false,
-      style: { color: '#9e9cab', weight: 1, fillColor: TIERRA, fillOpacity: 1 }
-    }).addTo(mapa);
+    m.lienzo = lienzo;
+    m.paises = rasgos.paises.map(function (f) {
+      var p = pieza(f, { color: '#9e9cab', weight: 1, fillColor: TIERRA, fillOpacity: 1 }, lienzo);
+      p.nombre = f.properties.name;
+      return p;
+    });
+    m.municipios = [];
     if (rasgos.bordesProvincias)
       m.provincias = L.geoJSON(rasgos.bordesProvincias, { pane: 'base', renderer: lienzo, interactive: false,
         style: { color: '#a48fb8', weight: 1.2, dashArray: '4 3' } }).addTo(mapa);
-    m.lienzo = lienzo;
     m.ciudades = L.layerGroup(rasgos.ciudades.map(function (c) {
       var nombre = document.createElement('span');
       nombre.textContent = c[0];
@@ -106,21 +130,26 @@ var VardenCapaBase = (function () {
     segunZoom(m);
   }
 
-  // Municipal borders only close up; smaller cities' names as the map zooms in.
+  function mostrarCerca(mapa, piezas, mostrar) {
+    var vista = mapa.getBounds().pad(0.5);
+    piezas.forEach(function (p) {
+      var ver = mostrar && p.limites.isValid() && vista.intersects(p.limites);
+      if (ver && !mapa.hasLayer(p.capa)) p.capa.addTo(mapa);
+      else if (!ver && mapa.hasLayer(p.capa)) p.capa.remove();
+    });
+  }
+
+  // The pieces near the view; municipal borders only close up; smaller cities' names as the map zooms in.
   function segunZoom(m) {
     var z = m.mapa.getZoom(), c = m.mapa.getContainer();
     c.classList.toggle('base-lejos', z < 6);
     c.classList.toggle('base-media', z === 6);
-    if (z < ZOOM_MUNICIPIOS) {
-      if (m.municipios) m.municipios.remove();
-    } else if (!municipios) {
-      if (rasgos) pedirMunicipios();
-    } else if (m.lienzo && municipios.bordes) {
-      if (!m.municipios)
-        m.municipios = L.geoJSON(municipios.bordes, { pane: 'base', renderer: m.lienzo, interactive: false,
-          style: { color: '#cfc6d9', weight: 0.6 } });
-      m.municipios.addTo(m.mapa);
-    }
+    if (!m.paises) return;
+    mostrarCerca(m.mapa, m.paises, true);
+    if (z >= ZOOM_MUNICIPIOS && !municipios) pedirMunicipios();
+    if (municipios && m.municipios.length === 0)
+      m.municipios = municipios.bordes.map(function (b) { return pieza(b, { color: '#cfc6d9', weight: 0.6 }, m.lienzo); });
+    mostrarCerca(m.mapa, m.municipios, z >= ZOOM_MUNICIPIOS);
   }
 
   // A small notice while tiles of the view fail: the streets are missing, the base layer is not.
@@ -153,7 +182,7 @@ var VardenCapaBase = (function () {
     var m = { mapa: mapa, fallos: 0 };
     mapas.push(m);
     if (teselas) vigilarTeselas(m, teselas);
-    mapa.on('zoomend', function () { segunZoom(m); });
+    mapa.on('moveend', function () { segunZoom(m); });
     if (rasgos) dibujar(m);
   }
 
@@ -162,12 +191,14 @@ var VardenCapaBase = (function () {
     var m = mapas[0];
     if (!m || !m.paises) return { listo: false };
     var aviso = document.getElementById('sinconexion');
+    var dibujados = function (piezas) { return piezas.filter(function (p) { return m.mapa.hasLayer(p.capa); }); };
     return {
       listo: true,
-      paises: m.paises.getLayers().map(function (c) { return c.feature.properties.name; }),
+      paises: m.paises.map(function (p) { return p.nombre; }),
+      paisesDibujados: dibujados(m.paises).map(function (p) { return p.nombre; }),
       provincias: m.provincias && m.mapa.hasLayer(m.provincias) ? rasgos.provincias : 0,
       municipios: municipios ? municipios.cuantos : 0,
-      municipiosVisibles: !!(m.municipios && m.mapa.hasLayer(m.municipios)),
+      municipiosVisibles: dibujados(m.municipios).length,
       ciudades: m.ciudades.getLayers().length,
       fallosTeselas: m.fallos,
       aviso: aviso && aviso.style.display === 'block' ? aviso.textContent : ''

@@ -106,6 +106,8 @@ void TstMapaBase::paginasSinRed()
     for (const char *p : {"Spain", "Portugal", "France", "Andorra", "Morocco", "Algeria", "Italy"})
         QVERIFY2(paises.contains(p), p);
     QVERIFY(!paises.contains("Australia") && !paises.contains("Brazil"));
+    const QStringList dibujados = b["paisesDibujados"].toStringList();  // those near the view
+    QVERIFY2(dibujados.contains("Spain") && dibujados.contains("Portugal") && !dibujados.contains("Finland"), qPrintable(dibujados.join(',')));
     QCOMPARE(b["provincias"].toInt(), rasgosEn(gps + "base/provincias.js", "provinces"));
     QCOMPARE(b["ciudades"].toInt(), ciudadesEn(gps + "ciudades.js"));
     QVERIFY(b["provincias"].toInt() > 50 && b["ciudades"].toInt() > 50);
@@ -146,13 +148,15 @@ void TstMapaBase::paginasSinRed()
 void TstMapaBase::municipiosDeCerca()
 {
     QVERIFY(abrirConBase("Track.htm"));
-    QCOMPARE(base()["municipiosVisibles"].toBool(), false);
+    QCOMPARE(base()["municipiosVisibles"].toInt(), 0);
     js("void mapa.setZoom(9, {animate: false})");
-    QVERIFY(esperar([this] { return base()["municipiosVisibles"].toBool(); }));
+    // Only the provinces near the view: Madrid's and its neighbours', not the 52.
+    QVERIFY(esperar([this] { return base()["municipiosVisibles"].toInt() > 0; }));
+    QVERIFY2(base()["municipiosVisibles"].toInt() < 20, qPrintable(base()["municipiosVisibles"].toString()));
     QCOMPARE(base()["municipios"].toInt(), rasgosEn(carpeta->archivo("GPS/base/municipios.js"), "municipalities"));
     QVERIFY(base()["municipios"].toInt() > 8000);
     js("void mapa.setZoom(5, {animate: false})");
-    QVERIFY(esperar([this] { return !base()["municipiosVisibles"].toBool(); }));
+    QVERIFY(esperar([this] { return base()["municipiosVisibles"].toInt() == 0; }));
 }
 
 // Every map window's page lives in the one named profile that keeps tiles on disk.
