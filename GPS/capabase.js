@@ -7,7 +7,7 @@ var VardenCapaBase = (function () {
 
   var DATOS = ['base/topojson-client.min.js', 'base/paises.js', 'base/provincias.js', 'ciudades.js'];
   var MUNICIPIOS = 'base/municipios.js';  // large: loaded the first time a map zooms in to them
-  var MAR = '#aad3df', TIERRA = '#f2efe9', ZOOM_MUNICIPIOS = 8;
+  var MAR = '#aad3df', TIERRA = '#f2efe9', ZOOM_MUNICIPIOS = 9;
   var AVISO = 'Sin conexión: mapa base sin calles';
   var ATRIBUCION = 'Base: Natural Earth | © Instituto Geográfico Nacional de España (CC BY 4.0)';
 
@@ -41,7 +41,8 @@ var VardenCapaBase = (function () {
     '.ciudad span::before { content: ""; display: block; width: 5px; height: 5px; margin: 0 auto 1px;' +
     ' background: #555; border-radius: 50%; }' +
     '.ciudad.rango-1 span { font-size: 13px; font-weight: bold; }' +
-    '.base-lejos .ciudad.rango-2, .base-lejos .ciudad.rango-3, .base-media .ciudad.rango-3 { display: none; }' +
+    '.base-lejos .ciudad.rango-2, .base-lejos .ciudad.rango-3, .base-media .ciudad.rango-3,' +
+    ' .base-lejos .ciudad.rango-4, .base-media .ciudad.rango-4, .base-regional .ciudad.rango-4 { display: none; }' +
     '.sin-conexion { display: none; background: rgba(255, 243, 205, 0.95); border: 1px solid #c9a227;' +
     ' border-radius: 4px; padding: 3px 8px; font-size: 12px; color: #5c4400; }';
   document.head.appendChild(estilo);
@@ -131,12 +132,13 @@ var VardenCapaBase = (function () {
   }
 
   function mostrarCerca(mapa, piezas, mostrar) {
-    var vista = mapa.getBounds().pad(0.5);
+    var vista = mapa.getBounds().pad(0.5), anadidas = 0;
     piezas.forEach(function (p) {
       var ver = mostrar && p.limites.isValid() && vista.intersects(p.limites);
-      if (ver && !mapa.hasLayer(p.capa)) p.capa.addTo(mapa);
+      if (ver && !mapa.hasLayer(p.capa)) { p.capa.addTo(mapa); anadidas++; }
       else if (!ver && mapa.hasLayer(p.capa)) p.capa.remove();
     });
+    return anadidas;
   }
 
   // The pieces near the view; municipal borders only close up; smaller cities' names as the map zooms in.
@@ -144,12 +146,14 @@ var VardenCapaBase = (function () {
     var z = m.mapa.getZoom(), c = m.mapa.getContainer();
     c.classList.toggle('base-lejos', z < 6);
     c.classList.toggle('base-media', z === 6);
+    c.classList.toggle('base-regional', z > 6 && z < 10);
     if (!m.paises) return;
     mostrarCerca(m.mapa, m.paises, true);
     if (z >= ZOOM_MUNICIPIOS && !municipios) pedirMunicipios();
     if (municipios && m.municipios.length === 0)
       m.municipios = municipios.bordes.map(function (b) { return pieza(b, { color: '#cfc6d9', weight: 0.6 }, m.lienzo); });
-    mostrarCerca(m.mapa, m.municipios, z >= ZOOM_MUNICIPIOS);
+    if (mostrarCerca(m.mapa, m.municipios, z >= ZOOM_MUNICIPIOS) && m.provincias)
+      m.provincias.bringToFront();  // province borders over the municipal ones
   }
 
   // A small notice while tiles of the view fail: the streets are missing, the base layer is not.

@@ -1,6 +1,7 @@
 // Main Spanish cities for the offline base map: the provincial capitals, the autonomous cities and
 // the largest other municipalities. Written by hand from public knowledge (approximate town-centre
-// coordinates); rango 1 shows at every zoom, 2 from zoom 6, 3 from zoom 7.
+// coordinates); rango 1 shows at every zoom, 2 from zoom 6, 3 from zoom 7, 4 (towns beside a larger
+// city) from zoom 10.
 (window.VardenDatosBase = window.VardenDatosBase || {}).ciudades = [
   ['Madrid', 40.4168, -3.7038, 1], ['Barcelona', 41.3874, 2.1686, 1],
   ['Valencia', 39.4699, -0.3763, 2], ['Sevilla', 37.3891, -5.9845, 2], ['Zaragoza', 41.6488, -0.8891, 2],
@@ -23,9 +24,9 @@
   ['Ávila', 40.6566, -4.6818, 3], ['Segovia', 40.9429, -4.1088, 3], ['Soria', 41.7640, -2.4688, 3],
   ['Cuenca', 40.0704, -2.1374, 3], ['Teruel', 40.3457, -1.1065, 3], ['Huesca', 42.1362, -0.4087, 3],
   ['Ceuta', 35.8894, -5.3213, 3], ['Melilla', 35.2923, -2.9381, 3], ['Algeciras', 36.1408, -5.4562, 3],
-  ['Marbella', 36.5101, -4.8825, 3], ['Alcalá de Henares', 40.4818, -3.3643, 3], ['Móstoles', 40.3223, -3.8649, 3],
-  ['Fuenlabrada', 40.2842, -3.7942, 3], ['Getafe', 40.3057, -3.7329, 3], ['Leganés', 40.3272, -3.7635, 3],
-  ["L'Hospitalet de Llobregat", 41.3596, 2.0999, 3], ['Badalona', 41.4500, 2.2474, 3], ['Sabadell', 41.5463, 2.1086, 3],
-  ['Terrassa', 41.5632, 2.0089, 3], ['Ibiza', 38.9067, 1.4206, 3], ['Mahón', 39.8885, 4.2658, 3],
+  ['Marbella', 36.5101, -4.8825, 3], ['Alcalá de Henares', 40.4818, -3.3643, 4], ['Móstoles', 40.3223, -3.8649, 4],
+  ['Fuenlabrada', 40.2842, -3.7942, 4], ['Getafe', 40.3057, -3.7329, 4], ['Leganés', 40.3272, -3.7635, 4],
+  ["L'Hospitalet de Llobregat", 41.3596, 2.0999, 4], ['Badalona', 41.4500, 2.2474, 4], ['Sabadell', 41.5463, 2.1086, 4],
+  ['Terrassa', 41.5632, 2.0089, 4], ['Ibiza', 38.9067, 1.4206, 3], ['Mahón', 39.8885, 4.2658, 3],
   ['Arrecife', 28.9630, -13.5477, 3], ['Puerto del Rosario', 28.5004, -13.8627, 3]
 ];
