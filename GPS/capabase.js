@@ -158,7 +158,7 @@ var VardenCapaBase = (function () {
 
   // A small notice while tiles of the view fail: the streets are missing, the base layer is not.
   function vigilarTeselas(m, teselas) {
-    var aviso = L.control({ position: 'bottomleft' });
+    var aviso = L.control({ position: 'topright' });  // the pages keep their own panels at the bottom
     aviso.onAdd = function () {
       var d = L.DomUtil.create('div', 'sin-conexion');
       d.id = 'sinconexion';

@@ -14,9 +14,7 @@
 namespace {
 
 // Packet types and tokens of the protocol.
-enum : quint8 {
-    kLote = 0x01, kRpc = 0x03, kTabla = 0x04, kAtencion = 0x06, kLogin7 = 0x10, kPrelogin = 0x12,
-};
+enum : quint8 { kLote = 0x01, kRpc = 0x03, kTabla = 0x04, kAtencion = 0x06, kLogin7 = 0x10, kPrelogin = 0x12 };
 enum : quint8 {
     kTokColumnas = 0x81, kTokEstado = 0x79, kTokError = 0xAA, kTokInfo = 0xAB, kTokLoginAck = 0xAD, kTokValorDevuelto = 0xAC,
     kTokFila = 0xD1, kTokEntorno = 0xE3, kTokHecho = 0xFD, kTokHechoProc = 0xFE, kTokHechoEnProc = 0xFF,
@@ -77,12 +75,7 @@ void entorno(QByteArray &b, quint8 tipo, const QByteArray &nuevo, const QByteArr
     b += nuevo;
     b += viejo;
 }
-QByteArray bTextoDe(const QString &s)
-{
-    QByteArray r;
-    bTexto(r, s);
-    return r;
-}
+QByteArray bTextoDe(const QString &s) { QByteArray r; bTexto(r, s); return r; }
 
 void tipoColumna(QByteArray &b, RespondedorTds::Columna::Tipo t)
 {
@@ -284,17 +277,8 @@ void RespondedorTds::RechazarLogins(const QString &mensaje)
     rechazo = mensaje;
 }
 
-QStringList RespondedorTds::Recibidos() const
-{
-    QMutexLocker l(&cerrojo);
-    return recibidos;
-}
-
-QStringList RespondedorTds::UltimoLogin() const
-{
-    QMutexLocker l(&cerrojo);
-    return login;
-}
+QStringList RespondedorTds::Recibidos() const { QMutexLocker l(&cerrojo); return recibidos; }
+QStringList RespondedorTds::UltimoLogin() const { QMutexLocker l(&cerrojo); return login; }
 
 void RespondedorTds::anotar(const QString &texto)
 {
