@@ -11,8 +11,6 @@
 #include "titularservicio.h"
 
 #include <QRegularExpression>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QtTest>
 
 using namespace Module1;
@@ -170,7 +168,6 @@ private:
     std::unique_ptr<CarpetaPrueba> carpeta;
     std::unique_ptr<DialogosGuion> dialogos;
     std::unique_ptr<RespondedorTds> tds;
-    void alRespondedor();
 };
 
 void TstServidorOdbc::init()
@@ -201,7 +198,6 @@ void TstServidorOdbc::comoElServicioDemo_data()
 {
     QTest::addColumn<int>("tabla");
     QTest::addColumn<bool>("descarga");  // through DameRecordset, else DevuelveRecordset
-    const QList<Tabla> s = servicio();
     QTest::newRow("posiciones del dia") << 0 << true;
     QTest::newRow("posiciones como recordset") << 0 << false;
     QTest::newRow("cuenta del dia") << 1 << false;
