@@ -5,13 +5,14 @@ var Varden = (function () {
   'use strict';
 
   // OpenStreetMap tiles, added after the page has loaded so that a missing network never holds
-  // the page's load; without network the map stays blank but everything drawn on it shows.
+  // the page's load; without network the base map (capabase.js) shows beneath what is drawn.
   function mapaBase(id, centro, zoom) {
     L.Icon.Default.imagePath = 'leaflet/images/';
     var mapa = L.map(id, { zoomControl: true, attributionControl: true }).setView(centro, zoom);
     var teselas = L.tileLayer('https://{s}.tile.openstreetmap.org/{z}/{x}/{y}.png', {
       maxZoom: 19, attribution: '&copy; colaboradores de OpenStreetMap'
     });
+    if (window.VardenCapaBase) VardenCapaBase.poner(mapa, teselas);  // the offline base map beneath
     if (document.readyState === 'complete') teselas.addTo(mapa);
     else window.addEventListener('load', function () { teselas.addTo(mapa); });
     return mapa;
@@ -69,6 +70,7 @@ var Varden = (function () {
   function contar(mapa) {
     var r = { marcadores: 0, lineas: 0, poligonos: 0, etiquetas: 0 };
     mapa.eachLayer(function (c) {
+      if (c.options && c.options.pane === 'base') return;  // the base map is not what was drawn
       if (c.options && c.options.esEtiqueta) r.etiquetas++;
       else if (c instanceof L.Marker || c instanceof L.CircleMarker) r.marcadores++;
       else if (c instanceof L.Polygon) r.poligonos++;

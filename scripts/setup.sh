@@ -13,13 +13,23 @@ pkgs=(
   xvfb xauth xdotool imagemagick poppler-utils fonts-dejavu-core
   libxlsxwriter-dev gpsbabel python3-openpyxl
 )
+# npm for the base map's data: Debian's, unless a Node.js with its own npm is installed already.
+command -v npm >/dev/null 2>&1 || pkgs+=(nodejs npm)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"
 export DEBIAN_FRONTEND=noninteractive
-$SUDO apt-get update -qq
-$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+# The FreeTDS driver under the name the program's connection string uses.
+odbcinst -q -d -n FreeTDS >/dev/null 2>&1 || $SUDO odbcinst -i -d -f /usr/share/tdsodbc/odbcinst.ini
+# The base map's data (npm packages pinned in package-lock.json), unless already installed as locked.
+raiz="$(cd "$(dirname "$0")/.." && pwd)"
+if ! cmp -s "$raiz/package-lock.json" "$raiz/node_modules/.varden-lock.json"; then
+  (cd "$raiz" && npm ci --no-audit --no-fund --loglevel=error && cp package-lock.json node_modules/.varden-lock.json)
+fi

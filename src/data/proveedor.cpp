@@ -209,6 +209,7 @@ public:
             }
         }
         QSqlQuery q(QSqlDatabase::database(nombre, false));
+        q.setForwardOnly(true);  // no server cursor: a statement without rows is one round trip
         if (!q.exec(texto)) {
             error = TextoErrorSql(q.lastError());
             return -1;
@@ -258,6 +259,7 @@ public:
         if (!preparar(sql, texto, error))
             return nullptr;
         QSqlQuery q(QSqlDatabase::database(nombre, false));
+        q.setForwardOnly(true);
         if (!q.prepare(texto)) {
             error = TextoErrorSql(q.lastError());
             return nullptr;

@@ -3,6 +3,7 @@
 #include "argumentosscript.h"
 #include "entorno.h"
 #include "paginasilenciosa.h"
+#include "perfilmapas.h"
 
 #include <QDir>
 #include <QWebEngineLoadingInfo>
@@ -26,7 +27,7 @@ QString envuelto(const QString &script, bool devolver)
 
 PuenteMapa::PuenteMapa(QWebEngineView *vista_, QWebEngineProfile *perfil) : QObject(vista_), vista(vista_)
 {
-    pagina = perfil ? new PaginaSilenciosa(perfil, this) : new PaginaSilenciosa(this);
+    pagina = new PaginaSilenciosa(perfil ? perfil : PerfilMapas(), this);
     vista->setPage(pagina);
     connect(pagina, &QWebEnginePage::urlChanged, this, [this](const QUrl &url) { Q_EMIT NavegacionCompleta(url); });
     connect(pagina, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo &info) {

@@ -37,7 +37,7 @@ class PaginaSilenciosa;
 class PuenteMapa : public QObject {
     Q_OBJECT
 public:
-    // Gives the view a silenced page (in perfil, or the default profile). The bridge is a child of
+    // Gives the view a silenced page (in perfil, or the maps' own profile). The bridge is a child of
     // the view and goes with it.
     explicit PuenteMapa(QWebEngineView *vista, QWebEngineProfile *perfil = nullptr);
     ~PuenteMapa() override;

@@ -1,4 +1,5 @@
 #include "frmtiemporeal.h"
+#include "perfilmapas.h"
 
 #include "entorno.h"
 #include "puentemapa.h"
@@ -18,7 +19,6 @@
 
 namespace {
 QString servidorWeb = QStringLiteral(VARDEN_SERVIDOR_WEB);
-QPointer<QWebEngineProfile> perfil;
 }
 
 QString frmtiemporeal::ServidorWeb() { return servidorWeb; }
@@ -40,18 +40,7 @@ QString frmtiemporeal::DireccionTiempoReal()
     return PuenteMapa::NormalizarDireccion(servidor + QStringLiteral("/tiemporeal.aspx?clientegps=SI"));
 }
 
-QWebEngineProfile *frmtiemporeal::PerfilTiempoReal()
-{
-    if (!perfil) {
-        // Lives with the application, after every window that shows a page of it.
-        perfil = new QWebEngineProfile(QStringLiteral("VARDENCliente"), QCoreApplication::instance());
-        const QString carpeta = QDir(CarpetaAplicacion()).filePath(QStringLiteral("PerfilWeb"));
-        perfil->setPersistentStoragePath(carpeta);
-        perfil->setCachePath(QDir(carpeta).filePath(QStringLiteral("cache")));
-        perfil->setPersistentCookiesPolicy(QWebEngineProfile::ForcePersistentCookies);
-    }
-    return perfil;
-}
+QWebEngineProfile *frmtiemporeal::PerfilTiempoReal() { return PerfilMapas(); }
 
 frmtiemporeal::frmtiemporeal(QWidget *parent) : QDialog(parent)
 {

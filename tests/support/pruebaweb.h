@@ -1,6 +1,7 @@
 #pragma once
 // Helpers for tests that drive pages in the real engine, headless (they link varden_map).
 #include "prueba.h"
+#include "perfilmapas.h"
 #include "puentemapa.h"
 
 #include <QSignalSpy>
@@ -37,12 +38,20 @@ inline bool abrir(PuenteMapa &puente, const QString &pagina)
 // Waits until every statement sent so far has run (an empty read behind them answers).
 inline void vaciarCola(PuenteMapa &puente) { evaluar(puente, QStringLiteral("0")); }
 
-// Keeps the pages of the default profile off the network while it lives: every request that would
-// leave the machine (map tiles, the geocoder) fails at once, and its address is kept.
+// Keeps the pages of the maps' profile (and the default one) off the network while it lives: every
+// request that would leave the machine (map tiles, the geocoder) fails at once, and its address is kept.
 class SinRed : public QWebEngineUrlRequestInterceptor {
 public:
-    SinRed() { QWebEngineProfile::defaultProfile()->setUrlRequestInterceptor(this); }
-    ~SinRed() override { QWebEngineProfile::defaultProfile()->setUrlRequestInterceptor(nullptr); }
+    SinRed()
+    {
+        for (QWebEngineProfile *p : {QWebEngineProfile::defaultProfile(), PerfilMapas()})
+            p->setUrlRequestInterceptor(this);
+    }
+    ~SinRed() override
+    {
+        for (QWebEngineProfile *p : {QWebEngineProfile::defaultProfile(), PerfilMapas()})
+            p->setUrlRequestInterceptor(nullptr);
+    }
     void interceptRequest(QWebEngineUrlRequestInfo &info) override
     {
         if (QStringList{"http", "https", "ws", "wss"}.contains(info.requestUrl().scheme())) {
