@@ -130,11 +130,10 @@ QStringList leer(const QString &sql)
 // What the download's fetch hands over.
 QStringList descargar(const QString &sql)
 {
-    QList<FilaDescarga> filas;
-    ServidorRemoto().DameRecordset(sql, filas);
     QStringList r;
-    for (const FilaDescarga &f : filas)
+    ServidorRemoto().DameRecordset(sql, [&r](const FilaDescarga &f, int) {
         r << f.Texto() + " / " + comoTexto(f.valores.value(1));
+    });
     r.sort();
     return r;
 }
