@@ -1,5 +1,6 @@
 #include "traductortsql.h"
 
+#include "colaciontsql.h"
 #include "comillas.h"
 #include "lexicotsql.h"
 #include "literalesfecha.h"
@@ -73,7 +74,7 @@ struct Convert {
 // and answers true. A rule that finds an impossible date sets error and answers true.
 class Traductor {
 public:
-    explicit Traductor(const TokensTSQL &t) : tk(t) {}
+    explicit Traductor(const TokensTSQL &t) : tk(t), sufijos(SufijosColacion(t)) {}
 
     QString error;
 
@@ -90,7 +91,7 @@ public:
                 out += parte;
                 i = fin;
             } else {
-                out += tk[i].texto;
+                out += tk[i].texto + sufijos[i];
                 ++i;
             }
         }
@@ -153,6 +154,7 @@ public:
 
 private:
     const TokensTSQL &tk;
+    const QStringList sufijos;
 
     // Styles that write the day only, so that one row of a day stands for all of its rows.
     static bool esDiaSolo(int estilo)
