@@ -24,6 +24,8 @@ bool EsColumnaTextoTSQL(const QString &nombre)
     return false;
 }
 
+QString ClaveTextoIndice(const QString &columna) { return QStringLiteral("lower(rtrim(%1))").arg(columna); }
+
 QStringList SufijosColacion(const TokensTSQL &tk)
 {
     const int n = tk.size();

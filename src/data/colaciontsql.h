@@ -14,3 +14,9 @@ bool EsColumnaTextoTSQL(const QString &nombre);
 // is compared (=, <>, <, >, IN, BETWEEN, on either side, never in an UPDATE's SET), grouped or
 // ordered, and " COLLATE TSQL AS <name>" after a DISTINCT column; empty elsewhere.
 QStringList SufijosColacion(const TokensTSQL &tk);
+
+// The key under which equal values of such a column sort together in an index made of SQLite's own
+// functions only: trailing blanks dropped, ASCII letters lowered (the collation's order on ASCII).
+// Values the collation calls equal share a key when they are ASCII; the exact comparison is still
+// applied to the rows the key finds.
+QString ClaveTextoIndice(const QString &columna);

@@ -1,4 +1,5 @@
 #include "esquema.h"
+#include "colaciontsql.h"
 #include "proveedor.h"
 
 #include "entorno.h"
@@ -15,6 +16,11 @@
 
 QString RutaBaseLocal() { return QDir(CarpetaAplicacion()).filePath(QStringLiteral("DATOS/datoslocalizador.sdf")); }
 
+QString IndiceLocalizadorFecha()
+{
+    return QStringLiteral("CREATE INDEX IF NOT EXISTS IX_DATOS_CLAVE_FECHA ON DATOS (%1, FECHA)").arg(ClaveTextoIndice(QStringLiteral("IMEI")));
+}
+
 QStringList EsquemaLocal()
 {
     return {
@@ -27,6 +33,8 @@ QStringList EsquemaLocal()
         // Day counts, tracks, statistics and the purge all read a range of FECHA. No key on
         // (IMEI, FECHA): the service may hold two positions of a locator within one second.
         QStringLiteral("CREATE INDEX IX_DATOS_FECHA ON DATOS (FECHA)"),
+        // The locators and a locator's days, one index seek each.
+        IndiceLocalizadorFecha(),
         QStringLiteral("CREATE TABLE LOCALIZADORES (NOMBRE TEXT NOT NULL UNIQUE, Icono TEXT)"),
         QStringLiteral("CREATE TABLE Titular (TITULAR TEXT NOT NULL)"),
     };

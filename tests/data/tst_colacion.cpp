@@ -6,6 +6,7 @@
 #include "module1.h"
 #include "posiciones.h"
 #include "proveedor.h"
+#include "traductortsql.h"
 
 #include <QProcess>
 #include <QtTest>
@@ -31,6 +32,17 @@ const QStringList kEsquemaAntiguo = {
     "CREATE TABLE LOCALIZADORES (NOMBRE TEXT COLLATE TSQL NOT NULL UNIQUE, Icono TEXT)",
     "CREATE TABLE Titular (TITULAR TEXT COLLATE TSQL NOT NULL)",
 };
+// The engine's plan of what the program sends for the locators and a locator's days.
+QString planes()
+{
+    QStringList r;
+    for (const char *tsql : {"Select DISTINCT IMEI FROM DATOS",
+                             "SELECT DISTINCT CONVERT(nvarchar(11), FECHA, 101) as F1 FROM DATOS where IMEI='ABC' order by F1"})
+        for (auto rs = BaseLocal().DevuelveRecordset("EXPLAIN QUERY PLAN " + TraducirTSQL(tsql).sql); rs && !rs->Eof(); rs->MoveNext())
+            r << rs->Texto(3);
+    return r.join(' ');
+}
+
 const QString kTodas = QStringLiteral("SELECT IMEI, FECHA, LATITUD, ZONA FROM DATOS ORDER BY FECHA, LATITUD");
 }
 
@@ -76,10 +88,29 @@ private Q_SLOTS:
         QCOMPARE(BaseLocal().NumRegistros("SELECT Count(*) FROM DATOS WHERE IMEI='Abc'"), 2);
         QCOMPARE(BaseLocal().NumRegistros("SELECT Count(*) FROM LOCALIZADORES WHERE NOMBRE='ABC  '"), 1);
         QCOMPARE(BaseLocal().DevuelveRecordset("Select DISTINCT IMEI FROM DATOS")->RecordCount(), 2);
+        const QString plan = planes();
+        QVERIFY2(plan.contains("SEARCH DATOS USING INDEX") && !plan.contains("SCAN DATOS"), qPrintable(plan));
         QCOMPARE(BaseLocal().DevuelveRecordset("SELECT Zona, Count(*) FROM DATOS Group By zona order by Zona")->RecordCount(), 2);
         // Two positions of a locator within one second are both kept now.
         QCOMPARE(BaseLocal().Execute("INSERT INTO DATOS (IMEI, FECHA) VALUES ('abc', '03/05/2010 07:00:00')"), 1);
         Module1::LiberarConexiones();
+    }
+
+    // A file of the present tables made before the index of a locator's days gets it on opening.
+    void indiceAnadido()
+    {
+        QVERIFY(QDir().mkpath(carpeta->archivo("DATOS")));
+        QStringList s = EsquemaLocal();
+        QVERIFY(s.removeAll(IndiceLocalizadorFecha()) == 1);
+        s << "INSERT INTO DATOS (IMEI, FECHA) VALUES ('abc', '2010-03-05 07:00:00'), ('ABC ', '2010-03-06 07:00:00')";
+        QVERIFY(CarpetaPrueba::ejecutarEn(RutaBaseLocal(), s));
+        QVERIFY(BaseLocal().ConectarLOCAL());
+        const QString plan = planes();
+        QVERIFY2(plan.contains("SEARCH DATOS USING INDEX") && !plan.contains("SCAN DATOS"), qPrintable(plan));
+        QCOMPARE(BaseLocal().DevuelveRecordset("SELECT DISTINCT CONVERT(nvarchar(11), FECHA, 101) as F1 FROM DATOS where IMEI='Abc' order by F1")
+                     ->RecordCount(), 2);
+        Module1::LiberarConexiones();
+        QCOMPARE(sqlite3(RutaBaseLocal(), "PRAGMA integrity_check"), QStringLiteral("ok"));
     }
 };
 
