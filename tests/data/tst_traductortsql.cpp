@@ -201,12 +201,12 @@ void TstTraductorTSQL::porIndice_data()
     QTest::addColumn<QString>("busqueda");
     const QString dias = QStringLiteral("SELECT DISTINCT CONVERT(nvarchar(11), FECHA, 101) as F1 FROM   DATOS where IMEI='%1' order by F1 ");
     QTest::newRow("localizadores, orden sin mayúsculas") << "Select DISTINCT IMEI FROM DATOS" << QStringList{"a", "B", "C "} << "<expr>>?";
-    QTest::newRow("días de un localizador") << dias.arg("b") << QStringList{"03/05/2010", "03/06/2010", "12/31/2009"} << "FECHA>?";
-    QTest::newRow("días, sin blancos finales") << dias.arg("C") << QStringList{"03/06/2010"} << "FECHA>?";
-    QTest::newRow("días de nadie") << dias.arg("Z") << QStringList{} << "FECHA>?";
+    QTest::newRow("días de un localizador") << dias.arg("b") << QStringList{"03/05/2010", "03/06/2010", "12/31/2009"} << "<expr>=? AND FECHA>?";
+    QTest::newRow("días, sin blancos finales") << dias.arg("C") << QStringList{"03/06/2010"} << "<expr>=? AND FECHA>?";
+    QTest::newRow("días de nadie") << dias.arg("Z") << QStringList{} << "<expr>=? AND FECHA>?";
     QTest::newRow("días 103 al revés")
         << "SELECT DISTINCT CONVERT(varchar(10), FECHA, 103) F1 FROM DATOS WHERE IMEI = 'B' ORDER BY F1 DESC;"
-        << QStringList{"31/12/2009", "06/03/2010", "05/03/2010"} << "FECHA>?";
+        << QStringList{"31/12/2009", "06/03/2010", "05/03/2010"} << "<expr>=? AND FECHA>?";
     QTest::newRow("cuenta del día") << kDia103.arg("05/03/2010") << QStringList{"3"} << "FECHA>?";
     // Other conditions or columns keep the plain reading, with every condition applied.
     QTest::newRow("días con otra condición") << QString(dias.arg("B")).replace("order", "and ZONA='Nave 1' order")
