@@ -200,9 +200,10 @@ void TstTraductorTSQL::porIndice_data()
     // every row of a locator.
     QTest::addColumn<QString>("busqueda");
     const QString dias = QStringLiteral("SELECT DISTINCT CONVERT(nvarchar(11), FECHA, 101) as F1 FROM   DATOS where IMEI='%1' order by F1 ");
-    QTest::newRow("localizadores, orden sin mayúsculas") << "Select DISTINCT IMEI FROM DATOS" << QStringList{"a", "B", "C "} << "<expr>>?";
+    QTest::newRow("localizadores, orden sin mayúsculas") << "Select DISTINCT IMEI FROM DATOS" << QStringList{"a", "B", "C ", "É"} << "<expr>>?";
     QTest::newRow("días de un localizador") << dias.arg("b") << QStringList{"03/05/2010", "03/06/2010", "12/31/2009"} << "<expr>=? AND FECHA>?";
     QTest::newRow("días, sin blancos finales") << dias.arg("C") << QStringList{"03/06/2010"} << "<expr>=? AND FECHA>?";
+    QTest::newRow("días, letra no ASCII") << dias.arg("é") << QStringList{"03/07/2010", "03/08/2010"} << "";
     QTest::newRow("días de nadie") << dias.arg("Z") << QStringList{} << "<expr>=? AND FECHA>?";
     QTest::newRow("días 103 al revés")
         << "SELECT DISTINCT CONVERT(varchar(10), FECHA, 103) F1 FROM DATOS WHERE IMEI = 'B' ORDER BY F1 DESC;"
@@ -223,7 +224,8 @@ void TstTraductorTSQL::porIndice()
     // Days meet at midnight; a locator's rows lie between another's.
     for (auto [imei, fecha, zona] : {std::tuple{"B", "12/31/2009 23:59:59", ""}, {"a", "03/05/2010 23:59:00", ""},
                                      {"B", "03/05/2010 00:00:00", ""}, {"B", "03/05/2010 23:59:59", ""},
-                                     {"C ", "03/06/2010 00:00:00", ""}, {"B", "03/06/2010 12:00:00", "Nave 1"}})
+                                     {"C ", "03/06/2010 00:00:00", ""}, {"B", "03/06/2010 12:00:00", "Nave 1"},
+                                     {"É", "03/07/2010 08:00:00", ""}, {"é", "03/08/2010 08:00:00", ""}})
         QCOMPARE(BaseLocal().Execute(insertar(imei, fecha, zona)), 1);
     QCOMPARE(filas(BaseLocal().DevuelveRecordset(consulta)), esperadas);
     if (!busqueda.isEmpty()) {
