@@ -1,7 +1,9 @@
 // Maintenance costs against plain baselines on the same file, in the same run (1,000,000 positions):
 //  1. the purge of half the positions through the window's DELETE text vs a hand-written DELETE on
 //     the same index, on two identical copies of the file;
-//  2. the compaction of the purged file vs a copy of that same file followed by fsync.
+//  2. the compaction of the purged file vs a copy of that same file followed by fsync;
+//  3. the engine's compaction (VACUUM INTO) of the purged rows in the present schema vs the same rows
+//     in the schema files had before (collation "TSQL" named in the tables, a unique (IMEI, FECHA) key).
 // The two sides alternate over several rounds. Run: ./bench_mantenimiento [rounds]
 #include "adosqlserver.h"
 #include "llenadocrudo.h"
@@ -98,7 +100,6 @@ int main(int argc, char **argv)
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("purga"));
         db.setDatabaseName(gemela);
         db.open();
-        RegistrarColacionTSQL(db);  // the (IMEI, FECHA) key uses it
         qint64 borradasCrudo = -1;
         {
             QSqlQuery q(db);
@@ -142,10 +143,49 @@ int main(int argc, char **argv)
         base.CerrarMERLAN();
     }
     std::printf("compaction %s, %d rows kept\n", bien ? "ok" : "FAILED", quedan);
+
+    // 3. The same rows in the older schema, compacted on a connection that knows its collation.
+    const QString antigua = QDir(dir.path()).filePath(QStringLiteral("antigua.sdf"));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("antigua"));
+        db.setDatabaseName(antigua);
+        db.open();
+        RegistrarColacionTSQL(db);
+        QSqlQuery q(db);
+        for (const char *sql : {"CREATE TABLE DATOS (IMEI TEXT COLLATE TSQL NOT NULL, FECHA TEXT NOT NULL, LATITUD TEXT, "
+                                "LONGITUD TEXT, VELOCIDAD TEXT, INFORMACION TEXT, ZONA TEXT COLLATE TSQL)",
+                                "CREATE UNIQUE INDEX IX_DATOS_IMEI_FECHA ON DATOS (IMEI, FECHA)",
+                                "CREATE INDEX IX_DATOS_FECHA ON DATOS (FECHA)"})
+            bien = q.exec(QLatin1String(sql)) && bien;
+        bien = q.exec(QStringLiteral("ATTACH DATABASE '%1' AS p").arg(purgada)) &&
+               q.exec(QStringLiteral("INSERT INTO DATOS SELECT * FROM p.DATOS")) && bien;
+        q.finish();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("antigua"));
+    auto vaciar = [&](const QString &origen) {
+        const QString nombre = QStringLiteral("vaciar"), destino = origen + QStringLiteral(".vacia");
+        QFile::remove(destino);
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nombre);
+            db.setDatabaseName(origen);
+            db.open();
+            RegistrarColacionTSQL(db);
+            bien = QSqlQuery(db).exec(QStringLiteral("VACUUM INTO '%1'").arg(destino)) && bien;
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(nombre);
+    };
+    Comparacion esquema("mantenimiento_compactacion_frente_esquema_antiguo", 1.0);
+    for (int r = 0; r < rondas; ++r)
+        esquema.Ronda(r, [&] { vaciar(purgada); }, [&] { vaciar(antigua); });
+    std::printf("purged rows compacted: present schema %.1f MB, older schema %.1f MB\n", mb(purgada + ".vacia"),
+                mb(antigua + ".vacia"));
     std::printf("file sizes: filled %.1f MB, after the purge %.1f MB, after the compaction %.1f MB\n", tamLleno,
                 tamPurgado, mb(RutaBaseLocal()));
     Module1::LiberarConexiones();
     purga.Imprimir();
     compactacion.Imprimir();
+    esquema.Imprimir();
     return iguales && bien ? 0 : 2;
 }

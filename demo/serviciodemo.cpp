@@ -1,6 +1,7 @@
 #include "serviciodemo.h"
 #include "esquema.h"
 #include "proveedor.h"
+#include "fechaflotante.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -83,8 +84,8 @@ struct Posicion {
 QList<Posicion> jornada(Aleatorio &rnd, const QDate &dia, Punto base, const QList<Punto> &destinos)
 {
     QList<Posicion> r;
-    QDateTime t(dia, QTime(7, 30).addSecs(rnd.entero(0, 75 * 60)));
-    const QDateTime finJornada(dia, QTime(18, 0).addSecs(rnd.entero(0, 90 * 60)));
+    QDateTime t = FechaFlotante(dia, QTime(7, 30).addSecs(rnd.entero(0, 75 * 60)));
+    const QDateTime finJornada = FechaFlotante(dia, QTime(18, 0).addSecs(rnd.entero(0, 90 * 60)));
     Punto actual = base;
     r.append({t, actual, 0, QStringLiteral("Encendido")});
     QList<Punto> ruta;
@@ -137,17 +138,17 @@ bool ejecutar(QSqlQuery &q, const QString &sql, QString &error)
 const QStringList &esquemaRemoto()
 {
     static const QStringList s = {
-        QStringLiteral("CREATE TABLE TITULARES (TITULAR TEXT COLLATE TSQL PRIMARY KEY, NOMBRE TEXT, CLAVE TEXT)"),
-        QStringLiteral("CREATE TABLE POSICIONES (NOMBRE TEXT COLLATE TSQL NOT NULL, FECHA TEXT NOT NULL, LATITUD TEXT, "
-                       "LONGITUD TEXT, VELOCIDAD TEXT, INFORMACION TEXT, ZONA TEXT COLLATE TSQL, TITULAR TEXT COLLATE TSQL NOT NULL)"),
+        QStringLiteral("CREATE TABLE TITULARES (TITULAR TEXT PRIMARY KEY, NOMBRE TEXT, CLAVE TEXT)"),
+        QStringLiteral("CREATE TABLE POSICIONES (NOMBRE TEXT NOT NULL, FECHA TEXT NOT NULL, LATITUD TEXT, "
+                       "LONGITUD TEXT, VELOCIDAD TEXT, INFORMACION TEXT, ZONA TEXT, TITULAR TEXT NOT NULL)"),
         QStringLiteral("CREATE INDEX IX_POSICIONES_FECHA ON POSICIONES (FECHA, TITULAR)"),
         QStringLiteral("CREATE VIEW [CONSULTA GPS DETALLE] AS SELECT NOMBRE, FECHA, LATITUD, LONGITUD, VELOCIDAD, "
                        "INFORMACION, ZONA, TITULAR FROM POSICIONES"),
-        QStringLiteral("CREATE TABLE LOCALIZADORES (IDLOCALIZADOR INTEGER PRIMARY KEY, TITULAR TEXT COLLATE TSQL NOT NULL, "
-                       "NOMBRE TEXT COLLATE TSQL NOT NULL UNIQUE, DESCRIPCION TEXT)"),
-        QStringLiteral("CREATE TABLE Zonas (TITULAR TEXT COLLATE TSQL NOT NULL, [Descripcion zona] TEXT COLLATE TSQL, "
+        QStringLiteral("CREATE TABLE LOCALIZADORES (IDLOCALIZADOR INTEGER PRIMARY KEY, TITULAR TEXT NOT NULL, "
+                       "NOMBRE TEXT NOT NULL UNIQUE, DESCRIPCION TEXT)"),
+        QStringLiteral("CREATE TABLE Zonas (TITULAR TEXT NOT NULL, [Descripcion zona] TEXT, "
                        "[Coor Geo] TEXT, Area TEXT, IdZona INTEGER PRIMARY KEY AUTOINCREMENT)"),
-        QStringLiteral("CREATE TABLE MiCiudad (Titular TEXT COLLATE TSQL NOT NULL UNIQUE, [Mi Ciudad] TEXT)"),
+        QStringLiteral("CREATE TABLE MiCiudad (Titular TEXT NOT NULL UNIQUE, [Mi Ciudad] TEXT)"),
     };
     return s;
 }

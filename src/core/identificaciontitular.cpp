@@ -7,13 +7,35 @@
 #include "dialogos.h"
 #include "esquema.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 using Module1::BaseLocal;
 using Module1::ServidorRemoto;
 
 namespace {
 using Resultado = ResultadoIdentificacion;
+
+// The engine's reason in Spanish where it is one of the usual ones.
+QString motivoLocal(const QString &texto)
+{
+    static const std::pair<const char *, const char *> conocidos[] = {
+        {"file is not a database", "el archivo no es una base de datos o está dañado"},
+        {"malformed", "el archivo está dañado"},
+        {"readonly database", "el archivo es de solo lectura"},
+        {"read-only", "la carpeta o el archivo es de solo lectura"},
+        {"unable to open database file", "no se puede abrir el archivo"},
+        {"no such table", "al archivo le faltan tablas del programa"},
+        {"no such column", "al archivo le faltan columnas del programa"},
+        {"disk is full", "no queda espacio libre en el disco"},
+        {"database is locked", "otro programa está usando el archivo"},
+    };
+    for (const auto &[en, es] : conocidos)
+        if (texto.contains(QLatin1String(en), Qt::CaseInsensitive))
+            return QString::fromUtf8(es) + QStringLiteral(" (") + texto + ')';
+    return texto;
+}
 
 void falloServicio(const DatosTitular &d)
 {
@@ -62,18 +84,48 @@ Resultado PrimerArranque(QString &codigo)
 }
 }
 
+QString TextoFalloServicio(const QString &motivo)
+{
+    return QStringLiteral("No se puede conectar con el servidor del servicio de localización.\nMotivo: %1\n"
+                          "Compruebe la conexión a Internet y vuelva a intentarlo; si sigue sin conectar, avise al "
+                          "servicio técnico. La base de datos de este equipo no se ha tocado.").arg(motivo);
+}
+
+QString TextoFalloBaseLocal(const QString &ruta, const QString &motivo, bool creando)
+{
+    const QString carpeta = QDir::toNativeSeparators(QFileInfo(ruta).absolutePath());
+    const bool escribible = QFileInfo(QFileInfo(ruta).absolutePath()).isWritable();
+    QString consejo;
+    if (!escribible && QFileInfo::exists(QFileInfo(ruta).absolutePath()))
+        consejo = QStringLiteral("La carpeta %1 no permite escribir: dé permiso de escritura en ella o instale el programa "
+                                 "en otra carpeta.").arg(carpeta);
+    else if (creando)
+        consejo = QStringLiteral("Compruebe que la carpeta del programa permite escribir y que queda espacio en el disco.");
+    else
+        consejo = QStringLiteral("Si el archivo está dañado, recupere una copia de seguridad copiándola en %1 con el nombre "
+                                 "datoslocalizador.sdf.").arg(carpeta);
+    return QStringLiteral("El servidor del servicio responde, pero no se puede %1 la base de datos de este equipo "
+                          "(%2).\nMotivo: %3\n%4")
+        .arg(creando ? QStringLiteral("crear") : QStringLiteral("abrir"), QDir::toNativeSeparators(ruta), motivoLocal(motivo), consejo);
+}
+
 bool ConectarBases()
 {
-    if (!ServidorRemoto().ConectarMERLAN())
+    if (!ServidorRemoto().ConectarCon(ADOSQLSERVER::CadenaRemota(), false)) {
+        MsgBox(TextoFalloServicio(ServidorRemoto().UltimoError()), vb::vbCritical, TituloAplicacion());
         return false;
-    if (!QFile::exists(RutaBaseLocal())) {
-        QString error;
-        if (!CrearBaseLocal(RutaBaseLocal(), error)) {
-            MsgBox(error, vb::vbOKOnly, TituloAplicacion());
-            return false;
-        }
     }
-    return BaseLocal().ConectarLOCAL();
+    const QString ruta = RutaBaseLocal();
+    QString error;
+    if (!QFile::exists(ruta) && !CrearBaseLocal(ruta, error)) {
+        MsgBox(TextoFalloBaseLocal(ruta, error, true), vb::vbCritical, TituloAplicacion());
+        return false;
+    }
+    if (!BaseLocal().ConectarLOCAL(false)) {
+        MsgBox(TextoFalloBaseLocal(ruta, BaseLocal().UltimoError(), false), vb::vbCritical, TituloAplicacion());
+        return false;
+    }
+    return true;
 }
 
 ResultadoIdentificacion IdentificarTitular()

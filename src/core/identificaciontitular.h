@@ -6,6 +6,10 @@
 // Connects the service and then the local file, making the local file first when it is missing
 // (only once the service has answered). False: the reason was shown and the program must end.
 bool ConectarBases();
+// What the start-up shows when the service cannot be reached, or when the local file cannot be
+// made or opened: which of the two failed, where, why, and what the user can do.
+QString TextoFalloServicio(const QString &motivo);
+QString TextoFalloBaseLocal(const QString &ruta, const QString &motivo, bool creando);
 
 enum class ResultadoIdentificacion { Bien, Atascado, Salir };
 

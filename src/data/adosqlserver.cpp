@@ -142,12 +142,12 @@ bool ADOSQLSERVER::ConectarCon(const QString &cadena, bool mostrarError) { retur
 
 bool ADOSQLSERVER::ConectarMERLAN() { return conectar(CadenaRemota(), QString()); }
 
-bool ADOSQLSERVER::ConectarLOCAL()
+bool ADOSQLSERVER::ConectarLOCAL(bool mostrarError)
 {
     ConexionLocal = CadenaLocal();
     ConexionTemporal = CadenaTemporal();
     // Proves the file is the program's database, not just any file.
-    return conectar(ConexionLocal, QStringLiteral("SELECT COUNT(*) FROM DATOS WHERE 1=0"));
+    return conectar(ConexionLocal, QStringLiteral("SELECT COUNT(*) FROM DATOS WHERE 1=0"), mostrarError);
 }
 
 std::unique_ptr<Recordset> ADOSQLSERVER::AbrirRecordset(const QString &sql, qsizetype maximo)

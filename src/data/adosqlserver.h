@@ -29,7 +29,7 @@ public:
 
     bool CerrarMERLAN();
     bool ConectarMERLAN();
-    bool ConectarLOCAL();
+    bool ConectarLOCAL(bool mostrarError = true);
     // Connects with a connection string of its own (the zone list's data control has one);
     // the failure's text is shown only when asked.
     bool ConectarCon(const QString &cadena, bool mostrarError);

@@ -1,4 +1,5 @@
 #include "esquema.h"
+#include "colaciontsql.h"
 #include "proveedor.h"
 
 #include "entorno.h"
@@ -15,21 +16,27 @@
 
 QString RutaBaseLocal() { return QDir(CarpetaAplicacion()).filePath(QStringLiteral("DATOS/datoslocalizador.sdf")); }
 
+QString IndiceLocalizadorFecha()
+{
+    return QStringLiteral("CREATE INDEX IF NOT EXISTS IX_DATOS_CLAVE_FECHA ON DATOS (%1, FECHA)").arg(ClaveTextoIndice(QStringLiteral("IMEI")));
+}
+
 QStringList EsquemaLocal()
 {
     return {
         // One row per position; FECHA as ISO text so that ranges and ordering use the index.
         QStringLiteral("CREATE TABLE DATOS ("
-                       "IMEI TEXT COLLATE TSQL NOT NULL, "
+                       "IMEI TEXT NOT NULL, "
                        "FECHA TEXT NOT NULL CHECK (FECHA GLOB '[0-9][0-9][0-9][0-9]-[0-1][0-9]-[0-3][0-9] [0-2][0-9]:[0-5][0-9]:[0-5][0-9]*'), "
                        "LATITUD TEXT, LONGITUD TEXT, VELOCIDAD TEXT, INFORMACION TEXT, "
-                       "ZONA TEXT COLLATE TSQL)"),
-        // A repeated (IMEI, FECHA) is rejected: the download's counts converge on it.
-        QStringLiteral("CREATE UNIQUE INDEX IX_DATOS_IMEI_FECHA ON DATOS (IMEI, FECHA)"),
-        // Day counts of every locator and the purge.
+                       "ZONA TEXT)"),
+        // Day counts, tracks, statistics and the purge all read a range of FECHA. No key on
+        // (IMEI, FECHA): the service may hold two positions of a locator within one second.
         QStringLiteral("CREATE INDEX IX_DATOS_FECHA ON DATOS (FECHA)"),
-        QStringLiteral("CREATE TABLE LOCALIZADORES (NOMBRE TEXT COLLATE TSQL NOT NULL UNIQUE, Icono TEXT)"),
-        QStringLiteral("CREATE TABLE Titular (TITULAR TEXT COLLATE TSQL NOT NULL)"),
+        // The locators and a locator's days, one index seek each.
+        IndiceLocalizadorFecha(),
+        QStringLiteral("CREATE TABLE LOCALIZADORES (NOMBRE TEXT NOT NULL UNIQUE, Icono TEXT)"),
+        QStringLiteral("CREATE TABLE Titular (TITULAR TEXT NOT NULL)"),
     };
 }
 

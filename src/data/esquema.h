@@ -12,6 +12,8 @@ QString RutaBaseLocal();       // <application folder>/DATOS/datoslocalizador.sd
 bool CrearBaseLocal(const QString &ruta, QString &error);
 // The statements that make the local tables, in order.
 QStringList EsquemaLocal();
+// The index of a locator's positions in time, on the locator's key (ClaveTextoIndice) and FECHA.
+QString IndiceLocalizadorFecha();
 
 // Builds a new SQLite database at ruta: relleno fills it inside one transaction on a connection
 // of its own (with the TSQL collation), beside the final name; the complete file is then moved

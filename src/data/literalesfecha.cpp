@@ -24,13 +24,17 @@ QString aISO(int anio, int mes, int dia, const QString &h, const QString &mi, co
 QString literalAISO(const QString &lit, bool diaPrimero)
 {
     static const QRegularExpression barras(QStringLiteral(
-        R"(^\s*(\d{1,2})[/\-.](\d{1,2})[/\-.](\d{4})(?:\s+(\d{1,2}):(\d{1,2})(?::(\d{1,2})(?:\.(\d{1,3}))?)?)?\s*$)"));
+        R"(^\s*(\d{1,2})[/\-.](\d{1,2})[/\-.](\d{4}|\d{1,2})(?:\s+(\d{1,2}):(\d{1,2})(?::(\d{1,2})(?:\.(\d{1,3}))?)?)?\s*$)"));
     static const QRegularExpression iso(QStringLiteral(
         R"(^\s*(\d{4})-(\d{1,2})-(\d{1,2})(?:[ T](\d{1,2}):(\d{1,2})(?::(\d{1,2})(?:\.(\d{1,3}))?)?)?\s*$)"));
     auto m = barras.match(lit);
     if (m.hasMatch()) {
         const int a = m.captured(1).toInt(), b = m.captured(2).toInt();
-        return aISO(m.captured(3).toInt(), diaPrimero ? b : a, diaPrimero ? a : b, m.captured(4), m.captured(5),
+        // A two-digit year as SQL Server reads it: 00-49 are 20xx, 50-99 are 19xx.
+        int anio = m.captured(3).toInt();
+        if (m.captured(3).size() <= 2)
+            anio += anio < 50 ? 2000 : 1900;
+        return aISO(anio, diaPrimero ? b : a, diaPrimero ? a : b, m.captured(4), m.captured(5),
                     m.captured(6), m.captured(7));
     }
     m = iso.match(lit);

@@ -1,7 +1,9 @@
 #include "proveedor.h"
+#include "conversioncolacion.h"
 #include "traductortsql.h"
 #include "liketsql.h"
 #include "entorno.h"
+#include "fechaflotante.h"
 
 #include <QAtomicInt>
 #include <QDir>
@@ -13,6 +15,8 @@
 #include <QUrl>
 #include <QHash>
 #include <QLoggingCategory>
+
+#include <optional>
 
 #include <sqlite3.h>
 
@@ -85,37 +89,20 @@ bool esColumnaFecha(const QString &nombre)
     return nombre.compare(QLatin1String("FECHA"), Qt::CaseInsensitive) == 0;
 }
 
-int cifras(const QChar *c, int n)
-{
-    int v = 0;
-    for (int i = 0; i < n; ++i) {
-        const char16_t d = c[i].unicode();
-        if (d < u'0' || d > u'9')
-            return -1;
-        v = v * 10 + (d - u'0');
-    }
-    return v;
-}
-
 // "yyyy-MM-dd HH:mm:ss[.zzz]" read by hand (the fixed form FECHA is stored in), as a floating
 // date and time: UTC stands for no time zone. Any other text stays as it is.
 QVariant valorSqlite(const QVariant &v)
 {
     if (v.typeId() != QMetaType::QString)
         return v;
-    const QString s = v.toString();
-    if ((s.size() != 19 && s.size() != 23) || s[4] != '-' || s[7] != '-' || s[10] != ' ' || s[13] != ':' || s[16] != ':' ||
-        (s.size() == 23 && s[19] != '.'))
-        return v;
-    const QChar *c = s.constData();
-    const int anio = cifras(c, 4), mes = cifras(c + 5, 2), dia = cifras(c + 8, 2);
-    const int hora = cifras(c + 11, 2), minuto = cifras(c + 14, 2), segundo = cifras(c + 17, 2);
-    const int ms = s.size() == 23 ? cifras(c + 20, 3) : 0;
-    const QDate fecha(anio, mes, dia);
-    if (anio < 0 || mes < 0 || dia < 0 || hora < 0 || minuto < 0 || segundo < 0 || ms < 0 || !fecha.isValid() ||
-        !QTime::isValid(hora, minuto, segundo, ms))
-        return v;
-    return QDateTime(fecha, QTime(hora, minuto, segundo, ms), Qt::UTC);
+    const QDateTime dt = FlotanteDeISO(v.toString());
+    return dt.isValid() ? QVariant(dt) : v;
+}
+
+// A driver's date-time (built in local time while SinZonaLocal holds) as a floating one.
+QVariant valorOdbc(const QVariant &v)
+{
+    return v.typeId() == QMetaType::QDateTime && !v.isNull() ? QVariant(AFlotante(v.toDateTime())) : v;
 }
 
 class ProveedorQtSql : public Proveedor {
@@ -150,6 +137,9 @@ public:
                 if (!q.exec(QStringLiteral("PRAGMA journal_mode=DELETE")) ||
                     !q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
                     error = TextoErrorSql(q.lastError());
+                } else {
+                    q.finish();
+                    ConvertirEsquemaAntiguo(db, error);
                 }
             }
             abierta = error.isEmpty();
@@ -222,6 +212,10 @@ public:
         QString texto;
         if (!preparar(sql, texto, error))
             return false;
+        // The ODBC driver builds date-times in local time: read them where local time has no gaps.
+        std::optional<SinZonaLocal> sinZona;
+        if (destino.tipo == DestinoConexion::Odbc)
+            sinZona.emplace();
         QSqlQuery q(QSqlDatabase::database(nombre, false));
         q.setForwardOnly(true);
         if (!q.exec(texto)) {
@@ -242,7 +236,7 @@ public:
             QVariantList fila;
             fila.reserve(n);
             for (int i = 0; i < n; ++i)
-                fila << (fechas[i] ? valorSqlite(q.value(i)) : q.value(i));
+                fila << (fechas[i] ? valorSqlite(q.value(i)) : sinZona ? valorOdbc(q.value(i)) : q.value(i));
             if (!lectura.fila(fila))
                 return true;
         }
@@ -446,4 +440,12 @@ bool MismoTextoTSQL(const QString &a, const QString &b)
 {
     const QByteArray x = a.toUtf8(), y = b.toUtf8();
     return compararTSQL(nullptr, int(x.size()), x.constData(), int(y.size()), y.constData()) == 0;
+}
+
+QString ClaveTextoTSQL(const QString &texto)
+{
+    qsizetype n = texto.size();
+    while (n > 0 && texto[n - 1] == u' ')
+        --n;
+    return texto.left(n).toCaseFolded();
 }

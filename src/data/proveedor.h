@@ -58,3 +58,5 @@ class QSqlDatabase;
 bool RegistrarColacionTSQL(QSqlDatabase &db);
 // The same comparison for texts the program holds (rows the engine grouped with that collation).
 bool MismoTextoTSQL(const QString &a, const QString &b);
+// A key equal for exactly the texts that comparison finds equal.
+QString ClaveTextoTSQL(const QString &texto);

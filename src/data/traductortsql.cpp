@@ -1,5 +1,6 @@
 #include "traductortsql.h"
 
+#include "colaciontsql.h"
 #include "comillas.h"
 #include "lexicotsql.h"
 #include "literalesfecha.h"
@@ -73,7 +74,7 @@ struct Convert {
 // and answers true. A rule that finds an impossible date sets error and answers true.
 class Traductor {
 public:
-    explicit Traductor(const TokensTSQL &t) : tk(t) {}
+    explicit Traductor(const TokensTSQL &t) : tk(t), sufijos(SufijosColacion(t)) {}
 
     QString error;
 
@@ -90,7 +91,7 @@ public:
                 out += parte;
                 i = fin;
             } else {
-                out += tk[i].texto;
+                out += tk[i].texto + sufijos[i];
                 ++i;
             }
         }
@@ -98,7 +99,8 @@ public:
     }
 
     // Whole statements the engine would answer by reading every row of DATOS, rewritten to one
-    // index seek per row of the answer (same rows, order and names):
+    // seek per row of the answer on the index of the locator's key and FECHA (same rows and names;
+    // the locators in the collation's order):
     //   SELECT DISTINCT IMEI FROM DATOS
     //   SELECT DISTINCT CONVERT(text, FECHA, day style) [AS] a FROM DATOS WHERE IMEI = 'x' [ORDER BY ...]
     bool porIndice(QString &out)
@@ -119,10 +121,13 @@ public:
         if (!palabra(0, "SELECT") || !palabra(1, "DISTINCT"))
             return false;
         if (p.size() == 5 && nombre(2, "IMEI") && palabra(3, "FROM") && nombre(4, "DATOS")) {
-            const QString c = tk[p[2]].texto, t = tk[p[4]].texto;
-            out = QStringLiteral("WITH RECURSIVE imeis_(%1) AS (SELECT MIN(%1) FROM %2 UNION ALL SELECT (SELECT MIN(%1) FROM %2 "
-                                 "WHERE %1 > imeis_.%1) FROM imeis_ WHERE imeis_.%1 IS NOT NULL) "
-                                 "SELECT %1 FROM imeis_ WHERE %1 IS NOT NULL").arg(c, t);
+            // One seek per key of the index, one stored value per key; values of different keys
+            // that the collation still calls equal are merged last.
+            const QString c = tk[p[2]].texto, t = tk[p[4]].texto, k = ClaveTextoIndice(c);
+            out = QStringLiteral("WITH RECURSIVE claves_(k) AS (SELECT MIN(%3) FROM %2 UNION ALL SELECT (SELECT MIN(%3) FROM %2 "
+                                 "WHERE %3 > claves_.k) FROM claves_ WHERE claves_.k IS NOT NULL) "
+                                 "SELECT DISTINCT %1 COLLATE TSQL AS %1 FROM (SELECT (SELECT %1 FROM %2 WHERE %3 = claves_.k LIMIT 1) "
+                                 "AS %1 FROM claves_ WHERE claves_.k IS NOT NULL) ORDER BY 1").arg(c, t, k);
             return true;
         }
         Convert c;
@@ -142,7 +147,12 @@ public:
             return false;
         if (desde + 6 < p.size() && !palabra(desde + 6, "ORDER"))
             return false;
-        const QString tabla = tk[p[desde + 1]].texto, imei = tk[p[desde + 3]].texto + QStringLiteral(" = ") + tk[p[desde + 5]].texto;
+        const QString valor = tk[p[desde + 5]].valor();
+        if (std::any_of(valor.begin(), valor.end(), [](QChar ch) { return ch.unicode() >= 0x80; }))
+            return false;  // the index key folds ASCII letters only
+        // On ASCII values the key's equality is the collation's: the index alone finds the rows.
+        const QString tabla = tk[p[desde + 1]].texto;
+        const QString imei = ClaveTextoIndice(tk[p[desde + 3]].texto) + QStringLiteral(" = ") + ClaveTextoIndice(tk[p[desde + 5]].texto);
         out = QStringLiteral("WITH RECURSIVE dias_(FECHA) AS (SELECT MIN(FECHA) FROM %1 WHERE %2 UNION ALL "
                              "SELECT (SELECT MIN(FECHA) FROM %1 WHERE %2 AND FECHA >= date(dias_.FECHA, '+1 day')) "
                              "FROM dias_ WHERE dias_.FECHA IS NOT NULL) ").arg(tabla, imei) +
@@ -153,6 +163,7 @@ public:
 
 private:
     const TokensTSQL &tk;
+    const QStringList sufijos;
 
     // Styles that write the day only, so that one row of a day stands for all of its rows.
     static bool esDiaSolo(int estilo)

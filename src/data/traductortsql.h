@@ -4,6 +4,7 @@
 // and month-first date literals compared with or inserted into FECHA (stored as ISO text).
 // A style-101/103 day comparison on a column becomes an index range instead of a scan, and the
 // distinct locators and a locator's distinct days are read by index seeks.
+// Text columns compared, grouped or ordered get SQL Server's comparison (colaciontsql.h).
 #include <QString>
 
 struct Traduccion {

@@ -2,8 +2,10 @@
 
 #include "comillas.h"
 #include "entorno.h"
+#include "fechaflotante.h"
 #include "fechastexto.h"
 #include "module1.h"
+#include "posicionespresentes.h"
 #include "regional.h"
 
 using namespace Module1;
@@ -83,7 +85,7 @@ QString textoFalloLocal(const QString &dia)
 DescargaPosiciones::Fin DescargaPosiciones::DownLoad()
 {
     Descargando = true;
-    FechaDescarga = QDateTime(QDate::currentDate(), QTime(0, 0));
+    FechaDescarga = FechaFlotante(QDate::currentDate());
     qint16 DiasSinDatos = 0;
     while (Descargando) {
         const Dia dia = BajarDia();
@@ -130,7 +132,8 @@ DescargaPosiciones::Dia DescargaPosiciones::BajarDia()
     // still commits the rows that came, and a day that cannot be committed leaves nothing behind.
     TransaccionLocal transaccion(local);
     const auto insertar = transaccion.Activa() ? local.Preparar(SqlInsertarPreparada()) : nullptr;
-    if (!insertar) {
+    PosicionesPresentes presentes;
+    if (!insertar || !presentes.Cargar(local, fecha)) {
         vista.AnadirLinea(textoFalloLocal(dia));
         return Dia::FalloLocal;
     }
@@ -142,8 +145,8 @@ DescargaPosiciones::Dia DescargaPosiciones::BajarDia()
         vista.MostrarEstado(dia + '(' + QString::number(n) + '/' + QString::number(TotalRemotoDia) + ')');
         const double porcentaje = TotalRemotoDia > 0 ? n * 100.0 / TotalRemotoDia : 0.0;
         vista.EstablecerPorcentaje(qBound(0.0, porcentaje, 100.0));
-        // A row already present is rejected by the table's key and not counted.
-        if (local.Execute(*insertar, ValoresFila(fila)) == 1)
+        // A row the local file already holds is not written again, nor counted.
+        if (!presentes.Consumir(fila) && local.Execute(*insertar, ValoresFila(fila)) == 1)
             ++insertados;
         if (n % FilasPorAviso == 0)
             mostrarInsertados(TotalInsertados + insertados);

@@ -3,6 +3,7 @@
 // the backup and the restore of the local database file, and the chooser's new folder. Each
 // action answers what to tell the user; the windows only show it.
 #include "fechastexto.h"
+#include "restauracioncopia.h"
 
 #include <QDate>
 #include <QString>
@@ -10,11 +11,6 @@
 
 class ADOSQLSERVER;
 
-// A message for the user: the text and MsgBox style; no text, nothing to show.
-struct Aviso {
-    QString texto;
-    int estilo = 0;
-};
 
 // The purge statement: every position before that day (the day itself is kept).
 QString TextoPurga(const QDate &Fecha);
@@ -32,26 +28,6 @@ QString NombreCopiaSeguridad();
 bool RealizarCopiaSeguridad(ADOSQLSERVER &base, const QString &carpeta, QString &error);
 // The backup into carpeta, and what to tell: that it was made, or why not.
 Aviso CopiarBase(ADOSQLSERVER &base, const QString &carpeta);
-
-// Whether ruta is a database of this program that can take the place of the local one: it opens
-// as a database, passes the integrity check and has the tables DATOS, LOCALIZADORES and Titular.
-// Reads only; answers false with the reason.
-bool ComprobarCopiaRestaurable(const QString &ruta, QString &error);
-
-enum class ResultadoRestauracion {
-    Restaurada,   // the local database is now the chosen file's content, and connected
-    MismaBase,    // the chosen file is the local database itself: nothing done
-    Rechazada,    // the chosen file is no usable database: nothing touched
-    Fallida,      // replacing or reconnecting failed (error says why); the local base is reconnected if it can be
-};
-
-// Puts the content of ruta in place of the local database: checked first, then copied beside the
-// local file and renamed over it with base's connection closed; stale journal files are removed;
-// base is reconnected; the spare copy is deleted only once all that succeeded.
-ResultadoRestauracion RestaurarCopiaSeguridad(ADOSQLSERVER &base, const QString &ruta, QString &error);
-// The restore of a chosen file. Only a path holding "datoslocalizador.sdf" (any letter case) is
-// taken; any other, or none, does nothing and tells nothing.
-Aviso Recuperar(ADOSQLSERVER &base, const QString &ruta);
 
 // Whether ruta lies on the drive unidad ("/" holds every path).
 bool DentroDeUnidad(const QString &ruta, const QString &unidad);

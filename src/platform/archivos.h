@@ -7,9 +7,14 @@ namespace vb { constexpr int errArchivoNoEncontrado = 53, errArchivoExiste = 58,
 
 struct ResultadoArchivo {
     int codigo = 0;        // 0 on success
-    QString descripcion;   // the system's reason, for the messages
+    QString descripcion;   // what failed, where, and what the user can do, in Spanish
     explicit operator bool() const { return codigo == 0; }
 };
+
+// The reason of a system error number in Spanish, with what the user can do about it.
+QString MotivoErrorSistema(int errorSistema);
+// For tests: the next writes of CopiarArchivo fail with this system error (0: they write).
+void SimularFalloEscritura(int errorSistema);
 
 bool ArchivoExiste(const QString &ruta);
 bool CarpetaExiste(const QString &ruta);

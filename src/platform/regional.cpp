@@ -1,4 +1,5 @@
 #include "regional.h"
+#include "fechaflotante.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -123,7 +124,7 @@ QTime LeerHora(const QString &texto)
     return t;
 }
 
-bool LeerFechaHora(const QString &texto, QDateTime &resultado)
+bool LeerFechaHora(const QString &texto, QDateTime &resultado, Siglo siglo)
 {
     static const QRegularExpression re(QStringLiteral(
         R"(^\s*(?:(\d{1,2})([/.\-])(\d{1,2})\2(\d{1,4}))?\s*(?:(?:^|\s)(\d{1,2}):(\d{1,2})(?::(\d{1,2}))?)?\s*$)"));
@@ -143,7 +144,7 @@ bool LeerFechaHora(const QString &texto, QDateTime &resultado)
         const QString a = m.captured(4);
         int anio = a.toInt();
         if (a.size() <= 2)
-            anio += anio < 30 ? 2000 : 1900;  // VB's two-digit year window
+            anio += anio < (siglo == Siglo::SqlServer ? 50 : 30) ? 2000 : 1900;
         else if (a.size() == 3)
             return false;
         if (anio < 100 || anio > 9999)
@@ -158,7 +159,7 @@ bool LeerFechaHora(const QString &texto, QDateTime &resultado)
         if (!h.isValid())
             return false;
     }
-    resultado = QDateTime(d, h);
+    resultado = FechaFlotante(d, h);
     return true;
 }
 

@@ -24,8 +24,10 @@ double LeerNumero(const QString &texto, bool *ok = nullptr);
 
 // VB's IsDate/CDate for what users type: a date day-first (d/M/yy, d/M/yyyy, with "/", "-" or ".")
 // with an optional time (H:mm or H:mm:ss), or a time alone (which reads as that time of 30/12/1899).
+// Two-digit years: VB reads 00-29 as 20xx; SQL Server (a date text inside a query) reads 00-49 as 20xx.
+enum class Siglo { VB, SqlServer };
 bool EsFecha(const QString &texto);
-bool LeerFechaHora(const QString &texto, QDateTime &resultado);
+bool LeerFechaHora(const QString &texto, QDateTime &resultado, Siglo siglo = Siglo::VB);
 QDate LeerFecha(const QString &texto);   // invalid QDate when not a date
 QTime LeerHora(const QString &texto);    // invalid QTime when no time can be read
 

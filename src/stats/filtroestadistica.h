@@ -1,5 +1,6 @@
 #pragma once
 // The statistics window's filter: the checks on the two date boxes and the messages of a run.
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -13,6 +14,9 @@ struct Validacion {
     QString mensaje;      // the caption for lblmensaje when it may not
     Foco foco = Foco::Ninguno;
 };
+
+// A date box's text read as the query will read it; false when it is no date the query can use.
+bool LeerFecha(const QString &texto, QDateTime &fecha);
 
 // The rules in their order: the first one that applies wins.
 Validacion Validar(const QString &t1, const QString &t2);

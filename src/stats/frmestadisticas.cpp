@@ -236,8 +236,9 @@ void frmestadisticas::AbrirCalendario(QLineEdit *caja)
 {
     CajaFecha = caja;
     desplegable->Mostrar(caja);
-    if (Regional::EsFecha(caja->text()))
-        MiniCalendar1->setFechaActual(Regional::LeerFecha(caja->text()));
+    QDateTime fecha;
+    if (FiltroEstadistica::LeerFecha(caja->text(), fecha))
+        MiniCalendar1->setFechaActual(fecha.date());
 }
 
 void frmestadisticas::MiniCalendar1_Click()

@@ -1,5 +1,6 @@
 // Start-up without a window: the shared instances, connecting both databases and identifying
 // the holder (the first start included).
+#include "archivosprueba.h"
 #include "carpetaprueba.h"
 #include "dialogosguion.h"
 #include "esquema.h"
@@ -25,6 +26,8 @@ private Q_SLOTS:
     void primerArranqueCancelado();
     void titularGuardadoRechazado_data();
     void titularGuardadoRechazado();
+    void baseLocalQueFalla_data();
+    void baseLocalQueFalla();
 
 private:
     std::unique_ptr<CarpetaPrueba> carpeta;
@@ -73,7 +76,9 @@ void TstArranque::remotoInalcanzableNoTocaLoLocal()
     const bool conectadas = ConectarBases();
     ADOSQLSERVER::EstablecerServidorRemoto(QString());
     QVERIFY(!conectadas);
-    QCOMPARE(dialogos->mensajes.size(), 1);  // the driver's text, once
+    QCOMPARE(dialogos->mensajes.size(), 1);  // once, naming the service as the part at fault
+    QVERIFY2(dialogos->mensajes[0].texto.startsWith("No se puede conectar con el servidor del servicio de localización.\nMotivo: ") &&
+             dialogos->mensajes[0].texto.contains("Compruebe la conexión"), qPrintable(dialogos->mensajes[0].texto));
     QVERIFY(!Module1::BaseLocal().Conectado());
     QVERIFY(!QFile::exists(RutaBaseLocal()));  // a missing local file is made only after the service answered
 }
@@ -130,6 +135,35 @@ void TstArranque::titularGuardadoRechazado()
     QCOMPARE(dialogos->mensajes.size(), 1);
     QVERIFY2(dialogos->mensajes[0].texto.startsWith(mensaje), qPrintable(dialogos->mensajes[0].texto));
     QVERIFY(Module1::CodigoTitular.isEmpty());
+}
+
+// The service answers and the local file is at fault: said so, with where, why and what to do.
+void TstArranque::baseLocalQueFalla_data()
+{
+    QTest::addColumn<QString>("caso");
+    QTest::addColumn<QStringList>("dice");
+    QTest::newRow("no es una base") << "texto"
+        << QStringList{"no se puede abrir la base de datos de este equipo", "el archivo no es una base de datos o está dañado",
+                       "recupere una copia de seguridad"};
+    QTest::newRow("carpeta imposible") << "carpeta"
+        << QStringList{"no se puede crear la base de datos de este equipo", "No se puede crear la carpeta", "permite escribir"};
+}
+
+void TstArranque::baseLocalQueFalla()
+{
+    QFETCH(QString, caso);
+    QFETCH(QStringList, dice);
+    if (caso == "texto")
+        QVERIFY(QDir().mkpath(carpeta->archivo("DATOS")) && Prueba::escribirArchivo(RutaBaseLocal(), QByteArray(4096, 'x')));
+    else  // a file where the folder DATOS should be
+        QVERIFY(Prueba::escribirArchivo(carpeta->archivo("DATOS"), "x"));
+    QVERIFY(!ConectarBases());
+    QCOMPARE(dialogos->mensajes.size(), 1);
+    const QString texto = dialogos->mensajes[0].texto;
+    QVERIFY2(texto.startsWith("El servidor del servicio responde, pero ") && texto.contains(QDir::toNativeSeparators(RutaBaseLocal())),
+             qPrintable(texto));
+    for (const QString &d : dice)
+        QVERIFY2(texto.contains(d), qPrintable(texto));
 }
 
 QTEST_GUILESS_MAIN(TstArranque)

@@ -1,5 +1,6 @@
 // Maintenance: the purge, the backup, the restore and the folder chooser's decisions without a
 // screen; then the wiring of the window and its chooser, with scripted dialogs answering.
+#include "archivos.h"
 #include "archivosprueba.h"
 #include "prueba.h"
 #include "carpetaprueba.h"
@@ -33,11 +34,11 @@ using Prueba::escribirArchivo, Prueba::leerArchivo;
 namespace {
 QDateTime a(int y, int m, int d, int h = 0, int min = 0, int s = 0) { return QDateTime(QDate(y, m, d), QTime(h, min, s)); }
 
-// A database of the program at ruta holding filas.
-bool baseCon(const QString &ruta, const QList<Posicion> &filas)
+// A database of the program at ruta holding filas, of the holder titular.
+bool baseCon(const QString &ruta, const QList<Posicion> &filas, const QString &titular = QStringLiteral("B84512370"))
 {
     QString error;
-    QStringList s{QStringLiteral("BEGIN")};
+    QStringList s{QStringLiteral("BEGIN"), QStringLiteral("INSERT INTO Titular VALUES('%1')").arg(titular)};
     for (const Posicion &p : filas)
         s << Posiciones::sqlLocal(p);
     s << QStringLiteral("COMMIT");
@@ -101,6 +102,8 @@ private Q_SLOTS:
         QVERIFY(carpeta->crearBaseLocal());
         // Two rows on 28 February 2010, three from midnight on.
         QVERIFY(Posiciones::guardarLocal(Posiciones::recta(a(2010, 2, 28, 23, 59, 50), 5, 5)));
+        QVERIFY(CarpetaPrueba::ejecutarEn(RutaBaseLocal(), {"INSERT INTO Titular VALUES ('B84512370')"}));
+        Module1::CodigoTitular = "B84512370";
         QVERIFY(carpeta->conectarLocal());
         ventana = std::make_unique<frmmantenimiento>();
         ventana->show();
@@ -142,20 +145,32 @@ private Q_SLOTS:
     void copia_data()
     {
         QTest::addColumn<QString>("destino");  // relative to the test folder, or absolute
-        QTest::newRow("sobre una copia anterior") << "copias";
-        QTest::newRow("carpeta sin escritura") << "/proc";
-        QTest::newRow("carpeta bajo un archivo") << "bakdatoslocalizadortemp.sdf/copias";
-        QTest::newRow("la carpeta de la base en uso") << "DATOS";
+        QTest::addColumn<int>("falloSistema");  // a write failure the file layer reports (0: none)
+        QTest::addColumn<QString>("motivo");    // in the message, after where it failed
+        QTest::newRow("sobre una copia anterior") << "copias" << 0 << "";
+        QTest::newRow("carpeta sin escritura") << "/proc" << 0 << "";
+        QTest::newRow("carpeta bajo un archivo") << "bakdatoslocalizadortemp.sdf/copias" << 0 << "";
+        QTest::newRow("la carpeta de la base en uso") << "DATOS" << 0 << "";
+        // Said in Spanish, with where and what to do.
+        QTest::newRow("disco lleno") << "copias" << ENOSPC << ": no queda espacio libre en el disco. Libere espacio o elija otra carpeta";
+        QTest::newRow("solo lectura") << "copias" << EROFS << ": el disco o la carpeta es de solo lectura. Elija una carpeta";
     }
     void copia()
     {
         QFETCH(QString, destino);
+        QFETCH(int, falloSistema);
+        QFETCH(QString, motivo);
+        SimularFalloEscritura(falloSistema);
+        auto sinFallo = qScopeGuard([] { SimularFalloEscritura(0); });
         // Older copies, which the backup replaces whole and a failed one must not pass off as new.
         QVERIFY(escribirArchivo(temporal(), "copia anterior") &&
                 escribirArchivo(carpeta->archivo("copias/datoslocalizador.sdf"), "copia anterior"));
         const QByteArray antes = leerArchivo(RutaBaseLocal());
         const Aviso r = CopiarBase(BaseLocal(), QDir(carpeta->ruta()).filePath(destino));
-        const bool hecha = destino == "copias";
+        const bool hecha = destino == "copias" && !falloSistema;
+        if (falloSistema)
+            QVERIFY2(r.texto.contains("No se pudo escribir el archivo " + carpeta->archivo("copias/datoslocalizador.sdf") + motivo),
+                     qPrintable(r.texto));
         const QString prefijo = "No se pudo realizar la copia de seguridad.\n";
         QVERIFY2(hecha ? r.texto == "Copia de seguridad realizada" : r.texto.startsWith(prefijo) && r.texto.size() > prefijo.size(),
                  qPrintable(r.texto));
@@ -188,10 +203,24 @@ private Q_SLOTS:
         QTest::newRow("la base en uso") << "ninguna" << "DATOS/../DATOS/datoslocalizador.sdf" << true << ""
                                         << "Ese archivo es la base de datos en uso: no hay nada que recuperar." << vb::vbInformation << false;
         QTest::newRow("sin sitio para copiar") << "ocupada" << "otra/datoslocalizador.sdf" << true << ""
-                                               << "No se pudo restaurar la copia de seguridad: " << vb::vbCritical << false;
+                                               << "No se pudo restaurar la copia de seguridad: No se pudo escribir el archivo " << vb::vbCritical << false;
+        QTest::newRow("disco lleno") << "llena" << "otra/datoslocalizador.sdf" << true << ""
+                                     << "No se pudo restaurar la copia de seguridad: No se pudo escribir el archivo " << vb::vbCritical << false;
+        // The tables' names are not enough: the columns the program uses, a holder and readable dates.
+        QTest::newRow("tablas sin sus columnas") << "columnas" << "otra/datoslocalizador.sdf" << true << ""
+            << rechazada + "El archivo no es una copia de seguridad válida de este programa.\nA la tabla DATOS le faltan las columnas "
+                           "IMEI, FECHA, LATITUD, LONGITUD, VELOCIDAD, INFORMACION, ZONA." << vb::vbExclamation << false;
+        QTest::newRow("titular que no es CIF") << "titularmalo" << "otra/datoslocalizador.sdf" << true << "" << rechazada << vb::vbExclamation << false;
+        QTest::newRow("fechas ilegibles") << "fechas" << "otra/datoslocalizador.sdf" << true << "" << rechazada << vb::vbExclamation << false;
+        // Another holder's copy: asked, and only Yes restores it.
+        QTest::newRow("otro titular, No") << "otroNo" << "otra/datoslocalizador.sdf" << true << "" << "" << 0 << false;
+        QTest::newRow("otro titular, Sí") << "otroSi" << "otra/datoslocalizador.sdf" << true << "" << restaurada << vb::vbExclamation << true;
+        // A file made before the schema named no collation: converted on the copy, the chosen file untouched.
+        QTest::newRow("esquema antiguo") << "antigua" << "otra/datoslocalizador.sdf" << true << "" << restaurada << vb::vbExclamation << true;
     }
     void recuperar()
     {
+        const QString restaurada_ = "Se restauró la Copia de Seguridad";
         QFETCH(QString, clase);
         QFETCH(QString, nombre);
         QFETCH(bool, conTemporal);
@@ -200,8 +229,34 @@ private Q_SLOTS:
         QFETCH(int, estilo);
         QFETCH(bool, restaurada);
         const QString ruta = nombre.isEmpty() ? QString() : carpeta->archivo(nombre);
-        if (clase == "buena" || clase == "ocupada") {
-            QVERIFY(baseCon(ruta, Posiciones::recta(a(2015, 6, 1, 12), 1)));
+        Module1::CodigoTitular = "B84512370";
+        const QList<Posicion> una = Posiciones::recta(a(2015, 6, 1, 12), 1);
+        if (clase == "buena" || clase == "ocupada" || clase == "llena") {
+            QVERIFY(baseCon(ruta, una));
+        } else if (clase.startsWith("otro")) {
+            QVERIFY(baseCon(ruta, una, "A28999111"));
+            dialogos->respuestasMsgBox << (clase == "otroSi" ? vb::vbYes : vb::vbNo);
+        } else if (clase == "titularmalo") {
+            QVERIFY(baseCon(ruta, una, "ZZZ"));
+        } else if (clase == "fechas") {
+            QVERIFY(QDir().mkpath(carpeta->archivo("otra")));
+            QVERIFY(CarpetaPrueba::ejecutarEn(ruta, {"CREATE TABLE DATOS (IMEI, FECHA, LATITUD, LONGITUD, VELOCIDAD, INFORMACION, ZONA)",
+                                                     "CREATE TABLE LOCALIZADORES (NOMBRE, Icono)", "CREATE TABLE Titular (TITULAR)",
+                                                     "INSERT INTO Titular VALUES ('B84512370')",
+                                                     "INSERT INTO DATOS VALUES ('1', '28/03/2010 10:00', '40', '-3', '0', '', '')"}));
+        } else if (clase == "columnas") {
+            QVERIFY(QDir().mkpath(carpeta->archivo("otra")));
+            QVERIFY(CarpetaPrueba::ejecutarEn(ruta, {"CREATE TABLE DATOS (a, b)", "CREATE TABLE LOCALIZADORES (x)",
+                                                     "CREATE TABLE Titular (TITULAR)", "INSERT INTO Titular VALUES ('B84512370')"}));
+        } else if (clase == "antigua") {
+            QVERIFY(QDir().mkpath(carpeta->archivo("otra")));
+            QVERIFY(CarpetaPrueba::ejecutarEn(ruta, {
+                "CREATE TABLE DATOS (IMEI TEXT COLLATE TSQL NOT NULL, FECHA TEXT NOT NULL, LATITUD TEXT, LONGITUD TEXT, "
+                "VELOCIDAD TEXT, INFORMACION TEXT, ZONA TEXT COLLATE TSQL)",
+                "CREATE UNIQUE INDEX IX_DATOS_IMEI_FECHA ON DATOS (IMEI, FECHA)",
+                "CREATE TABLE LOCALIZADORES (NOMBRE TEXT COLLATE TSQL NOT NULL UNIQUE, Icono TEXT)",
+                "CREATE TABLE Titular (TITULAR TEXT COLLATE TSQL NOT NULL)", "INSERT INTO Titular VALUES ('B84512370')",
+                Posiciones::sqlLocal(una[0])}));
         } else if (clase == "texto") {
             QVERIFY(escribirArchivo(ruta, "IMEI;FECHA\n1;2010-01-01\n"));
         } else if (clase == "ajena") {
@@ -214,27 +269,45 @@ private Q_SLOTS:
             QVERIFY(escribirArchivo(ruta, bytes.replace(20 * 4096, 4096, QByteArray(4096, '\xA5'))));
         }
         if (clase == "ocupada")  // where the new content is written before it replaces the database
-            QVERIFY(QDir().mkpath(RutaBaseLocal() + ".copia~/ocupado"));
+            QVERIFY(QDir().mkpath(RutaBaseLocal() + ".restaurando~/ocupado"));
+        if (clase == "llena")
+            SimularFalloEscritura(ENOSPC);
+        auto sinFallo = qScopeGuard([] { SimularFalloEscritura(0); });
         if (conTemporal)
             QVERIFY(escribirArchivo(temporal(), "copia anterior"));
         if (!diario.isEmpty())
             QVERIFY(dejarDiario(RutaBaseLocal(), diario));
         const QByteArray antes = leerArchivo(RutaBaseLocal()), elegida = leerArchivo(ruta);
 
+        const QStringList antesEnDatos = QDir(carpeta->archivo("DATOS")).entryList(QDir::Files);
         const Aviso r = Recuperar(BaseLocal(), ruta);
         QVERIFY2(r.texto.left(aviso.size()) == aviso && r.texto.isEmpty() == aviso.isEmpty(), qPrintable(r.texto));
         QCOMPARE(r.estilo, estilo);
         QVERIFY(BaseLocal().Conectado());
         QCOMPARE(leerArchivo(ruta), elegida);  // the chosen file is only read
+        // Another holder's copy is asked about, with the holder named; nothing else is asked.
+        QCOMPARE(dialogos->mensajes.size(), clase.startsWith("otro") ? 1 : 0);
+        if (clase.startsWith("otro")) {
+            QCOMPARE(dialogos->mensajes[0].titulo, QStringLiteral("Atención"));
+            QCOMPARE(dialogos->mensajes[0].estilo, vb::vbYesNo + vb::vbExclamation);
+            QVERIFY(dialogos->mensajes[0].texto.contains("A28999111"));
+        }
         if (restaurada) {
             QCOMPARE(filas(), 1);
             QVERIFY(!QFile::exists(temporal()) && !QFile::exists(RutaBaseLocal() + "-journal") &&
                     !QFile::exists(RutaBaseLocal() + "-wal"));
+            // The replaced database is kept beside it, where the message says, and can be restored back.
+            const QString anterior = r.texto.section(" se ha guardado en ", 1).section(';', 0, 0);
+            QVERIFY2(QFileInfo(anterior).absolutePath() == carpeta->archivo("DATOS"), qPrintable(r.texto));
+            QCOMPARE(leerArchivo(anterior), antes);
+            Module1::CodigoTitular = "B84512370";
+            QVERIFY(Recuperar(BaseLocal(), anterior).texto.startsWith(restaurada_));
+            QCOMPARE(filas(), 5);
         } else {
             QCOMPARE(leerArchivo(RutaBaseLocal()), antes);
             QCOMPARE(leerArchivo(temporal()), QByteArray("copia anterior"));
+            QCOMPARE(QDir(carpeta->archivo("DATOS")).entryList(QDir::Files), antesEnDatos);  // nothing left behind
         }
-        QVERIFY(dialogos->mensajes.isEmpty());
     }
     void nuevaCarpeta_data()
     {
@@ -438,7 +511,8 @@ private Q_SLOTS:
         QVERIFY(CopiarBase(BaseLocal(), carpeta->ruta()).texto.startsWith("Copia"));
         dialogos->respuestasArchivo << carpeta->archivo("datoslocalizador.sdf");
         ventana->Command5->click();
-        QCOMPARE(dialogos->textos(), QStringList{"Se restauró la Copia de Seguridad"});
+        QCOMPARE(dialogos->textos().size(), 1);
+        QVERIFY(dialogos->textos()[0].startsWith("Se restauró la Copia de Seguridad\nLa base de datos que había se ha guardado en "));
     }
 
     void ventanaNuevaCarpeta()

@@ -74,6 +74,8 @@ private Q_SLOTS:
     void tabla();
     void demo();
     void desenlaces();
+    void aniosDeDosCifras_data();
+    void aniosDeDosCifras();
     void listasYMapa();
     void limitesDeLaTabla();
 
@@ -285,6 +287,33 @@ void TstMotorEstadisticas::desenlaces()
     // An empty zones run empties the table; "Todos" with no locator fails like a query without rows.
     QCOMPARE(salida(pantalla(2, "20/12/2026", "25/12/2026")), vacio + "2 0 3  2");
     QCOMPARE(salida({"01/12/2026", "10/12/2026", {"Todos"}, "Todos", "", 0}), vacio + "1 0 3  2");
+}
+
+// What the date check accepts the query reads the same way: two-digit years as SQL Server reads them.
+void TstMotorEstadisticas::aniosDeDosCifras_data()
+{
+    QTest::addColumn<QString>("d1");
+    QTest::addColumn<QString>("d2");
+    QTest::addColumn<QString>("esperado");  // outcome, message
+    QTest::newRow("dos cifras") << "1/12/26" << "10/12/26" << "4 ";
+    QTest::newRow("mezcla") << "1/12/2026" << "10-12-26" << "4 ";
+    QTest::newRow("49 es 2049") << "1/12/49" << "10/12/2049" << "3 No hay Posiciones para el filtro configurado";
+    QTest::newRow("35 es 2035") << "1/12/35" << "10/12/2035" << "3 No hay Posiciones para el filtro configurado";
+    QTest::newRow("50 es 1950") << "1/12/1950" << "10/12/50" << "3 No hay Posiciones para el filtro configurado";
+    QTest::newRow("antes de 1753") << "1/12/1700" << "10/12/1700" << "1 Fecha 1 Incorrecta";
+}
+
+void TstMotorEstadisticas::aniosDeDosCifras()
+{
+    QFETCH(QString, d1);
+    QFETCH(QString, d2);
+    QFETCH(QString, esperado);
+    QVERIFY(guardar({"1|2026-12-03 09:00:00|2|Almacén"}));
+    MotorEstadisticas m;
+    const auto s = m.Filtrar(pantalla(1, d1, d2));
+    QCOMPARE(QString("%1 %2").arg(int(s.desenlace)).arg(s.mensaje), esperado);
+    if (s.desenlace == D::Mostrado)
+        QCOMPARE(m.Resultado.TablaEstadistica.Celda(0, 0), QStringLiteral("03/12/2026"));
 }
 
 void TstMotorEstadisticas::listasYMapa()
