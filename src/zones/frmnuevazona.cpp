@@ -143,6 +143,9 @@ frmnuevazona::frmnuevazona(QWidget *parent) : QDialog(parent)
 
     if (QScreen *s = QGuiApplication::primaryScreen())
         resize(s->availableGeometry().size() * 0.85);
+    // The page opens before the first show: a web view first made on screen recreates the
+    // window, which then loses its modal state under the window manager.
+    puente->AbrirPagina(QStringLiteral("zonas.html"));
 }
 
 frmnuevazona::~frmnuevazona() { PunteroRaton(vb::vbCustom); }
@@ -174,7 +177,6 @@ void frmnuevazona::Activar()
     if (SoloVer)
         btnasignarzona->hide();
     lblaccion->setText(QStringLiteral("Cargando Entorno de Mapas "));
-    puente->AbrirPagina(QStringLiteral("zonas.html"));
     PunteroRaton(vb::vbCustom);
 }
 
