@@ -1,6 +1,6 @@
 #pragma once
 // Position times are wall-clock values without a time zone. They are held as QDateTime with
-// the UTC spec used as a floating time, so that no local rule (a spring-forward gap, an
+// Qt::UTC used as a floating time, so that no local rule (a spring-forward gap, an
 // autumn hour lived twice) can make one invalid or change a difference of seconds.
 #include <QDate>
 #include <QDateTime>
