@@ -1,6 +1,7 @@
 // The remote path through the real driver stack (Qt's ODBC driver, unixODBC, FreeTDS) against a
 // loopback TDS responder answering the program's own texts with rows typed as the service's
 // columns. The same rows put in the demo service must reach the program in the same form.
+#include "vistamuda.h"
 #include "carpetaprueba.h"
 #include "consultasestadisticas.h"
 #include "descargaposiciones.h"
@@ -138,15 +139,6 @@ QStringList descargar(const QString &sql)
     return r;
 }
 
-struct VistaMuda : VistaDescarga {
-    QStringList lineas;
-    void MostrarEstado(const QString &) override {}
-    void AnadirLinea(const QString &t) override { lineas << t; }
-    void MostrarInsertados(qint32) override {}
-    void Repintar() override {}
-    void EstablecerPorcentaje(double) override {}
-    bool PreguntarContinuar() override { return false; }
-};
 }
 
 class TstServidorOdbc : public QObject {

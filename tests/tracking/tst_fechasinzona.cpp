@@ -1,6 +1,7 @@
 // Position times have no time zone. Run under a zone with summer time (TZ=Europe/Madrid, set by
 // the test's environment): the spring-forward hour and the autumn hour lived twice are read,
 // downloaded, replayed, counted and typed in as the wall-clock values the service holds.
+#include "vistamuda.h"
 #include "ajustesdiferido.h"
 #include "carpetaprueba.h"
 #include "consultasdiferido.h"
@@ -20,16 +21,6 @@ namespace {
 const QDate kPrimavera(2010, 3, 28);
 const QDate kOtono(2010, 10, 31);
 const char *kLocalizador = "356000000000001";
-
-struct VistaMuda : VistaDescarga {
-    QStringList lineas;
-    void MostrarEstado(const QString &) override {}
-    void AnadirLinea(const QString &t) override { lineas << t; }
-    void MostrarInsertados(qint32) override {}
-    void Repintar() override {}
-    void EstablecerPorcentaje(double) override {}
-    bool PreguntarContinuar() override { return false; }
-};
 
 QString servicio(const QString &fecha, const QString &latitud)
 {
