@@ -7,11 +7,9 @@ import os
 import re
 import sys
 
-NIVEL = {"platform": 0, "data": 1, "controls": 1, "map": 1, "exportar": 1, "core": 2, "demo": 2, "app": 4}
+NIVEL = {"platform": 0, "data": 1, "controls": 1, "map": 1, "core": 2, "demo": 2, "app": 4}
 PERMITIDAS = {
     ("maintenance", "icons"),  # the maintenance window opens the icons window
-    ("stats", "visits"),  # the statistics window opens the visits window
-    ("visits", "zones"),  # visits test positions against the zones' outlines
 }
 
 

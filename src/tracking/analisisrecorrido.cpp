@@ -36,7 +36,7 @@ int columna(const Recordset &r, const char *nombre)
 QList<PuntoRecorrido> LeerPuntos(const Recordset &filas)
 {
     const int cF = columna(filas, "FECHA"), cLa = columna(filas, "LATITUD"), cLo = columna(filas, "LONGITUD"),
-              cV = columna(filas, "VELOCIDAD"), cZ = columna(filas, "ZONA");
+              cV = columna(filas, "VELOCIDAD"), cZ = columna(filas, "ZONA"), cI = columna(filas, "INFORMACION");
     QList<PuntoRecorrido> r;
     if (cF < 0 || cLa < 0 || cLo < 0)
         return r;
@@ -49,7 +49,9 @@ QList<PuntoRecorrido> LeerPuntos(const Recordset &filas)
         p.longitud = Regional::LeerNumero(f.value(cLo).toString(), &okLo);
         p.kmh = cV < 0 ? 0 : Regional::LeerNumero(f.value(cV).toString()) * 1.852;
         p.zona = cZ < 0 ? QString() : f.value(cZ).toString();
-        if ((!okLa || !okLo || !p.fecha.isValid()) && !r.isEmpty()) {
+        p.informacion = cI < 0 ? QString() : f.value(cI).toString();
+        p.leido = okLa && okLo && p.fecha.isValid();
+        if (!p.leido && !r.isEmpty()) {
             // An unreadable row stays in its place (point numbers are row numbers) where the one
             // before it was, so that it adds nothing.
             const PuntoRecorrido &a = r.last();

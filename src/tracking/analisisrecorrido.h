@@ -8,18 +8,12 @@
 // locator asleep is still parked). A gap: two
 // consecutive points minutosHueco or more apart. A jump: a point whose distance from both
 // neighbours implies more than kmhSalto.
-#include <QDateTime>
+#include "puntorecorrido.h"
+
 #include <QList>
-#include <QString>
 
 class Recordset;
 
-struct PuntoRecorrido {
-    QDateTime fecha;  // wall-clock time, no zone
-    double latitud = 0, longitud = 0;
-    double kmh = 0;   // recorded speed
-    QString zona;
-};
 
 struct UmbralesRecorrido {
     double metros = 50;

@@ -1,37 +1,17 @@
 #include "exportacionrecorrido.h"
 
 #include "exportacion.h"
-#include "recordset.h"
-#include "regional.h"
 
 namespace ExportacionRecorrido {
 
-RecorridoExportado DeRecordset(const Recordset &rs, const QString &imei, const QString &nombre)
+RecorridoExportado DePuntos(const QList<PuntoRecorrido> &puntos, const QString &imei, const QString &nombre)
 {
     RecorridoExportado r;
     r.localizador = imei;
     r.nombre = nombre;
-    auto columna = [&rs](const char *n) {
-        for (int i = 0; i < rs.FieldCount(); ++i)
-            if (rs.NombreCampo(i).compare(QLatin1String(n), Qt::CaseInsensitive) == 0)
-                return i;
-        return -1;
-    };
-    const int fecha = columna("FECHA"), lat = columna("LATITUD"), lon = columna("LONGITUD"),
-              vel = columna("VELOCIDAD"), zona = columna("ZONA"), info = columna("INFORMACION");
-    for (const QVariantList &fila : rs.Filas()) {
-        PuntoExportado p;
-        bool okLat = false, okLon = false;
-        p.latitud = Regional::LeerNumero(fila.value(lat).toString(), &okLat);
-        p.longitud = Regional::LeerNumero(fila.value(lon).toString(), &okLon);
-        p.fecha = fila.value(fecha).toDateTime();
-        if (!okLat || !okLon || !p.fecha.isValid())
-            continue;
-        p.velocidadNudos = Regional::LeerNumero(fila.value(vel).toString());
-        p.zona = fila.value(zona).toString();
-        p.informacion = fila.value(info).toString();
-        r.puntos << p;
-    }
+    for (const PuntoRecorrido &p : puntos)
+        if (p.leido)
+            r.puntos << p;
     return r;
 }
 

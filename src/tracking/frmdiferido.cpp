@@ -201,9 +201,9 @@ void frmdiferido::XPButton7_Click()
 
 void frmdiferido::btnexportar_Click()
 {
-    if (const Recordset *rs = reproductor->Motor().recorrido())
-        ExportacionRecorrido::Exportar(ExportacionRecorrido::DeRecordset(
-            *rs, frmmapa->LocalizadorSeguimiento, frmmapa->lbllocalizadorseguimiento->text()));
+    if (reproductor->Motor().recorrido())
+        ExportacionRecorrido::Exportar(ExportacionRecorrido::DePuntos(
+            puntos, frmmapa->LocalizadorSeguimiento, frmmapa->lbllocalizadorseguimiento->text()));
 }
 
 void frmdiferido::btnvolver_Click()

@@ -6,12 +6,13 @@
 #include <QXmlStreamWriter>
 
 namespace {
-constexpr double kMetrosPorSegundoPorNudo = 1852.0 / 3600.0;
+constexpr double kKmhPorNudo = 1.852;
 const QString kGpx = QStringLiteral("http://www.topografix.com/GPX/1/1");
 const QString kTpx = QStringLiteral("http://www.garmin.com/xmlschemas/TrackPointExtension/v2");
 const QString kKml = QStringLiteral("http://www.opengis.net/kml/2.2");
 
 QString Grados(double v) { return QString::number(v, 'f', 7); }
+double Nudos(const PuntoRecorrido &p) { return p.kmh / kKmhPorNudo; }
 
 void Iniciar(QXmlStreamWriter &x)
 {
@@ -43,7 +44,7 @@ QByteArray Gpx(const RecorridoExportado &r)
     x.writeTextElement(kGpx, QStringLiteral("name"), r.nombre);
     x.writeTextElement(kGpx, QStringLiteral("desc"), r.localizador);
     x.writeStartElement(kGpx, QStringLiteral("trkseg"));
-    for (const PuntoExportado &p : r.puntos) {
+    for (const PuntoRecorrido &p : r.puntos) {
         x.writeStartElement(kGpx, QStringLiteral("trkpt"));
         x.writeAttribute(QStringLiteral("lat"), Grados(p.latitud));
         x.writeAttribute(QStringLiteral("lon"), Grados(p.longitud));
@@ -52,7 +53,7 @@ QByteArray Gpx(const RecorridoExportado &r)
             x.writeTextElement(kGpx, QStringLiteral("desc"), p.zona);
         x.writeStartElement(kGpx, QStringLiteral("extensions"));
         x.writeStartElement(kTpx, QStringLiteral("TrackPointExtension"));
-        x.writeTextElement(kTpx, QStringLiteral("speed"), QString::number(p.velocidadNudos * kMetrosPorSegundoPorNudo, 'f', 3));
+        x.writeTextElement(kTpx, QStringLiteral("speed"), QString::number(p.kmh / 3.6, 'f', 3));
         x.writeEndElement();
         x.writeEndElement();
         x.writeEndElement();
@@ -75,18 +76,18 @@ QByteArray Kml(const RecorridoExportado &r)
     x.writeStartElement(kKml, QStringLiteral("LineString"));
     x.writeTextElement(kKml, QStringLiteral("tessellate"), QStringLiteral("1"));
     QString coordenadas;
-    for (const PuntoExportado &p : r.puntos)
+    for (const PuntoRecorrido &p : r.puntos)
         coordenadas += Grados(p.longitud) + u',' + Grados(p.latitud) + QStringLiteral(",0 ");
     x.writeTextElement(kKml, QStringLiteral("coordinates"), coordenadas.trimmed());
     x.writeEndElement();
     x.writeEndElement();
     x.writeStartElement(kKml, QStringLiteral("Folder"));
     x.writeTextElement(kKml, QStringLiteral("name"), QStringLiteral("Posiciones"));
-    for (const PuntoExportado &p : r.puntos) {
+    for (const PuntoRecorrido &p : r.puntos) {
         x.writeStartElement(kKml, QStringLiteral("Placemark"));
         x.writeTextElement(kKml, QStringLiteral("name"), p.fecha.toString(QStringLiteral("HH:mm:ss")));
         x.writeTextElement(kKml, QStringLiteral("description"),
-                           QStringLiteral("Velocidad: ") + EscritorCsv::Numero(p.velocidadNudos) + QStringLiteral(" nudos") +
+                           QStringLiteral("Velocidad: ") + EscritorCsv::Numero(Nudos(p)) + QStringLiteral(" nudos") +
                                (p.zona.isEmpty() ? QString() : QStringLiteral(" · Zona: ") + p.zona));
         x.writeStartElement(kKml, QStringLiteral("TimeStamp"));
         x.writeTextElement(kKml, QStringLiteral("when"), Instante(p.fecha));
@@ -108,9 +109,9 @@ QByteArray Csv(const RecorridoExportado &r)
     for (const char *c : {"Localizador", "Fecha", "Latitud", "Longitud", "Velocidad (nudos)", "Zona", "Información"})
         cabecera << Texto(QString::fromUtf8(c));
     lineas << Linea(cabecera);
-    for (const PuntoExportado &p : r.puntos)
+    for (const PuntoRecorrido &p : r.puntos)
         lineas << Linea({Texto(r.localizador), Texto(p.fecha.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"))),
-                         Numero(p.latitud), Numero(p.longitud), Numero(p.velocidadNudos),
+                         Numero(p.latitud), Numero(p.longitud), Numero(Nudos(p)),
                          p.zona.isEmpty() ? QString() : Texto(p.zona),
                          p.informacion.isEmpty() ? QString() : Texto(p.informacion)});
     return Archivo(lineas);

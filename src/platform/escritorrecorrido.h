@@ -3,22 +3,15 @@
 // Garmin's TrackPointExtension), KML (the path as a LineString and every point as a Placemark with
 // its time) and CSV for a Spanish spreadsheet. Times are wall-clock times of this machine's zone,
 // written with their offset.
-#include <QByteArray>
-#include <QDateTime>
-#include <QList>
-#include <QString>
+#include "puntorecorrido.h"
 
-struct PuntoExportado {
-    QDateTime fecha;  // wall-clock, no zone
-    double latitud = 0, longitud = 0;
-    double velocidadNudos = 0;
-    QString zona, informacion;
-};
+#include <QByteArray>
+#include <QList>
 
 struct RecorridoExportado {
     QString nombre;       // how the locator is called on screen
     QString localizador;  // its IMEI
-    QList<PuntoExportado> puntos;
+    QList<PuntoRecorrido> puntos;  // only points that read
 };
 
 namespace EscritorRecorrido {

@@ -50,9 +50,9 @@ RecorridoExportado Recorrido()
     r.nombre = QStringLiteral("Furgoneta ñ (356000000000001)");
     r.localizador = QStringLiteral("356000000000001");
     const QDateTime inicio(QDate(2026, 7, 14), QTime(9, 0, 5), Qt::UTC);
-    r.puntos = {{inicio, 40.4168, -3.7038, 10, QStringLiteral("Nave 1"), QStringLiteral("GPS")},
+    r.puntos = {{inicio, 40.4168, -3.7038, 18.52, QStringLiteral("Nave 1"), QStringLiteral("GPS")},
                 {inicio.addSecs(60), 40.4201234, -3.7001, 0, QString(), QString()},
-                {inicio.addSecs(3600), 40.43, -3.69, 54.5, QStringLiteral("Almacén"), QString()}};
+                {inicio.addSecs(3600), 40.43, -3.69, 100.934, QStringLiteral("Almacén"), QString()}};
     return r;
 }
 
@@ -289,7 +289,7 @@ void TstExportacion::recorridoLeidoPorGpsbabel()
     QString error;
     QVERIFY(Exportacion::EscribirBytes(ruta, datos, error));
     QStringList esperadas;
-    for (const PuntoExportado &p : r.puntos) {
+    for (const PuntoRecorrido &p : r.puntos) {
         const QDateTime utc = QDateTime(p.fecha.date(), p.fecha.time(), QTimeZone::systemTimeZone()).toUTC();
         esperadas << QStringList{QString::number(p.latitud, 'f', 6), QString::number(p.longitud, 'f', 6),
                                  utc.toString(QStringLiteral("yyyy/MM/dd")), utc.toString(QStringLiteral("HH:mm:ss"))}.join(u';');
