@@ -7,6 +7,16 @@
 
 namespace {
 
+// A map pin: a round head over a point, drawn with the painter's brush.
+void pin(QPainter &p, QPointF punta, const QRectF &cabeza, double desde, double barrido)
+{
+    QPainterPath camino;
+    camino.moveTo(punta);
+    camino.arcTo(cabeza, desde, barrido);
+    camino.closeSubpath();
+    p.drawPath(camino);
+}
+
 void dibujar(QPainter &p, const QString &clave, const QRectF &r, bool activo)
 {
     const double s = r.width() / 64.0;
@@ -41,11 +51,7 @@ void dibujar(QPainter &p, const QString &clave, const QRectF &r, bool activo)
         p.drawPath(ruta);
         p.setPen(pen);
         p.setBrush(rojo);
-        QPainterPath pin;
-        pin.moveTo(50, 26);
-        pin.arcTo(QRectF(42, 6, 16, 16), 210, -240);
-        pin.closeSubpath();
-        p.drawPath(pin);
+        pin(p, QPointF(50, 26), QRectF(42, 6, 16, 16), 210, -240);
         p.setBrush(Qt::white);
         p.drawEllipse(QRectF(4, 38, 22, 22));
         p.drawLine(QPointF(15, 49), QPointF(15, 42));
@@ -94,11 +100,7 @@ void dibujar(QPainter &p, const QString &clave, const QRectF &r, bool activo)
     } else if (clave == "tiemporeal") {
         // A locator sending: waves around a pin.
         p.setBrush(rojo);
-        QPainterPath pin;
-        pin.moveTo(32, 58);
-        pin.arcTo(QRectF(20, 18, 24, 24), 215, -250);
-        pin.closeSubpath();
-        p.drawPath(pin);
+        pin(p, QPointF(32, 58), QRectF(20, 18, 24, 24), 215, -250);
         p.setBrush(Qt::white);
         p.drawEllipse(QPointF(32, 30), 4.5, 4.5);
         p.setBrush(Qt::NoBrush);
@@ -114,11 +116,7 @@ void dibujar(QPainter &p, const QString &clave, const QRectF &r, bool activo)
         p.setPen(Qt::NoPen);
         p.drawEllipse(QRectF(2, 2, 60, 60));
         p.setBrush(rojo);
-        QPainterPath pin;
-        pin.moveTo(32, 54);
-        pin.arcTo(QRectF(18, 10, 28, 28), 215, -250);
-        pin.closeSubpath();
-        p.drawPath(pin);
+        pin(p, QPointF(32, 54), QRectF(18, 10, 28, 28), 215, -250);
         p.setBrush(Qt::white);
         p.drawEllipse(QPointF(32, 24), 6, 6);
     }
