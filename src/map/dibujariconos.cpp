@@ -27,17 +27,8 @@ void coche(QPainter &p, QColor fondo)
 {
     insignia(p, fondo);
     p.setBrush(Qt::white);
-    QPainterPath c;
-    c.moveTo(10, 30);
-    c.lineTo(10, 24);
-    c.lineTo(15, 23);
-    c.lineTo(19, 16);
-    c.lineTo(30, 16);
-    c.lineTo(34, 23);
-    c.lineTo(38, 24);
-    c.lineTo(38, 30);
-    c.closeSubpath();
-    p.drawPath(c);
+    p.drawPolygon(QPolygonF({QPointF(10, 30), QPointF(10, 24), QPointF(15, 23), QPointF(19, 16),
+                             QPointF(30, 16), QPointF(34, 23), QPointF(38, 24), QPointF(38, 30)}));
     p.setBrush(fondo);
     p.drawRect(QRectF(20.5, 18, 4, 5));
     p.drawRect(QRectF(25.5, 18, 3.5, 5));
@@ -122,15 +113,7 @@ void furgoneta(QPainter &p)
 {
     insignia(p, QColor(120, 80, 160));
     p.setBrush(Qt::white);
-    QPainterPath c;
-    c.moveTo(9, 31);
-    c.lineTo(9, 15);
-    c.lineTo(30, 15);
-    c.lineTo(35, 21);
-    c.lineTo(39, 23);
-    c.lineTo(39, 31);
-    c.closeSubpath();
-    p.drawPath(c);
+    p.drawPolygon(QPolygonF({QPointF(9, 31), QPointF(9, 15), QPointF(30, 15), QPointF(35, 21), QPointF(39, 23), QPointF(39, 31)}));
     p.setBrush(QColor(120, 80, 160));
     p.drawRect(QRectF(30, 17.5, 3, 4.5));
     p.setBrush(QColor(30, 30, 30));
