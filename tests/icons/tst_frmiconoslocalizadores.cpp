@@ -1,5 +1,4 @@
-// The locator icons window in the real page engine (built viisor.htm): the timer and the locator list
-// show the stored icon; a click on an icon shows it and stores it, through the exact SQL texts.
+// The locator icons window in the real page engine: the stored icon shown, a chosen one shown and stored.
 #include "carpetaprueba.h"
 #include "consultasiconos.h"
 #include "esquema.h"
@@ -88,8 +87,7 @@ private Q_SLOTS:
         QCOMPARE(enPagina() + " " + QString::number(BaseLocal().TextosEnviados().size() - enviados), QString("Ninguno.png 0"));
     }
 
-    // The name typed for a locator is shown beside its IMEI, now and at the next opening; the icon is
-    // still stored under the IMEI.
+    // A typed name shows beside the IMEI, now and at the next opening; the icon is stored under the IMEI.
     void nombrePropio()
     {
         abrir();
@@ -107,8 +105,7 @@ private Q_SLOTS:
         QCOMPARE(v->cmblocalizadores->currentText() + " / " + v->txtalias->text(), "Camión 3 (" + imei + ") / Camión 3");
     }
 
-    // An icon is stored by a click, also on the icon already chosen, or by Enter or Space on the
-    // current one; entering the list or moving through it stores nothing.
+    // A click (also on the chosen icon), Enter or Space stores the icon; entering or moving stores nothing.
     void eleccionPorClicOTecla_data()
     {
         QTest::addColumn<QString>("previa");    // the list's choice before the user acts ("" none)

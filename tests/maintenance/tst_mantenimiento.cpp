@@ -362,8 +362,7 @@ private Q_SLOTS:
         ventana->txtfecha->setFocus(Qt::TabFocusReason);
         QVERIFY(c->isVisible() && c->geometry().top() >= ventana->txtfecha->geometry().bottom());
         QCOMPARE(c->FechaActual(), mostrada);
-        // Picking the 20th fills the box, hides the picker and moves on to the purge, not back
-        // into the box (which would open the picker again).
+        // Picking the 20th fills the box, hides the picker and moves on to the purge, not back into the box.
         int celda = 0;
         while (!c->Label1(celda).enMes || c->Label1(celda).fecha.day() != 20)
             ++celda;
@@ -452,8 +451,7 @@ private Q_SLOTS:
         QCOMPARE(QFile::exists(carpeta->archivo("bakdatoslocalizadortemp.sdf")), hecha);
     }
 
-    // The chooser and the icon window are application-modal from their first event: "Salir"
-    // underneath does nothing while they are open.
+    // The chooser and the icon window are modal from their first event: "Salir" underneath does nothing.
     void modales_data()
     {
         QTest::addColumn<QString>("boton");

@@ -1,5 +1,4 @@
-// The map page bridge and the map pages in the real engine, off the network, from an application folder
-// whose name holds a blank, '#' and '%'; what the pages' functions do is read back from the DOM.
+// The map bridge and pages in the real engine, off the network, from a folder named with ' ', '#' and '%'.
 #include "argumentosscript.h"
 #include "carpetaprueba.h"
 #include "entorno.h"
@@ -93,8 +92,7 @@ private Q_SLOTS:
         QCOMPARE(js("registro.join(',')").toString(), QStringLiteral("0,1,2,3"));
     }
 
-    // A caller that sends the next statement only when the bridge says the previous one has run, also
-    // when it raised an error: every error silenced, nothing printed, the chain goes on.
+    // One statement in flight at a time, also after errors: every error silenced, the chain goes on.
     void unaSentenciaEnVuelo()
     {
         QVERIFY(abrir(*puente, "prueba.htm"));
@@ -289,8 +287,7 @@ private Q_SLOTS:
     void zonasGuardadasYEdicion()
     {
         QVERIFY(abrir(*puente, "zonas.html"));
-        // A stored zone whose name holds markup, escaped as the editor does; then a label sent unescaped,
-        // of which only <b> and <br> survive, with a colour that is not one (magenta instead).
+        // Markup in a zone name stays text; of a raw label only <b> and <br> survive; a bad colour is magenta.
         const QString marcado = QStringLiteral("<img src=x onerror=\"window.inyectado=1\">");
         const QString etiquetas[] = {ArgumentoScript("<B>" + EscaparHtml(marcado) + "</B> <Br>12,5", u'"'),
                                      "<B>X</B><img src=x onerror=window.inyectado=2><Br>1"};
@@ -375,8 +372,7 @@ private Q_SLOTS:
         QCOMPARE(estado("e.poligonos"), QStringLiteral("0"));
     }
 
-    // Every locator picture shown by the picture page: 48 pixels wide, its name under it; as a file, transparent
-    // corners around an opaque badge, no two alike.
+    // Every locator picture shown 48 pixels wide with its name; as a file, an opaque badge, no two alike.
     void iconos()
     {
         QVERIFY(abrir(*puente, "viisor.htm"));

@@ -361,8 +361,7 @@ private Q_SLOTS:
 
     void borradoDentroDeUnaTanda()
     {
-        // The 351st point's clear goes in the same statement, right before its own ponermapa, and
-        // every step keeps its own read-outs.
+        // The 351st point's clear goes in the same statement, right before its own ponermapa.
         ajustes.velocidad = QStringLiteral("Muy Rápido");
         r->Cargar(recta(QTime(9, 0), 400, 1), ajustes.velocidad);
         ahora = 250;  // points 1 to 250
