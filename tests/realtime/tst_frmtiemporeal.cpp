@@ -3,6 +3,7 @@
 #include "carpetaprueba.h"
 #include "dialogosguion.h"
 #include "frmtiemporeal.h"
+#include "perfilmapas.h"
 #include "pruebaweb.h"
 
 #include <QTcpServer>
@@ -50,10 +51,9 @@ private Q_SLOTS:
         DialogosGuion guion;
         frmtiemporeal w;
         QVERIFY((w.windowState() & Qt::WindowMaximized) && w.windowTitle().isEmpty());
-        // The page keeps its login in a persistent profile.
-        QWebEngineProfile *perfil = w.WebBrowser1->page()->profile();
-        QVERIFY(perfil == frmtiemporeal::PerfilTiempoReal() && !perfil->isOffTheRecord() && perfil->storageName() == "VARDENCliente");
-        QCOMPARE(perfil->persistentCookiesPolicy(), QWebEngineProfile::ForcePersistentCookies);
+        // The page keeps its login in the maps' persistent profile.
+        QVERIFY(w.WebBrowser1->page()->profile() == PerfilMapas());
+        QCOMPARE(PerfilMapas()->persistentCookiesPolicy(), QWebEngineProfile::ForcePersistentCookies);
         for (int vez = 0; vez < 2; ++vez) {
             QSignalSpy cargada(w.WebBrowser1->page(), &QWebEnginePage::loadFinished);
             w.show();

@@ -1,6 +1,5 @@
-// The plain classes of the recorded tracking, without a page or a file: the selection's SQL texts and checks;
-// the engine's steps, jumps and settings; the player against a fake page that reports a statement run only when
-// the test says so: one ponermapa in flight, no step inside another, pause, return or closing while busy.
+// Recorded tracking without a page: the period checks, the engine's steps and jumps, and the player against
+// a fake page that reports a statement run only when the test says so.
 #include "ajustesdiferido.h"
 #include "consultasdiferido.h"
 #include "dialogosguion.h"
@@ -85,21 +84,6 @@ private Q_SLOTS:
         imagenes.clear();
     }
 
-    void textosSql()
-    {
-        QCOMPARE(SqlLocalizadores(), QStringLiteral("Select DISTINCT IMEI FROM DATOS"));
-        QCOMPARE(SqlIconoLocalizador("COCHE1"), QStringLiteral("SELECT * FROM LOCALIZADORES WHERE NOMBRE='COCHE1'"));
-        QCOMPARE(SqlDiasLocalizador("COCHE1"), QStringLiteral("SELECT DISTINCT CONVERT(nvarchar(11), FECHA, 101) as F1 "
-                                                              "FROM   DATOS where IMEI='COCHE1' order by F1 "));
-        const QString hora = QStringLiteral(
-            "SELECT CONVERT(nvarchar(5), FECHA, 114) from Datos Where CONVERT(nvarchar(11), FECHA, 101)='05/12/2010' ");
-        QCOMPARE(SqlHoraDia("05/12/2010", false), hora + QStringLiteral("order by fecha ASC "));
-        QCOMPARE(SqlHoraDia("05/12/2010", true), hora + QStringLiteral("order by fecha DESC "));
-        QCOMPARE(SqlRecorrido("COCHE1", "'3/5/2010 08:00'", "'3/5/2010 19:12:59'"),
-                 QStringLiteral("SELECT * FROM DATOS WHERE IMEI='COCHE1' AND FECHA BETWEEN '3/5/2010 08:00' AND "
-                                "'3/5/2010 19:12:59' ORDER BY FECHA ASC"));
-    }
-
     void periodo_data()
     {
         QTest::addColumn<QStringList>("cajas");  // start date, end date, start time, end time
@@ -152,17 +136,6 @@ private Q_SLOTS:
         Recordset rs({"F1"}, filas);
         const DiasRegistrados d = LeerDiasRegistrados(rs);
         QCOMPARE(QString::number(d.Cuenta()) + ' ' + d.primero.toString(Qt::ISODate) + ' ' + d.ultimo.toString(Qt::ISODate), esperado);
-    }
-
-    void resumen()
-    {
-        DiasRegistrados d{{QDate(2011, 1, 2), QDate(2010, 12, 30)}, QDate(2010, 12, 30), QDate(2011, 1, 2)};
-        QCOMPARE(TextoResumen("COCHE1", d),
-                 QStringLiteral(" El localizador COCHE1 ha registrado 2 días con posiciones de localización.\r\n"
-                                " Primer Día registrado: jueves, 30 de diciembre de 2010\r\n"
-                                " Ultimo Día registrado: domingo, 2 de enero de 2011"));
-        d.dias.removeLast();
-        QVERIFY(TextoResumen("OTRO", d).startsWith(" El localizador OTRO ha registrado 1 días con posiciones"));
     }
 
     void paso_data()
@@ -299,21 +272,7 @@ private Q_SLOTS:
 
     void ajustesDeLasListas()
     {
-        // Each entry of the three lists and what it stands for, checked once.
         using namespace AjustesDiferido;
-        QStringList v;
-        for (const QString &e : EntradasVelocidad())
-            v << e + u'=' + (IntervaloVelocidad(e) ? QString::number(*IntervaloVelocidad(e))
-                                                    : u'x' + QString::number(FactorTiempoReal(e).value_or(0)));
-        for (const QString &e : EntradasZoom())
-            v << e + u'=' + NivelZoom(e).value_or(QString());
-        for (const QString &e : EntradasSeguimiento())
-            v << e + u'=' + QString::number(PasoSeguimiento(e));
-        QCOMPARE(v.join(", "), QStringLiteral(
-            "Muy Lento=1800, Lento=1000, Normal=300, Rápido=20, Muy Rápido=1, Tiempo real ×1=x1, Tiempo real ×10=x10, "
-            "Tiempo real ×60=x60, Tiempo real ×300=x300, Nulo=8, Muy Escaso=11, Escaso=13, "
-            "Muy Poco=14, Poco=15, Mediano=16, Grande=17, Amplio=18, Muy Amplio=20, Todos los puntos=1, "
-            "Cada 2 puntos=2, Cada 3 puntos=3, Cada 4 puntos=4, Cada 6 puntos=6, Cada 10 puntos=10"));
         QCOMPARE(MotorDiferido::FormatoHoraMinutosSegundos(360061), QStringLiteral("100:01:01"));
         // Speed and thinning compare exactly, zoom words regardless of case; no match keeps the value.
         MotorDiferido m;
@@ -400,20 +359,9 @@ private Q_SLOTS:
         QCOMPARE(r->Timer()->interval(), espera);
     }
 
-    void nuevaCargaSinLecturasAnteriores()
-    {
-        tic();
-        QVERIFY(!r->Motor().lecturas().lblzona.isEmpty());
-        r->Cargar(recta(QTime(10, 0), 3), ajustes.velocidad);
-        const LecturasDiferido &l = r->Motor().lecturas();
-        QCOMPARE(QStringList({l.lblposicion, l.lblfecha, l.lblvelocidad, l.lblzona, l.lblvelocidadmedia}),
-                 QStringList({"", "", "", "", ""}));
-    }
-
     void borradoDentroDeUnaTanda()
     {
-        // The 351st point's clear goes in the same statement, right before its own ponermapa, and
-        // every step keeps its own read-outs.
+        // The 351st point's clear goes in the same statement, right before its own ponermapa.
         ajustes.velocidad = QStringLiteral("Muy Rápido");
         r->Cargar(recta(QTime(9, 0), 400, 1), ajustes.velocidad);
         ahora = 250;  // points 1 to 250
@@ -463,6 +411,9 @@ private Q_SLOTS:
     void saltoYFilaIlegible()
     {
         // The clear button leaves the timer alone; a time jump plays on even when nothing is later.
+        tic();
+        ejecutadas();
+        enviadas.clear();
         r->Pausar();
         r->LimpiarMapa();
         QVERIFY(enviadas == QList<SentenciaPagina>{kRenovar} && !activo());
@@ -470,6 +421,8 @@ private Q_SLOTS:
         QVERIFY(activo());
         // A row that cannot be read halts playback where it was; the stop image stays.
         r->Cargar(pista({"9:00:00 40 -3 1 A", "9:01:00 abc -3 1 A"}), ajustes.velocidad);
+        const LecturasDiferido &l = r->Motor().lecturas();  // a new load shows nothing of the old one
+        QCOMPARE(l.lblposicion + l.lblfecha + l.lblvelocidad + l.lblzona + l.lblvelocidadmedia, QString());
         for (int i = 0; i < 2; ++i, ejecutadas())
             tic();
         QVERIFY(!r->Reproduciendo() && !activo() && imagenes.last());  // ImageStop still
