@@ -1,4 +1,4 @@
-// The statistics grid's model: bookmarks, bounded cells, row styles, widths, the model contract.
+// The statistics grid's model: row styles and the zone column, widths, bounded cells, bookmarks.
 #include "entorno.h"
 #include "modeloestadistica.h"
 
@@ -25,38 +25,11 @@ void llenar(ResultadoEstadistica &r, int tipo)
 class TstModeloEstadistica : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void marcas_data();
-    void marcas();
     void estilosYAlineacion_data();
     void estilosYAlineacion();
     void anchos();
     void contratoDelModelo();
 };
-
-void TstModeloEstadistica::marcas_data()
-{
-    QTest::addColumn<int>("maxFilas");
-    QTest::addColumn<QString>("marca");  // null: a null bookmark
-    QTest::addColumn<int>("desplazamiento");
-    QTest::addColumn<int>("indice");
-    QTest::newRow("nula, -1: la ultima") << 10 << QString() << -1 << 9;
-    QTest::newRow("' 5' + 3 con MaxFilas 9") << 9 << " 5" << 3 << 8;
-    QTest::newRow("' 5' + 3 con MaxFilas 8") << 8 << " 5" << 3 << -9999;
-    QTest::newRow("espacios delante") << 8 << "   3" << 1 << 4;
-    QTest::newRow("marca de mas de 16 bits") << 70000 << " 65536" << 1 << 65537;
-}
-
-void TstModeloEstadistica::marcas()
-{
-    QFETCH(int, maxFilas);
-    QFETCH(QString, marca);
-    QFETCH(int, desplazamiento);
-    QFETCH(int, indice);
-    ResultadoEstadistica r;
-    r.MaxFilas = maxFilas;
-    ModeloEstadistica m(r);
-    QCOMPARE(m.IndiceDeMarca(marca, desplazamiento), indice);
-}
 
 void TstModeloEstadistica::estilosYAlineacion_data()
 {
@@ -150,6 +123,10 @@ void TstModeloEstadistica::contratoDelModelo()
     r.LimpiaArray();
     m.DespuesDeCambiar();
     QCOMPARE(m.data(m.index(0, 0)).toString(), QString());
+    // Bookmarks past 16 bits, with leading spaces.
+    r.MaxFilas = 70000;
+    QCOMPARE(m.IndiceDeMarca("   65536", 1), 65537);
+    QCOMPARE(m.IndiceDeMarca(" 69999", 1), ModeloEstadistica::kMarcaInvalida);
 }
 
 QTEST_MAIN(TstModeloEstadistica)
