@@ -107,6 +107,7 @@ void TstMotorEstadisticas::filtro_data()
     QTest::newRow("31 dias") << "01/12/2026|01/01/2027" << "|-|1";
     QTest::newRow("31 dias al reves") << "01/01/2027|01/12/2026" << "|-|1";
     QTest::newRow("con horas, dias enteros") << "01/12/2026 23:00|31/12/2026 22:00" << "|-|0";
+    QTest::newRow("31 dias en menos de 31 por 24 horas") << "01/12/2026 23:00|01/01/2027 01:00" << "|-|1";
 }
 
 void TstMotorEstadisticas::filtro()
