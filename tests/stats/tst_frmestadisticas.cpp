@@ -1,16 +1,20 @@
-// The statistics window's wiring through its control names: lists and filter to MotorEstadisticas and
-// back; the calendar; the report, chart and map windows on the result held (the map in the real engine).
+// The statistics window through its control names: lists, filter and calendar; locators by name on
+// screen and by IMEI in queries and the report file; exports; report, chart and map windows (real engine).
 #include "archivoinforme.h"
+#include "archivosprueba.h"
 #include "carpetaprueba.h"
+#include "consultasestadisticas.h"
 #include "datosgraficas.h"
 #include "dialogosguion.h"
 #include "entorno.h"
+#include "exportacion.h"
 #include "frmestadisticas.h"
 #include "frmgraficas.h"
 #include "frmgraficaszonas.h"
 #include "frmzonas.h"
 #include "minicalendar.h"
 #include "module1.h"
+#include "nombreslocalizadores.h"
 #include "posiciones.h"
 #include "proveedor.h"
 #include "pruebaweb.h"
@@ -29,6 +33,7 @@ using Prueba::hijo;
 
 namespace {
 const QString kTitular = "B11111111", L1 = "100000000000001", L2 = "100000000000002", kNave = "Nave 'A' <sig> & 2";
+const QString kL1 = "Furgoneta 1 (" + L1 + ")", kL2 = "Moto; \"roja\" (" + L2 + ")";  // as the lists show them
 
 // Clicks a button and describes every modal window it opens (describir may wait on the window),
 // closing each once described.
@@ -72,13 +77,17 @@ private Q_SLOTS:
     void filtrar();
     void botones_data();
     void botones();
+    void imeisEnConsultas_data();
+    void imeisEnConsultas();
+    void exportar();
 
 private:
     std::unique_ptr<CarpetaPrueba> carpeta;
     std::unique_ptr<DialogosGuion> guion;
     std::unique_ptr<frmestadisticas> w;
+    QTemporaryDir salida;
     void abrir(bool nueva = true);
-    void filtrarCon(int indice, const QString &d1 = "01/12/2026", const QString &d2 = "10/12/2026");
+    void filtrarCon(int indice, const QString &d1 = "01/12/2026", const QString &d2 = "10/12/2026", int localizador = 0);
 };
 
 void TstFrmEstadisticas::init()
@@ -86,14 +95,15 @@ void TstFrmEstadisticas::init()
     carpeta = std::make_unique<CarpetaPrueba>();
     guion = std::make_unique<DialogosGuion>();
     QVERIFY(carpeta->crearBaseLocal() && carpeta->crearServicioVacio() && carpeta->enlazarPaginas());
-    const QString l = "INSERT INTO LOCALIZADORES (TITULAR, NOMBRE, DESCRIPCION) VALUES('%1','%2','Vehículo')";
+    const QString l = "INSERT INTO LOCALIZADORES (TITULAR, NOMBRE, DESCRIPCION) VALUES('%1','%2',%3)";
     const QString z = "INSERT INTO Zonas (TITULAR, [Descripcion zona], [Coor Geo], Area) VALUES('%1','%2','%3','1')";
-    QVERIFY(CarpetaPrueba::ejecutarEn(RutaServicioDemo(), {l.arg(kTitular, L1), l.arg(kTitular, L2), l.arg("A0", "999"),
+    QVERIFY(CarpetaPrueba::ejecutarEn(RutaServicioDemo(), {l.arg(kTitular, L1, "'Furgoneta 1'"), l.arg(kTitular, L2, "NULL"), l.arg("A0", "999", "'Ajeno'"),
                                                            z.arg(kTitular, "Almacén", "(40.41,-3.71)(40.42,-3.71)(40.4,-3.7)"),
                                                            z.arg(kTitular, "Nave ''A'' <sig> & 2", "(40.43,-3.69)(40.44,-3.69)(40.4,-3.6)"),
                                                            z.arg("A0", "Ajena", "(1,1)(2,2)(3,3)")}));
     QVERIFY(carpeta->conectarLocal() && carpeta->conectarRemoto());
     Module1::CodigoTitular = kTitular;
+    QVERIFY(NombresLocalizadores().GuardarAlias(Module1::BaseLocal(), L2, "Moto; \"roja\""));
     Module1::NombreTitular = "Pruebas <Norte> S.L.";
     // L1 on 03/12: 2 at 9 h in Almacén, 1 at 10 h in kNave; L2 on 04/12: 4 at 9 h in kNave, 1 at 15 h in no zone.
     QList<Posicion> p;
@@ -113,10 +123,11 @@ void TstFrmEstadisticas::abrir(bool nueva)
     QVERIFY(QTest::qWaitForWindowActive(w.get()));
 }
 
-void TstFrmEstadisticas::filtrarCon(int indice, const QString &d1, const QString &d2)
+void TstFrmEstadisticas::filtrarCon(int indice, const QString &d1, const QString &d2, int localizador)
 {
     hijo<QLineEdit>(*w, "txtfecha1")->setText(d1);
     hijo<QLineEdit>(*w, "txtfecha2")->setText(d2);
+    hijo<QComboBox>(*w, "lstlocalizadores")->setCurrentIndex(localizador);
     hijo<QComboBox>(*w, "DropDownList1")->setCurrentIndex(indice);
     QTest::mouseClick(hijo<QPushButton>(*w, "btnfiltrar"), Qt::LeftButton);
 }
@@ -129,15 +140,13 @@ void TstFrmEstadisticas::cargaListasYCalendario()
              (QStringList{Regional::FechaCorta(QDate::currentDate()), Regional::FechaCorta(QDate::currentDate().addDays(1)),
                           "Pruebas <Norte> S.L.", "No"}));
     QCOMPARE(hijo<QLabel>(*w, "lblcliente")->textFormat(), Qt::PlainText);
-    QCOMPARE(w->ModeloRejilla->sourceModel(), &w->Motor.Modelo);
-    QCOMPARE(hijo<QTableView>(*w, "TDBGrid1")->model(), w->ModeloRejilla);
     for (const char *n : {"txtfecha1", "txtfecha2", "lstlocalizadores", "lstzonas", "DropDownList1", "TDBGrid1"})
         QVERIFY2(!hijo<QWidget>(*w, n)->accessibleName().isEmpty(), n);
     auto *loc = hijo<QComboBox>(*w, "lstlocalizadores");
     auto *zon = hijo<QComboBox>(*w, "lstzonas");
     QCOMPARE(loc->count(), 0);  // filled on the first show
     abrir(false);
-    QCOMPARE(entradas(loc) + entradas(zon), (QStringList{"Todos", "Vehículo (" + L1 + ")", "Vehículo (" + L2 + ")", "0", "", "Almacén", kNave, "-1"}));
+    QCOMPARE(entradas(loc) + entradas(zon), (QStringList{"Todos", kL1, kL2, "0", "", "Almacén", kNave, "-1"}));
     // The user's choices survive a later showing of the window.
     loc->setCurrentIndex(2);
     zon->setCurrentIndex(1);
@@ -168,11 +177,6 @@ void TstFrmEstadisticas::cargaListasYCalendario()
     QVERIFY(esperar([&] { return marco->isVisible(); }) && w->CajaFecha == f2);
     QTest::mouseClick(hijo<QPushButton>(*w, "XPButton1"), Qt::LeftButton);
     QCOMPARE(f2->text() + (marco->isVisible() ? " visible" : ""), Regional::FechaCorta(QDate::currentDate().addDays(1)));
-    // It opens under its box, and Escape closes it, not the window.
-    QTest::mouseClick(f2, Qt::LeftButton);
-    QVERIFY(marco->isVisible() && marco->geometry().top() > f2->mapTo(w.get(), QPoint(0, f2->height())).y());
-    QTest::keyClick(f2, Qt::Key_Escape);
-    QVERIFY(!marco->isVisible() && w->isVisible());
 }
 
 void TstFrmEstadisticas::filtrar_data()
@@ -183,8 +187,6 @@ void TstFrmEstadisticas::filtrar_data()
     QTest::addColumn<QString>("estado");
     QTest::newRow("sin fecha 1") << 0 << "|01/12/2026" << "Fecha 1 sin concretar! | txtfecha1 txtfecha1 | - | 11";
     QTest::newRow("fecha 2 incorrecta") << 1 << "01/12/2026|xx" << "Fecha 2 Incorrecta | txtfecha2 txtfecha2 | - | 11";
-    QTest::newRow("sin fechas") << 2 << "|" << "Debe realizar algún filtro | - | - | 11";
-    QTest::newRow("31 dias") << 0 << "01/12/2026|01/01/2027" << "La diferencia no puede ser de más de 30 días! | - | - | 11";
     QTest::newRow("sin posiciones") << 1 << "20/12/2026|25/12/2026" << "No hay Posiciones para el filtro configurado | - | - | 11";
     QTest::newRow("dias") << 0 << "01/12/2026|10/12/2026" << " | - | Estadistica Impacto por Dias y Horas | 10";
     QTest::newRow("zonas") << 1 << "01/12/2026|10/12/2026" << " | - | Estadistica Impacto por Zonas | 11";
@@ -270,6 +272,60 @@ void TstFrmEstadisticas::botones()
         return QString("%1 zonas dibujadas%2").arg(n).arg(z->argumento == w->Motor.TextoMapa() ? "" : " de otro texto");
     });
     QCOMPARE(abiertas, ventanas);
+}
+
+void TstFrmEstadisticas::imeisEnConsultas_data()
+{
+    QTest::addColumn<int>("localizador");
+    QTest::newRow("todos") << 0;
+    QTest::newRow("uno") << 1;
+}
+
+// Names on screen, IMEIs in the query.
+void TstFrmEstadisticas::imeisEnConsultas()
+{
+    QFETCH(int, localizador);
+    abrir();
+    filtrarCon(2, "01/12/2026", "10/12/2026", localizador);
+    QCOMPARE(Module1::BaseLocal().TextosEnviados().last(),
+             ConsultasEstadisticas::SqlEstadistica(3, {"Todos", L1, L2}, localizador ? L1 : "Todos", "01/12/2026", "10/12/2026", ""));
+    QCOMPARE(hijo<QTableView>(*w, "TDBGrid1")->model()->index(0, 0).data().toString(), kL1);
+}
+
+// Nothing to export before a statistic or after an empty run; then the grid as shown as CSV and XLSX,
+// the report as a PDF in one click (its data file keeping the IMEIs).
+void TstFrmEstadisticas::exportar()
+{
+    abrir();
+    const QString csv = salida.filePath("l.csv"), xlsx = salida.filePath("l.xlsx"), pdf = salida.filePath("l.pdf");
+    guion->respuestasArchivo << csv << xlsx << pdf;
+    auto *exportar = hijo<QPushButton>(*w, "btnexportar");
+    exportar->click();
+    filtrarCon(0);
+    filtrarCon(0, "15/12/2026", "20/12/2026");
+    exportar->click();
+    QCOMPARE(hijo<QLabel>(*w, "lblmensaje")->text(), QString("No hay ninguna estadística que exportar"));
+    QCOMPARE(guion->respuestasArchivo.size(), 3);
+    filtrarCon(2);
+    exportar->click();
+    exportar->click();
+    QVERIFY(Prueba::leerArchivo(csv).startsWith("\xEF\xBB\xBF\"Localizador\";\"Zona\";\"0H\";"));
+    const QString h = QString(9, ';'), n = ";\"" + kNave + "\"";  // 0H to 8H empty
+    QCOMPARE(QString::fromUtf8(Prueba::leerArchivo(csv)).split("\r\n").mid(1), (QStringList{
+        "\"" + kL1 + "\";\"Almacén\"" + h + ";2" + QString(14, ';'), n + h + ";;1" + QString(13, ';'),
+        "\"Subtotal\";" + h + ";2;1" + QString(13, ';'),
+        "\"Moto; \"\"roja\"\" (" + L2 + ")\";\"(sin zona)\"" + h + QString(6, ';') + ";1" + QString(8, ';'),
+        n + h + ";4" + QString(14, ';'), "\"Subtotal\";" + h + ";4" + QString(5, ';') + ";1" + QString(8, ';'),
+        ";\"Totales:\"" + h + ";6;1" + QString(4, ';') + ";1" + QString(8, ';'), ""}));
+    QVERIFY(Prueba::leerArchivo(xlsx).startsWith("PK"));
+    QVERIFY(QFile(pdf).open(QIODevice::WriteOnly));
+    guion->respuestasMsgBox << vb::vbYes;
+    hijo<QPushButton>(*w, "btnpdf")->click();
+    QCOMPARE(guion->textos(), (QStringList{Exportacion::MensajeEscrito(csv), Exportacion::MensajeEscrito(xlsx),
+                                           Exportacion::MensajeReemplazar(pdf), Exportacion::MensajeEscrito(pdf)}));
+    QVERIFY(Prueba::leerArchivo(pdf).startsWith("%PDF"));
+    const QString informe = QString::fromUtf8(Prueba::leerArchivo(ArchivoInforme::Ruta()));
+    QVERIFY2(informe.contains("\"" + L1 + "\";") && !informe.contains("Furgoneta"), qPrintable(informe));
 }
 
 VARDEN_TEST_WEB_MAIN(TstFrmEstadisticas)

@@ -1,5 +1,4 @@
-// The visits window through its controls: opened by the statistics window with its filter, both
-// ways of finding zones, the detail of a row, the chart and the printed report.
+// The visits window through its controls: opened with the statistics' filter, rows, detail, chart, report.
 #include "carpetaprueba.h"
 #include "dialogosguion.h"
 #include "frmestadisticas.h"
@@ -48,7 +47,6 @@ private Q_SLOTS:
     void abiertaDesdeEstadisticas();
     void ventana_data();
     void ventana();
-    void informe();
 
 private:
     std::unique_ptr<CarpetaPrueba> carpeta;
@@ -99,28 +97,23 @@ void TstFrmVisitasZonas::abiertaDesdeEstadisticas()
 
 void TstFrmVisitasZonas::ventana_data()
 {
-    QTest::addColumn<int>("segun");
     QTest::addColumn<QString>("fecha2");
     QTest::addColumn<QString>("mensaje");
     QTest::addColumn<QStringList>("zonas");  // the summary's zone column, totals row included
     const QStringList tres{"Taller", kRaro, kRaro, ""};
-    QTest::newRow("servicio") << 0 << "03/11/2026" << "" << tres;
-    QTest::newRow("poligonos") << 1 << "03/11/2026" << "" << tres;
-    QTest::newRow("periodo de mas de un año") << 0 << "04/11/2027" << "El periodo no puede ser de más de 366 días"
+    QTest::newRow("dos zonas") << "03/11/2026" << "" << tres;
+    QTest::newRow("periodo de mas de un año") << "04/11/2027" << "El periodo no puede ser de más de 366 días"
                                              << QStringList{};
 }
 
 void TstFrmVisitasZonas::ventana()
 {
-    QFETCH(int, segun);
     QFETCH(QString, fecha2);
     QFETCH(QString, mensaje);
     QFETCH(QStringList, zonas);
     frmvisitaszonas v;
     v.Filtro = {"02/11/2026", fecha2, "Todos", ""};
     v.show();
-    auto *segunCmb = Prueba::hijo<QComboBox>(v, "cmbzonasegun");
-    segunCmb->setCurrentIndex(segun);
     Prueba::hijo<QPushButton>(v, "btncalcular")->click();
     QCOMPARE(Prueba::hijo<QLabel>(v, "lblmensaje")->text(), mensaje);
     auto *grid = Prueba::hijo<QTableView>(v, "grdvisitas");
@@ -142,14 +135,7 @@ void TstFrmVisitasZonas::ventana()
     auto *eje = qobject_cast<QBarCategoryAxis *>(chart->axes(Qt::Vertical).value(0));
     QVERIFY(eje);
     QCOMPARE(eje->categories(), (QStringList{kRaro, "Taller"}));
-}
-
-// The report on the summary: the PDF holds the title, the holder, a hostile name and the totals row.
-void TstFrmVisitasZonas::informe()
-{
-    frmvisitaszonas v;
-    v.Filtro = {"02/11/2026", "03/11/2026", "Todos", ""};
-    v.show();
+    // The report: the PDF holds the title, the holder, a hostile name and the totals row.
     InformeVisitas informe(*v.Resumen);
     informe.Titular = Module1::NombreTitular;
     informe.Filtro = v.TextoFiltro();
