@@ -97,6 +97,9 @@ DescargaPosiciones::Fin DescargaPosiciones::DownLoad()
         DiasSinDatos = dia == Dia::NadaQueBajar ? DiasSinDatos + 1 : 0;
         FechaDescarga = FechaDescarga.addDays(-1);
         vista.Repintar();
+        // A Cerrar or close still waiting its turn is heard before another day starts or the
+        // month question comes up over a window the user has closed.
+        DoEvents();
         if (DiasSinDatos > DiasParaPreguntar) {
             if (!Descargando)
                 break;  // Cerrar was pressed during this day: nothing to ask

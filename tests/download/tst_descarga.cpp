@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QAbstractItemModel>
+#include <QCloseEvent>
 #include <QtTest>
 #include <functional>
 #include <memory>
@@ -341,28 +343,54 @@ private Q_SLOTS:
         QCOMPARE(w.List1->currentRow(), 30);  // the newest line selected
     }
 
+    void cerrarTerminaElDia_data()
+    {
+        QTest::addColumn<bool>("clic");      // Cerrar clicked, else the close box (an event waiting its turn)
+        QTest::addColumn<int>("trasLinea");  // 0: at the first row of the first day, else once the list has this many lines
+        QTest::addColumn<int>("lineas");
+        QTest::newRow("Cerrar en la primera fila") << true << 0 << 1;
+        QTest::newRow("cierre en la primera fila") << false << 0 << 1;
+        // Heard before the next day starts, and before the month question.
+        QTest::newRow("cierre tras el día") << false << 1 << 1;
+        QTest::newRow("cierre en el día 31 vacío") << false << 33 << 33;
+    }
     void cerrarTerminaElDia()
     {
+        QFETCH(bool, clic);
+        QFETCH(int, trasLinea);
+        QFETCH(int, lineas);
         QVERIFY(remotas(hoy, 200) && remotas(hoy.addDays(-1), 10) && conectar());
         dialogos->respuestasMsgBox << vb::vbNo;  // should the loop go on, it ends at the month question
         frmdownload w;
-        QString estadoAlCerrar;  // Cerrar is pressed when the first row of the first day has arrived
-        connect(w.pnlprogreso, &QProgressBar::valueChanged, &w, [&] {
-            if (estadoAlCerrar.isEmpty()) {
+        const auto cerrar = [&] {
+            if (clic)
                 QTest::mouseClick(w.Command1, Qt::LeftButton);
-                estadoAlCerrar = w.Label1->text() + (w.isVisible() ? "" : " (ya cerrada)");
-            }
+            else
+                QCoreApplication::postEvent(&w, new QCloseEvent);
+        };
+        QStringList progreso;  // the label at each step of the panel, marked once Cerrar has been heard
+        connect(w.pnlprogreso, &QProgressBar::valueChanged, &w, [&] {
+            if (progreso.isEmpty() && trasLinea == 0)
+                cerrar();
+            progreso << w.Label1->text() + (w.Command1->isEnabled() ? "" : " (cerrando)");
+        });
+        connect(w.List1->model(), &QAbstractItemModel::rowsInserted, &w, [&] {
+            if (w.List1->count() == trasLinea)
+                cerrar();
         });
         QCOMPARE(w.exec(), int(QDialog::Accepted));
-        // Pressed at the first row: the window stayed until the rest of the day was fetched and
-        // written, and no other day started.
-        QCOMPARE(estadoAlCerrar, corta(hoy) + "(1/200)");
-        QVERIFY(!w.Command1->isEnabled());
-        QCOMPARE(w.windowTitle(), QStringLiteral("Registros Insertados: 200"));
-        QCOMPARE(localesDe(hoy), 200);
-        QCOMPARE(w.List1->count(), 1);
+        QCOMPARE(dialogos->textos(), QStringList{});
+        QCOMPARE(w.List1->count(), lineas);
         QCOMPARE(w.List1->item(0)->text(), "Bajados 200 regs el día " + corta(hoy));
-        QVERIFY(!ServidorRemoto().TextosEnviados().join('\n').contains(corta(hoy.addDays(-1))));
+        QVERIFY(!w.Command1->isEnabled());
+        QCOMPARE(w.windowTitle(), QStringLiteral("Registros Insertados: %1").arg(lineas == 1 ? 200 : 210));
+        QCOMPARE(localesDe(hoy), 200);
+        QCOMPARE(ServidorRemoto().TextosEnviados().join('\n').contains(corta(hoy.addDays(-1))), lineas > 1);
+        if (trasLinea == 0) {
+            // Heard while the day is fetched: the window stayed until the rest of it was written.
+            QCOMPARE(progreso.first(), corta(hoy) + (clic ? "(1/200) (cerrando)" : "(1/200)"));
+            QCOMPARE(progreso.last(), corta(hoy) + "(200/200) (cerrando)");
+        }
     }
 };
 
