@@ -1,7 +1,8 @@
 // One service day of 100,000 positions downloaded into an empty local file, over several rounds:
-// the whole day (rows written as they arrive, progress shown in the download window) against a plain SQLite copy of the same rows, read
-// from the service file and inserted with one prepared statement in one transaction (the
-// baseline, interleaved in the same run), and the peak resident memory the day adds (VmHWM).
+// the whole day (rows written as they arrive, progress shown in the download window) against a
+// plain SQLite copy of the same rows, read from the service file and inserted with one prepared
+// statement in one transaction (the baseline, interleaved in the same run), and the peak
+// resident memory the day adds (VmHWM).
 // Run: ./bench_descarga [rows] [rounds]
 #include "comparacion.h"
 #include "descargaposiciones.h"

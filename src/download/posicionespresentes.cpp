@@ -13,7 +13,8 @@ namespace {
 PosicionesPresentes::Clave clave(const QVariant &imei, const QVariant &fecha)
 {
     const QDateTime f = AFlotante(fecha.toDateTime());
-    const qint64 segundo = f.isValid() ? qint64(std::floor(f.toMSecsSinceEpoch() / 1000.0)) : std::numeric_limits<qint64>::min();
+    const qint64 segundo =
+        f.isValid() ? qint64(std::floor(f.toMSecsSinceEpoch() / 1000.0)) : std::numeric_limits<qint64>::min();
     return {ClaveTextoTSQL(imei.toString()), segundo};
 }
 }
