@@ -1,7 +1,8 @@
 // One service day of 100,000 positions downloaded into an empty local file, over several rounds:
-// the whole day (rows written as they arrive) against a plain SQLite copy of the same rows, read
-// from the service file and inserted with one prepared statement in one transaction (the
-// baseline, interleaved in the same run), and the peak resident memory the day adds (VmHWM).
+// the whole day (rows written as they arrive, progress shown in the download window) against a
+// plain SQLite copy of the same rows, read from the service file and inserted with one prepared
+// statement in one transaction (the baseline, interleaved in the same run), and the peak
+// resident memory the day adds (VmHWM).
 // Run: ./bench_descarga [rows] [rounds]
 #include "comparacion.h"
 #include "descargaposiciones.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QListWidget>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -87,9 +89,11 @@ bool insertar(const QString &archivo, const QString &sql, const QList<Posicion> 
 }
 
 // The floor of a day's download: the service's rows of the day read straight from its file and
-// inserted into the local file, one prepared insert, one transaction.
-bool copiar(const QString &servicio, const QString &local, const QDate &dia, const QString &titular)
+// inserted into the local file, one prepared insert, one transaction; ms from the open connections
+// to the commit, as the program's day is timed.
+bool copiar(const QString &servicio, const QString &local, const QDate &dia, const QString &titular, double &ms)
 {
+    QElapsedTimer t;
     bool ok = true;
     {
         QSqlDatabase origen = QSqlDatabase::addDatabase("QSQLITE", "origen");
@@ -97,6 +101,7 @@ bool copiar(const QString &servicio, const QString &local, const QDate &dia, con
         QSqlDatabase destino = QSqlDatabase::addDatabase("QSQLITE", "destino");
         destino.setDatabaseName(local);
         ok = origen.open() && destino.open() && RegistrarColacionTSQL(origen) && RegistrarColacionTSQL(destino);
+        t.start();
         QSqlQuery leer(origen);
         leer.setForwardOnly(true);
         ok = ok && leer.prepare("SELECT NOMBRE,FECHA,LATITUD,LONGITUD,VELOCIDAD,INFORMACION,ZONA FROM POSICIONES "
@@ -113,6 +118,7 @@ bool copiar(const QString &servicio, const QString &local, const QDate &dia, con
             ok = escribir.exec();
         }
         ok = destino.commit() && ok;
+        ms = t.nsecsElapsed() / 1e6;
     }
     QSqlDatabase::removeDatabase("origen");
     QSqlDatabase::removeDatabase("destino");
@@ -130,25 +136,42 @@ long kbDe(const char *campo)
     return -1;
 }
 
+// The download window shown (it draws into the offscreen screen), with the moments the day's
+// writing began and ended noted on the way.
 struct VistaBench : VistaDescarga {
+    frmdownload &ventana;
     QElapsedTimer reloj;
     double grabando = -1, fin = -1;
     QStringList lineas;
+    explicit VistaBench(frmdownload &ventana) : ventana(ventana) {}
     void MostrarEstado(const QString &t) override
     {
         if (t.startsWith("Grabando en Local"))
             grabando = reloj.nsecsElapsed() / 1e6;
+        ventana.MostrarEstado(t);
     }
     void AnadirLinea(const QString &t) override
     {
         fin = reloj.nsecsElapsed() / 1e6;
         lineas << t;
+        ventana.AnadirLinea(t);
     }
-    void MostrarInsertados(qint32) override {}
-    void EstablecerPorcentaje(double) override {}
-    void Repintar() override {}
+    void MostrarInsertados(qint32 total) override { ventana.MostrarInsertados(total); }
+    void EstablecerPorcentaje(double p) override { ventana.EstablecerPorcentaje(p); }
+    void Repintar() override { ventana.Repintar(); }
     bool PreguntarContinuar() override { return false; }
 };
+
+// Shows the window without its own download: hidden again before its first turn of events, it
+// does not start one, and a later show never does.
+void mostrarSinDescarga(frmdownload &ventana)
+{
+    ventana.show();
+    ventana.hide();
+    QCoreApplication::processEvents();
+    ventana.show();
+    QCoreApplication::processEvents();
+}
 }
 
 // The child that measures memory: one day into a fresh local file of the given application folder;
@@ -164,7 +187,8 @@ int memoriaDeUnDia(const QString &carpeta)
         !Module1::BaseLocal().ConectarLOCAL())
         return 1;
     frmdownload ventana;
-    VistaBench vista;
+    mostrarSinDescarga(ventana);
+    VistaBench vista(ventana);
     DescargaPosiciones descarga(vista);
     Module1::FechaDescarga = QDateTime(QDate::currentDate(), QTime(0, 0));
     const long antes = kbDe("VmRSS:");
@@ -183,7 +207,7 @@ int main(int argc, char **argv)
     if (argc > 2 && QByteArray(argv[1]) == "--memoria")
         return memoriaDeUnDia(QString::fromLocal8Bit(argv[2]));
     const int n = argc > 1 ? QByteArray(argv[1]).toInt() : 100000;
-    const int rondas = argc > 2 ? QByteArray(argv[2]).toInt() : 5;
+    const int rondas = argc > 2 ? QByteArray(argv[2]).toInt() : 9;
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     QTemporaryDir dir;
     EstablecerCarpetaAplicacion(dir.path());
@@ -200,6 +224,7 @@ int main(int argc, char **argv)
     }
     Module1::CodigoTitular = Demo::Titular;
     frmdownload ventana;  // the progress label and panel that the fetch writes into
+    mostrarSinDescarga(ventana);
     const QString otra = dir.filePath("DATOS/base.sdf");
 
     Comparacion dia("descarga_dia_vs_copia", 1.5), memoria("descarga_memoria_mib", 16);
@@ -212,7 +237,7 @@ int main(int argc, char **argv)
             if (!CrearBaseLocal(RutaBaseLocal(), error) || !Module1::ServidorRemoto().ConectarMERLAN() ||
                 !Module1::BaseLocal().ConectarLOCAL())
                 return bien = false, 1;
-            VistaBench vista;
+            VistaBench vista(ventana);
             DescargaPosiciones descarga(vista);
             Module1::FechaDescarga = QDateTime(hoy, QTime(0, 0));
             vista.reloj.start();
@@ -229,11 +254,10 @@ int main(int argc, char **argv)
             QFile::remove(otra);
             if (!CrearBaseLocal(otra, error))
                 return bien = false, 1;
-            QElapsedTimer t;
-            t.start();
-            if (!copiar(RutaServicioDemo(), otra, hoy, Demo::Titular))
+            double ms = 0;
+            if (!copiar(RutaServicioDemo(), otra, hoy, Demo::Titular, ms))
                 return bien = false, 1;
-            return t.nsecsElapsed() / 1e6;
+            return ms;
         };
         dia.Ronda(r, programa, base);
     }

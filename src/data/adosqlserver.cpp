@@ -55,11 +55,19 @@ void borrarAcompanantes(const QString &ruta)
 }
 }
 
+QString FilaDescarga::Campo(qsizetype i) const
+{
+    const QVariant &v = valores[i];
+    if (v.isNull())
+        return QString();
+    return i == 1 ? Regional::FechaGeneral(v.toDateTime()) : v.toString();
+}
+
 QString FilaDescarga::Texto() const
 {
     QString t;
-    for (const QString &c : campos)
-        t += c + '|';
+    for (qsizetype i = 0; i < valores.size(); ++i)
+        t += Campo(i) + '|';
     return t;
 }
 
@@ -234,18 +242,8 @@ bool ADOSQLSERVER::DameRecordset(const QString &sql, const std::function<void(co
     QString texto;
     // Success is recorded once the query runs, so that a failure noticed during a row stays recorded.
     const bool ok = proveedor->Recorrer(sql, texto, {[this](const QStringList &) { exito(); }, [&](QVariantList &valores) {
-        fila.campos.clear();
-        fila.campos.reserve(valores.size());
-        for (qsizetype i = 0; i < valores.size(); ++i) {
-            const QVariant &v = valores[i];
-            if (v.isNull())
-                fila.campos << QString();
-            else
-                fila.campos << (i == 1 ? Regional::FechaGeneral(v.toDateTime()) : v.toString());
-        }
         fila.valores = std::move(valores);
         alRecibirFila(fila, ++n);
-        DoEvents();
         return true;
     }});
     if (!ok)

@@ -13,11 +13,12 @@
 #include <functional>
 #include <memory>
 
-// One fetched row of DameRecordset: the fields kept apart, the "|" row text derivable.
+// One fetched row of DameRecordset: the fields kept apart, their texts and the "|" row text
+// derived only when asked for.
 struct FilaDescarga {
-    QVariantList valores;  // as the provider gave them (the date as a date and time)
-    QStringList campos;    // each value as text (the date in the general date form, null as "")
-    QString Texto() const; // every field followed by "|"
+    QVariantList valores;             // as the provider gave them (the date as a date and time)
+    QString Campo(qsizetype i) const; // a value as text (the date in the general date form, null as "")
+    QString Texto() const;            // every field followed by "|"
 };
 
 class ADOSQLSERVER {
@@ -42,7 +43,7 @@ public:
     int Execute(SentenciaPreparada &sentencia, const QVariantList &valores);
     bool HayRegistros(const QString &SQlEscalar);
     // Reads the rows one at a time, keeping none: each goes to alRecibirFila with the number of
-    // rows so far, then pending events run (the download writes and shows its progress there).
+    // rows so far (the download writes and shows its progress there, and lets events run).
     // True when at least one row came; a failure part-way keeps the rows already given and marks
     // the call as failed.
     bool DameRecordset(const QString &sql, const std::function<void(const FilaDescarga &, int)> &alRecibirFila);

@@ -8,6 +8,8 @@
 #include "posicionespresentes.h"
 #include "regional.h"
 
+#include <QElapsedTimer>
+
 using namespace Module1;
 
 QString SqlCuentaRemota(const QDate &dia, const QString &titular)
@@ -41,16 +43,17 @@ QString SqlInsertarPreparada() { return kInsertarDatos + QStringLiteral("?,?,?,?
 QVariantList ValoresFila(const FilaDescarga &fila)
 {
     QVariantList valores;
-    const qsizetype n = fila.campos.size();
+    const qsizetype n = fila.valores.size();
     valores.reserve(n);
     for (qsizetype i = 0; i < n; ++i) {
+        const QVariant &v = fila.valores[i];
         if (i == 1) {
             // The text carries whole seconds; a missing date stays invalid and the row is refused.
-            const QDateTime f = fila.valores.value(1).toDateTime();
+            const QDateTime f = v.toDateTime();
             valores << QVariant(f.isValid() ? f.addMSecs(-f.time().msec()) : f);
         } else {
-            // Stored as sent: an empty value (the service's empty or missing text) stays ''.
-            const QString &c = fila.campos[i];
+            // Stored as sent, as text: an empty value (the service's empty or missing text) stays ''.
+            const QString c = v.toString();
             valores << QVariant(c.isNull() ? QStringLiteral("") : c);
         }
     }
@@ -60,10 +63,10 @@ QVariantList ValoresFila(const FilaDescarga &fila)
 QString SqlInsertarFila(const FilaDescarga &fila)
 {
     QString sql = kInsertarDatos + '\'';
-    const qsizetype n = fila.campos.size();
+    const qsizetype n = fila.valores.size();
     for (qsizetype i = 0; i < n; ++i) {
         // The date and time from its raw value: the row text drops the time at midnight.
-        const QString valor = i == 1 ? ConvFechayHora(fila.valores.value(1).toDateTime()) : fila.campos[i];
+        const QString valor = i == 1 ? ConvFechayHora(fila.valores.value(1).toDateTime()) : fila.Campo(i);
         sql += EscaparComillas(valor);
         sql += i + 1 < n ? QStringLiteral("','") : QStringLiteral("')");
     }
@@ -94,6 +97,9 @@ DescargaPosiciones::Fin DescargaPosiciones::DownLoad()
         DiasSinDatos = dia == Dia::NadaQueBajar ? DiasSinDatos + 1 : 0;
         FechaDescarga = FechaDescarga.addDays(-1);
         vista.Repintar();
+        // A Cerrar or close still waiting its turn is heard before another day starts or the
+        // month question comes up over a window the user has closed.
+        DoEvents();
         if (DiasSinDatos > DiasParaPreguntar) {
             if (!Descargando)
                 break;  // Cerrar was pressed during this day: nothing to ask
@@ -138,19 +144,32 @@ DescargaPosiciones::Dia DescargaPosiciones::BajarDia()
         return Dia::FalloLocal;
     }
     vista.Repintar();
-    int bajados = 0;
+    int bajados = 0, mostrada = 0;
     qint32 insertados = 0;
-    remoto.DameRecordset(SqlFilasRemotas(fecha, CodigoTitular), [&](const FilaDescarga &fila, int n) {
-        bajados = n;
+    // The label, the panel and the caption show the row n of the day.
+    const auto mostrarFila = [&](int n) {
         vista.MostrarEstado(dia + '(' + QString::number(n) + '/' + QString::number(TotalRemotoDia) + ')');
         const double porcentaje = TotalRemotoDia > 0 ? n * 100.0 / TotalRemotoDia : 0.0;
         vista.EstablecerPorcentaje(qBound(0.0, porcentaje, 100.0));
+        mostrarInsertados(TotalInsertados + insertados);
+        mostrada = n;
+    };
+    QElapsedTimer desdeAviso;
+    remoto.DameRecordset(SqlFilasRemotas(fecha, CodigoTitular), [&](const FilaDescarga &fila, int n) {
+        bajados = n;
         // A row the local file already holds is not written again, nor counted.
         if (!presentes.Consumir(fila) && local.Execute(*insertar, ValoresFila(fila)) == 1)
             ++insertados;
-        if (n % FilasPorAviso == 0)
-            mostrarInsertados(TotalInsertados + insertados);
+        // The progress and pending events at the first row, then once a pause has passed: the
+        // window repaints and answers as often as the eye sees, not once per row.
+        if (n == 1 || desdeAviso.hasExpired(MsEntreAvisos)) {
+            mostrarFila(n);
+            DoEvents();
+            desdeAviso.start();
+        }
     });
+    if (bajados > mostrada)
+        mostrarFila(bajados);
     const bool lecturaFallida = remoto.UltimaOperacionFallida();
     if (lecturaFallida && bajados == 0) {
         vista.AnadirLinea(textoFalloRemoto(dia));

@@ -49,7 +49,8 @@ public:
     bool Descargando = false;   // the loop may start another day; Cerrar clears it
     qint32 TotalInsertados = 0; // rows committed since the window opened
 
-    static constexpr int FilasPorAviso = 50;  // inserts between two updates of the caption
+    // While rows arrive, the progress is shown and events run at most once in this many milliseconds.
+    static constexpr int MsEntreAvisos = 25;
     static constexpr int DiasParaPreguntar = 30;
 
 private:

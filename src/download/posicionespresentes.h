@@ -16,6 +16,14 @@ public:
     // True when a local row stands for this fetched one (it is then used up).
     bool Consumir(const FilaDescarga &fila);
 
+    struct Clave {
+        QString imei;     // as the service compares it
+        qint64 segundo;   // of the floating time
+        bool operator==(const Clave &) const = default;
+    };
+
 private:
-    QHash<QString, int> cuenta;
+    QHash<Clave, int> cuenta;
 };
+
+size_t qHash(const PosicionesPresentes::Clave &c, size_t semilla = 0);

@@ -218,12 +218,12 @@ void TstADOSQLSERVER::dameRecordsetConProgreso()
             filas << f;
         }));
     QCOMPARE(filas.size(), 2);
-    QCOMPARE(filas[0].campos.size(), 7);
-    QCOMPARE(filas[0].campos[5], QStringLiteral("Nave|Puerta 2"));      // a "|" stays inside its field
-    QCOMPARE(filas[0].campos[2], QStringLiteral("40.4167751234"));      // full precision
-    QCOMPARE(filas[0].campos[1], QStringLiteral("05/03/2010 7:04:09")); // general date form
+    QCOMPARE(filas[0].valores.size(), 7);
+    QCOMPARE(filas[0].Campo(5), QStringLiteral("Nave|Puerta 2"));      // a "|" stays inside its field
+    QCOMPARE(filas[0].Campo(2), QStringLiteral("40.4167751234"));      // full precision
+    QCOMPARE(filas[0].Campo(1), QStringLiteral("05/03/2010 7:04:09")); // general date form
     QCOMPARE(filas[0].valores[1].toDateTime(), QDateTime(QDate(2010, 3, 5), QTime(7, 4, 9), Qt::UTC));
-    QCOMPARE(filas[0].campos[6], QString());                            // null contributes nothing
+    QCOMPARE(filas[0].Campo(6), QString());                            // null contributes nothing
     QCOMPARE(filas[1].Texto(), QStringLiteral("111|05/03/2010 7:05:00|40.1|-3.2|0||Zona A|"));
     QCOMPARE(filas[1].Texto().split('|').size(), 8);
     QCOMPARE(avisos, (QList<int>{1, 2}));  // one report per row, with the rows so far

@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QAbstractItemModel>
+#include <QCloseEvent>
 #include <QtTest>
 #include <functional>
 #include <memory>
@@ -65,7 +67,11 @@ QList<Posicion> del(const QDate &dia, int n, int desde = 0)
 }
 bool remotas(const QDate &dia, int n) { return Posiciones::guardarServicio(del(dia, n), Demo::Titular); }
 QString corta(const QDate &d) { return d.toString(QStringLiteral("dd/MM/yyyy")); }
-QString insercion(const QDateTime &fecha, const QStringList &campos) { return SqlInsertarFila({{QString(), fecha}, campos}); }
+QString insercion(const QDateTime &fecha, QVariantList valores)
+{
+    valores[1] = fecha;
+    return SqlInsertarFila({valores});
+}
 }
 
 class TstDescarga : public QObject {
@@ -146,11 +152,13 @@ private Q_SLOTS:
         QFETCH(int, localesAntes);
         QFETCH(int, ajenas);
         QFETCH(bool, seBaja);
-        QList<Posicion> otras = del(dia25, ajenas, 100);
+        QList<Posicion> otras = del(dia25, ajenas, 100), locales = del(dia25, localesAntes);
         for (Posicion &p : otras)
             p.imei = "356999999999999";
+        for (Posicion &p : locales)
+            p.imei += "  ";  // still the same locator: the service ignores trailing blanks
         QVERIFY(remotas(dia25, nRemotas) && Posiciones::guardarServicio(otras, Demo::OtroTitular));
-        QVERIFY(Posiciones::guardarLocal(del(dia25, localesAntes)) && conectar());
+        QVERIFY(Posiciones::guardarLocal(locales) && conectar());
         VistaPrueba vista;
         DescargaPosiciones d(vista);
         FechaDescarga = QDateTime(dia25, QTime(0, 0));
@@ -162,56 +170,31 @@ private Q_SLOTS:
         QCOMPARE(contar(BaseLocal().TextosEnviados(), "INSERT INTO DATOS"), seBaja ? qMax(0, nRemotas - localesAntes) : 0);
         QCOMPARE(d.TotalInsertados, seBaja ? qMax(0, nRemotas - localesAntes) : 0);
         QCOMPARE(localesDe(dia25), qMax(nRemotas, localesAntes));
-        // The caption changes only when a row was inserted.
-        QCOMPARE(vista.insertados, d.TotalInsertados ? QList<qint32>{d.TotalInsertados} : QList<qint32>{});
+        // The caption changes only when a row was inserted, and ends at the day's inserts.
+        QCOMPARE(vista.insertados.isEmpty() ? -1 : vista.insertados.last(), d.TotalInsertados ? d.TotalInsertados : -1);
         // Stored as sent: the quotes as they are, the service's missing zone as the empty text.
         QCOMPARE(BaseLocal().NumRegistros("SELECT Count(*) FROM DATOS WHERE INFORMACION = 'Puerta ''B''|2'"), localesDe(dia25));
         QCOMPARE(BaseLocal().NumRegistros("SELECT Count(*) FROM DATOS WHERE ZONA = ''"), d.TotalInsertados);
-        // The label and the panel show each fetched row's place in the day's count.
+        // The label and the panel show the first fetched row's place in the day's count, and the last.
         const QStringList fin = seBaja ? QStringList{QString("25/03/2010(%1/%1)").arg(nRemotas), "Grabando en Local (25/03/2010)"}
                                        : QStringList{};
         QCOMPARE(vista.estados.first(), QStringLiteral("(25/03/2010)"));
         QCOMPARE(vista.estados.mid(1).mid(vista.estados.size() - 1 - fin.size()), fin);
-        QCOMPARE(vista.porcentajes.size(), seBaja ? nRemotas : 0);
-        QVERIFY(!seBaja || (vista.porcentajes.first() == 100.0 / nRemotas && vista.porcentajes.last() == 100.0));
+        QVERIFY(seBaja ? vista.porcentajes.first() == 100.0 / nRemotas && vista.porcentajes.last() == 100.0
+                       : vista.porcentajes.isEmpty());
     }
 
-    void preguntaTras31DiasVacios_data()
-    {
-        QTest::addColumn<QList<bool>>("respuestas");
-        QTest::addColumn<QList<int>>("preguntas");  // lines in the list at each question
-        QTest::newRow("No") << QList<bool>{} << QList<int>{31};
-        QTest::newRow("Sí, y luego No") << QList<bool>{true} << QList<int>{31, 62};
-    }
     void preguntaTras31DiasVacios()
     {
-        QFETCH(QList<bool>, respuestas);
-        QFETCH(QList<int>, preguntas);
+        // Sí at the first question and No at the second, each after 31 empty days.
         QVERIFY(conectar());
         VistaPrueba vista;
-        vista.respuestas = respuestas;
+        vista.respuestas = {true};
         DescargaPosiciones d(vista);
         QCOMPARE(d.DownLoad(), Fin::Rechazada);
-        QCOMPARE(vista.lineasAlPreguntar, preguntas);
+        QCOMPARE(vista.lineasAlPreguntar, (QList<int>{31, 62}));
         for (int i = 0; i < vista.lineas.size(); ++i)
             QCOMPARE(vista.lineas[i], "Nada que bajar el día " + corta(hoy.addDays(-i)));
-    }
-
-    void diaConFilasYaPresentes()
-    {
-        // Today 100 remote rows of which 40 are local, 3 days ago 5 new: the caption ends 65 higher.
-        const QDate antes = hoy.addDays(-3);
-        QVERIFY(remotas(hoy, 100) && remotas(antes, 5) && Posiciones::guardarLocal(del(hoy, 40, 30)) && conectar());
-        VistaPrueba vista;
-        DescargaPosiciones d(vista);
-        QCOMPARE(d.DownLoad(), Fin::Rechazada);
-        QCOMPARE(vista.lineas[0] + '|' + vista.lineas[3], "Bajados 100 regs el día " + corta(hoy) + "|Bajados 5 regs el día " + corta(antes));
-        QCOMPARE(contar(BaseLocal().TextosEnviados(), "INSERT INTO DATOS"), 65);
-        QCOMPARE(d.TotalInsertados, 65);
-        QVERIFY(vista.insertados.contains(60) && vista.insertados.last() == 65);
-        QCOMPARE(localesDe(hoy), 100);
-        // The empty days count from 0 again after a downloaded day: the question comes 31 lines later.
-        QCOMPARE(vista.lineasAlPreguntar, QList<int>{35});
     }
 
     void falloDetiene_data()
@@ -282,8 +265,6 @@ private Q_SLOTS:
         QVERIFY(w.lblcliente->textFormat() == Qt::PlainText && w.Label1->textFormat() == Qt::PlainText);
         for (const char *n : {"lblcliente", "Label1", "pnlprogreso", "List1", "Command1"})
             QVERIFY2(w.findChild<QWidget *>(n) && !w.findChild<QWidget *>(n)->accessibleName().isEmpty(), n);
-        w.EstablecerPorcentaje(37.6);  // the fetch's progress reaches the panel
-        QCOMPARE(w.pnlprogreso->value(), 38);
         QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint) && (w.windowFlags() & Qt::WindowMinimizeButtonHint));
         // The first show starts the download; the service cannot be read, so it stops at once and
         // the window stays open to show why.
@@ -311,44 +292,63 @@ private Q_SLOTS:
         QVERIFY(!w.isVisible() && w.result() == QDialog::Accepted);
     }
 
-    void mesSinDatosNoCierra()
+    // Cerrar, clicked or the close box (an event waiting its turn), ends the loop with the day;
+    // left alone, the loop ends at the month question, answered No.
+    void cerrarOPregunta_data()
     {
-        QVERIFY(conectar());
+        QTest::addColumn<bool>("clic");
+        QTest::addColumn<int>("trasLinea");  // 0: at the day's first row, else with this many lines; -1: never
+        QTest::addColumn<int>("lineas");
+        QTest::newRow("Cerrar en la primera fila") << true << 0 << 1;
+        QTest::newRow("cierre en la primera fila") << false << 0 << 1;
+        // Heard before the next day starts, and before the month question.
+        QTest::newRow("cierre tras el día") << false << 1 << 1;
+        QTest::newRow("cierre en el día 31 vacío") << false << 35 << 35;
+        // The empty days count from 0 again after a day with rows: the question comes 31 lines later.
+        QTest::newRow("sin cerrar") << false << -1 << 35;
+    }
+    void cerrarOPregunta()
+    {
+        QFETCH(bool, clic);
+        QFETCH(int, trasLinea);
+        QFETCH(int, lineas);
+        QVERIFY(remotas(hoy, 200) && remotas(hoy.addDays(-3), 10) && conectar());
         dialogos->respuestasMsgBox << vb::vbNo;
         QWidget menu;
         menu.show();
         frmdownload w;
         w.frmmenu = &menu;
-        QCOMPARE(w.exec(), int(QDialog::Accepted));
-        QVERIFY(!w.isVisible() && (menu.windowState() & Qt::WindowMaximized));
-        QCOMPARE(dialogos->textos(), QStringList{"Ya hay mes de 30 dias sin nada que bajar,Quiere continuar?"});
-        QVERIFY(dialogos->mensajes[0].titulo == "Atención" && dialogos->mensajes[0].estilo == vb::vbYesNo + vb::vbExclamation);
-        QCOMPARE(w.List1->count(), 31);
-        QCOMPARE(w.List1->currentRow(), 30);  // the newest line selected
-    }
-
-    void cerrarTerminaElDia()
-    {
-        QVERIFY(remotas(hoy, 200) && remotas(hoy.addDays(-1), 10) && conectar());
-        dialogos->respuestasMsgBox << vb::vbNo;  // should the loop go on, it ends at the month question
-        frmdownload w;
-        QString estadoAlCerrar;  // Cerrar is pressed when the first row of the first day has arrived
+        const auto cerrar = [&] {
+            clic ? QTest::mouseClick(w.Command1, Qt::LeftButton) : QCoreApplication::postEvent(&w, new QCloseEvent);
+        };
+        QStringList progreso;  // the label at each step of the panel, marked once Cerrar has been heard
         connect(w.pnlprogreso, &QProgressBar::valueChanged, &w, [&] {
-            if (estadoAlCerrar.isEmpty()) {
-                QTest::mouseClick(w.Command1, Qt::LeftButton);
-                estadoAlCerrar = w.Label1->text() + (w.isVisible() ? "" : " (ya cerrada)");
-            }
+            if (progreso.isEmpty() && trasLinea == 0)
+                cerrar();
+            progreso << w.Label1->text() + (w.Command1->isEnabled() ? "" : " (cerrando)");
+        });
+        connect(w.List1->model(), &QAbstractItemModel::rowsInserted, &w, [&] {
+            if (w.List1->count() == trasLinea)
+                cerrar();
         });
         QCOMPARE(w.exec(), int(QDialog::Accepted));
-        // Pressed at the first row: the window stayed until the rest of the day was fetched and
-        // written, and no other day started.
-        QCOMPARE(estadoAlCerrar, corta(hoy) + "(1/200)");
-        QVERIFY(!w.Command1->isEnabled());
-        QCOMPARE(w.windowTitle(), QStringLiteral("Registros Insertados: 200"));
-        QCOMPARE(localesDe(hoy), 200);
-        QCOMPARE(w.List1->count(), 1);
+        const bool pregunta = trasLinea < 0;
+        QCOMPARE(dialogos->textos(), pregunta ? QStringList{"Ya hay mes de 30 dias sin nada que bajar,Quiere continuar?"}
+                                              : QStringList{});
+        QVERIFY(!pregunta || (dialogos->mensajes[0].titulo == "Atención" &&
+                              dialogos->mensajes[0].estilo == vb::vbYesNo + vb::vbExclamation &&
+                              (menu.windowState() & Qt::WindowMaximized)));
+        QCOMPARE(w.List1->count(), lineas);
+        QCOMPARE(w.List1->currentRow(), lineas - 1);  // the newest line selected
         QCOMPARE(w.List1->item(0)->text(), "Bajados 200 regs el día " + corta(hoy));
-        QVERIFY(!ServidorRemoto().TextosEnviados().join('\n').contains(corta(hoy.addDays(-1))));
+        QCOMPARE(w.Command1->isEnabled(), pregunta);
+        QCOMPARE(w.windowTitle(), QStringLiteral("Registros Insertados: %1").arg(lineas == 1 ? 200 : 210));
+        QCOMPARE(ServidorRemoto().TextosEnviados().join('\n').contains(corta(hoy.addDays(-1))), lineas > 1);
+        if (trasLinea == 0) {
+            // Heard while the day is fetched: the window stayed until the rest of it was written.
+            QCOMPARE(progreso.first(), corta(hoy) + (clic ? "(1/200) (cerrando)" : "(1/200)"));
+            QCOMPARE(progreso.last(), corta(hoy) + "(200/200) (cerrando)");
+        }
     }
 };
 
