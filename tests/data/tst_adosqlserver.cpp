@@ -1,5 +1,6 @@
 // The data-access class's rules: neutral answers and the texts sent, the download fetch with its
 // progress, failing connections, compaction and verification.
+#include "archivosprueba.h"
 #include "carpetaprueba.h"
 #include "comillas.h"
 #include "dialogosguion.h"
@@ -19,16 +20,10 @@ QString fila(const QString &imei, const QString &fecha, const QString &info = QS
     return QStringLiteral("INSERT INTO DATOS (IMEI, FECHA, LATITUD, LONGITUD, VELOCIDAD, INFORMACION, ZONA) VALUES('%1','%2','40.416775','-3.703790','12.5','%3','')")
         .arg(imei, fecha, EscaparComillas(info));
 }
-QByteArray contenido(const QString &ruta)
+bool sobrescribir(const QString &ruta, const QByteArray &datos, qint64 desde)
 {
     QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-bool escribir(const QString &ruta, const QByteArray &datos, qint64 desde = -1)  // from desde, else the whole file
-{
-    QFile f(ruta);
-    return f.open(desde < 0 ? QIODevice::WriteOnly : QIODevice::ReadWrite) && f.seek(qMax<qint64>(desde, 0)) &&
-           f.write(datos) == datos.size();
+    return f.open(QIODevice::ReadWrite) && f.seek(desde) && f.write(datos) == datos.size();
 }
 // Positions a second apart, in one transaction.
 bool llenar(int filas)
@@ -91,9 +86,7 @@ void TstADOSQLSERVER::respuestas_data()
     // The service may hold two positions of a locator in one second: both are kept.
     QTest::newRow("mismo segundo, otra posicion") << true << "Execute" << fila("A", "03/05/2010 08:00:00") << 1 << "" << "";
     QTest::newRow("no es SQL") << true << "Execute" << "esto no es SQL" << 0 << "syntax" << "";
-    QTest::newRow("INSERT") << true << "Execute" << fila("C", "03/05/2010 08:00:00") << 1 << "" << "";
     QTest::newRow("cuenta") << true << "NumRegistros" << "SELECT Count(*) FROM DATOS WHERE IMEI='a'" << 3 << "" << "";
-    QTest::newRow("cuenta cero") << true << "NumRegistros" << "SELECT Count(*) FROM DATOS WHERE IMEI='zz'" << 0 << "" << "";
     QTest::newRow("cuenta sin fila") << true << "NumRegistros" << "SELECT IMEI FROM DATOS WHERE IMEI='zz'" << 0 << "" << "";
     QTest::newRow("filas") << true << "DevuelveRecordset" << "SELECT * FROM DATOS" << 4 << "" << "";
     QTest::newRow("sin filas no es fallo") << true << "DevuelveRecordset" << ninguna << -1 << "" << "";
@@ -107,7 +100,6 @@ void TstADOSQLSERVER::respuestas_data()
     // An asterisk inside a value is part of the value, not of the select list.
     QTest::newRow("total, asterisco en un valor") << true << "TotalRegistros" << "SELECT * FROM DATOS WHERE IMEI='B*'" << 1 << ""
                                                   << "SELECT Count(*)  FROM DATOS WHERE IMEI='B*'";
-    QTest::newRow("total cero") << true << "TotalRegistros" << ninguna << 0 << "" << "SELECT Count(*)  FROM DATOS WHERE IMEI='zz'";
 }
 
 void TstADOSQLSERVER::respuestas()
@@ -164,7 +156,6 @@ void TstADOSQLSERVER::textosComoSQLServer_data()
     QTest::newRow("LIKE blancos del valor") << "" << "IMEI LIKE 'NAVE 1'" << 1;
     QTest::newRow("LIKE blancos del patron") << "" << "IMEI LIKE 'Nave 1  '" << 0;
     QTest::newRow("LIKE comodines") << "" << "IMEI LIKE 'b8451237%'" << 2;
-    QTest::newRow("LIKE un caracter") << "" << "IMEI LIKE 'b8451237_'" << 2;
     QTest::newRow("LIKE escapado") << "" << "IMEI LIKE '" + EscaparLike("B8451237%") + "'" << 1;
     QTest::newRow("LIKE conjunto") << "" << "IMEI LIKE '[a-c]8451237[0-9]'" << 1;
     QTest::newRow("LIKE conjunto negado") << "" << "IMEI LIKE '[^b]%'" << 2;
@@ -218,14 +209,12 @@ void TstADOSQLSERVER::dameRecordsetConProgreso()
             filas << f;
         }));
     QCOMPARE(filas.size(), 2);
-    QCOMPARE(filas[0].campos.size(), 7);
     QCOMPARE(filas[0].campos[5], QStringLiteral("Nave|Puerta 2"));      // a "|" stays inside its field
     QCOMPARE(filas[0].campos[2], QStringLiteral("40.4167751234"));      // full precision
     QCOMPARE(filas[0].campos[1], QStringLiteral("05/03/2010 7:04:09")); // general date form
     QCOMPARE(filas[0].valores[1].toDateTime(), QDateTime(QDate(2010, 3, 5), QTime(7, 4, 9), Qt::UTC));
     QCOMPARE(filas[0].campos[6], QString());                            // null contributes nothing
     QCOMPARE(filas[1].Texto(), QStringLiteral("111|05/03/2010 7:05:00|40.1|-3.2|0||Zona A|"));
-    QCOMPARE(filas[1].Texto().split('|').size(), 8);
     QCOMPARE(avisos, (QList<int>{1, 2}));  // one report per row, with the rows so far
 }
 
@@ -291,14 +280,14 @@ void TstADOSQLSERVER::compactarYVerificar()
     if (compactar && bien) {
         QCOMPARE(BaseLocal().Execute("DELETE  Datos  WHERE  FECHA < '01/01/2011'"), 3000);
         QCOMPARE(BaseLocal().Execute(fila("B", "03/05/2010 08:00:00")), 1);
-        QVERIFY(escribir(temporal, "basura"));  // a stale temporary file from an earlier attempt is replaced
+        QVERIFY(Prueba::escribirArchivo(temporal, "basura"));  // a stale temporary file from an earlier attempt is replaced
     }
     BaseLocal().CerrarMERLAN();
     const qint64 tamano = QFileInfo(RutaBaseLocal()).size();
-    QVERIFY(dano.size() < 4096 || escribir(RutaBaseLocal(), dano));
+    QVERIFY(dano.size() < 4096 || Prueba::escribirArchivo(RutaBaseLocal(), dano));
     for (qint64 pos = 2 * 4096 + 100; dano.size() < 4096 && !bien && pos < tamano - 4096; pos += 3 * 4096)
-        QVERIFY(escribir(RutaBaseLocal(), dano, pos));
-    const QByteArray antes = contenido(RutaBaseLocal());
+        QVERIFY(sobrescribir(RutaBaseLocal(), dano, pos));
+    const QByteArray antes = Prueba::leerArchivo(RutaBaseLocal());
     compactar ? BaseLocal().Compactar() : BaseLocal().Verificar();
     QCOMPARE(dialogos->mensajes.size(), 1);
     const MensajeMostrado m = dialogos->mensajes[0];
@@ -312,7 +301,7 @@ void TstADOSQLSERVER::compactarYVerificar()
     QCOMPARE(BaseLocal().UltimaOperacionFallida(), !bien);
     QVERIFY(!QFile::exists(temporal));
     if (!compactar || !bien)
-        QCOMPARE(contenido(RutaBaseLocal()), antes);
+        QCOMPARE(Prueba::leerArchivo(RutaBaseLocal()), antes);
     if (compactar && bien) {
         QVERIFY(QFileInfo(RutaBaseLocal()).size() < tamano);
         QVERIFY(BaseLocal().ConectarLOCAL());
