@@ -127,15 +127,15 @@ private Q_SLOTS:
         QCOMPARE(dialogos->textos(), QStringList{Exportacion::MensajeEscrito(ruta)});
         // Each cell as "value type [bold] [font colour] [solid fill]".
         const char *script = R"(
-    import sys, openpyxl
-    wb = openpyxl.load_workbook(sys.argv[1])
-    ws = wb.active
-    print(wb.sheetnames, ws.freeze_panes, ws.auto_filter.ref)
-    for fila in ws.iter_rows():
-        print('|'.join(' '.join([repr(c.value), type(c.value).__name__] + (['b'] if c.font.b else [])
-            + ([c.font.color.rgb] if c.font.color is not None and c.font.color.type == 'rgb' else [])
-            + ([c.fill.fgColor.rgb] if c.fill.fill_type == 'solid' else [])) for c in fila))
-    )";
+import sys, openpyxl
+wb = openpyxl.load_workbook(sys.argv[1])
+ws = wb.active
+print(wb.sheetnames, ws.freeze_panes, ws.auto_filter.ref)
+for fila in ws.iter_rows():
+    print('|'.join(' '.join([repr(c.value), type(c.value).__name__] + (['b'] if c.font.b else [])
+        + ([c.font.color.rgb] if c.font.color is not None and c.font.color.type == 'rgb' else [])
+        + ([c.fill.fgColor.rgb] if c.fill.fill_type == 'solid' else [])) for c in fila))
+)";
         QProcess p;
         p.start(QStringLiteral(VARDEN_PYTHON3), {QStringLiteral("-c"), QString::fromUtf8(script), ruta});
         QVERIFY(p.waitForFinished(60000));
