@@ -49,7 +49,7 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("alias");  // saved in turn, each by a window of its own
         QTest::addColumn<QString>("esperado");
         QTest::newRow("descripcion del servicio") << kImei1 << QStringList() << "Furgoneta 1 - Reparto (356000000000001)";
-        QTest::newRow("el ultimo alias, sin blancos") << kImei1 << QStringList{"  Primero  ", "Pepe's van"} << "Pepe's van (356000000000001)";
+        QTest::newRow("el ultimo alias, sin blancos") << kImei1 << QStringList{"Primero", " Pepe's van "} << "Pepe's van (356000000000001)";
         QTest::newRow("alias vacio: la descripcion") << kImei1 << QStringList{"x", "  "} << "Furgoneta 1 - Reparto (356000000000001)";
         QTest::newRow("sin descripcion: el IMEI") << kImei2 << QStringList() << kImei2;
         QTest::newRow("alias sin descripcion") << kImei2 << QStringList{"Camión ñ"} << "Camión ñ (356000000000002)";

@@ -147,6 +147,7 @@ private Q_SLOTS:
         QCOMPARE(BaseLocal().NumRegistros("SELECT Count(*) FROM DATOS WHERE IMEI='Abc'"), 4);
         QCOMPARE(BaseLocal().NumRegistros("SELECT Count(*) FROM DATOS WHERE ZONA='nave 1'"), 2);
         QCOMPARE(filas(BaseLocal().DevuelveRecordset("Select DISTINCT IMEI FROM DATOS")).size(), 1);
+        QCOMPARE(filas(BaseLocal().DevuelveRecordset("Select DISTINCT ZONA FROM DATOS")).size(), 2);
         const QStringList porZona = filas(BaseLocal().DevuelveRecordset(
             "SELECT  Zona ,DatePart(hh, fecha),Count(*) FROM [DATOS] WHERE ( IMEI='abc') Group By zona order by Zona"));
         QCOMPARE(porZona.size(), 2);
