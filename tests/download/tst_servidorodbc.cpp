@@ -59,41 +59,31 @@ QList<Tabla> servicio()
     };
 }
 
-// The statements that write, with what the server answers.
-RespondedorTds::Resultado escritura(const QString &sql)
-{
-    RespondedorTds::Resultado r;
-    if (sql.startsWith("Insert into MiCiudad"))
-        r.error = "Violation of UNIQUE KEY constraint 'UQ_MiCiudad'. Cannot insert duplicate key in object 'dbo.MiCiudad'.";
-    else if (sql.startsWith("Update Miciudad") || sql.startsWith("UPDATE Zonas SET"))
-        r.afectadas = 1;
-    else if (sql.startsWith("DELETE FROM Zonas"))
-        r.afectadas = 0;
-    else
-        r.error = "Invalid object name 'X'.";
-    return r;
-}
-
 RespondedorTds::Resultado responder(const QString &sentencia)
 {
     // The driver sends prepared statements with @P1, @P2... in place of each "?".
     const QString sql = QString(sentencia).replace(QRegularExpression("@P\\d+"), "?");
+    RespondedorTds::Resultado r;
     if (sql == kDosResultados) {
-        RespondedorTds::Resultado r;
         r.columnas = {{Col::Entero, ""}};
         r.filas = {{5}};
         r.otroResultado = true;
         return r;
     }
-    for (const Tabla &t : servicio()) {
+    for (const Tabla &t : servicio())
         if (t.sql == sql) {
-            RespondedorTds::Resultado r;
             r.columnas = t.columnas;
             r.filas = t.filas;
             return r;
         }
-    }
-    return escritura(sql);
+    // The statements that write.
+    if (sql.startsWith("Insert into MiCiudad"))
+        r.error = "Violation of UNIQUE KEY constraint 'UQ_MiCiudad'. Cannot insert duplicate key in object 'dbo.MiCiudad'.";
+    else if (sql.startsWith("Update Miciudad") || sql.startsWith("UPDATE Zonas SET") || sql.startsWith("DELETE FROM Zonas"))
+        r.afectadas = sql.startsWith("DELETE") ? 0 : 1;
+    else
+        r.error = "Invalid object name 'X'.";
+    return r;
 }
 
 QString literal(const QVariant &v)
