@@ -59,41 +59,31 @@ QList<Tabla> servicio()
     };
 }
 
-// The statements that write, with what the server answers.
-RespondedorTds::Resultado escritura(const QString &sql)
-{
-    RespondedorTds::Resultado r;
-    if (sql.startsWith("Insert into MiCiudad"))
-        r.error = "Violation of UNIQUE KEY constraint 'UQ_MiCiudad'. Cannot insert duplicate key in object 'dbo.MiCiudad'.";
-    else if (sql.startsWith("Update Miciudad") || sql.startsWith("UPDATE Zonas SET"))
-        r.afectadas = 1;
-    else if (sql.startsWith("DELETE FROM Zonas"))
-        r.afectadas = 0;
-    else
-        r.error = "Invalid object name 'X'.";
-    return r;
-}
-
 RespondedorTds::Resultado responder(const QString &sentencia)
 {
     // The driver sends prepared statements with @P1, @P2... in place of each "?".
     const QString sql = QString(sentencia).replace(QRegularExpression("@P\\d+"), "?");
+    RespondedorTds::Resultado r;
     if (sql == kDosResultados) {
-        RespondedorTds::Resultado r;
         r.columnas = {{Col::Entero, ""}};
         r.filas = {{5}};
         r.otroResultado = true;
         return r;
     }
-    for (const Tabla &t : servicio()) {
+    for (const Tabla &t : servicio())
         if (t.sql == sql) {
-            RespondedorTds::Resultado r;
             r.columnas = t.columnas;
             r.filas = t.filas;
             return r;
         }
-    }
-    return escritura(sql);
+    // The statements that write.
+    if (sql.startsWith("Insert into MiCiudad"))
+        r.error = "Violation of UNIQUE KEY constraint 'UQ_MiCiudad'. Cannot insert duplicate key in object 'dbo.MiCiudad'.";
+    else if (sql.startsWith("Update Miciudad") || sql.startsWith("UPDATE Zonas SET") || sql.startsWith("DELETE FROM Zonas"))
+        r.afectadas = sql.startsWith("DELETE") ? 0 : 1;
+    else
+        r.error = "Invalid object name 'X'.";
+    return r;
 }
 
 QString literal(const QVariant &v)
@@ -113,16 +103,15 @@ QString comoTexto(const QVariant &v)
     return v.isNull() ? QString() : v.toString();
 }
 
-// What DevuelveRecordset hands over, field by field.
-QStringList leer(const QString &sql)
+// What DevuelveRecordset hands over, field by field (with the fields' names when nombres).
+QStringList leer(ADOSQLSERVER &base, const QString &sql, bool nombres = true)
 {
     QStringList r;
-    auto rs = ServidorRemoto().DevuelveRecordset(sql);
-    for (; rs && !rs->Eof(); rs->MoveNext()) {
+    for (auto rs = base.DevuelveRecordset(sql); rs && !rs->Eof(); rs->MoveNext()) {
         QStringList fila;
         for (int i = 0; i < rs->FieldCount(); ++i)
-            fila << rs->NombreCampo(i) + '=' + comoTexto(rs->Fields(i));
-        r << fila.join(" | ");
+            fila << (nombres ? rs->NombreCampo(i) + '=' : QString()) + comoTexto(rs->Fields(i));
+        r << fila.join(nombres ? " | " : "|");
     }
     r.sort();  // neither server promises an order
     return r;
@@ -143,179 +132,154 @@ QStringList descargar(const QString &sql)
 
 class TstServidorOdbc : public QObject {
     Q_OBJECT
-private Q_SLOTS:
-    void init();
-    void cleanup();
-    void comoElServicioDemo_data();
-    void comoElServicioDemo();
-    void conectaConLaCadenaDelPrograma();
-    void descargaUnDia();
-    void escrituras();
-    void sentenciaPreparada();
-    void loginRechazado();
-    void cancelaLoQueNoLee();
-
-private:
     std::unique_ptr<CarpetaPrueba> carpeta;
     std::unique_ptr<DialogosGuion> dialogos;
     std::unique_ptr<RespondedorTds> tds;
-};
 
-void TstServidorOdbc::init()
-{
-    carpeta = std::make_unique<CarpetaPrueba>();
-    dialogos = std::make_unique<DialogosGuion>();
-    QVERIFY(carpeta->crearBaseLocal() && carpeta->conectarLocal());
-    tds = std::make_unique<RespondedorTds>(responder);
-    const quint16 puerto = tds->Abrir();
-    QVERIFY(puerto != 0);
-    ADOSQLSERVER::EstablecerServidorRemoto(QStringLiteral("127.0.0.1,%1").arg(puerto));
-    CodigoTitular = kTitular;
-}
+private Q_SLOTS:
+    void init()
+    {
+        carpeta = std::make_unique<CarpetaPrueba>();
+        dialogos = std::make_unique<DialogosGuion>();
+        QVERIFY(carpeta->crearBaseLocal() && carpeta->conectarLocal());
+        tds = std::make_unique<RespondedorTds>(responder);
+        const quint16 puerto = tds->Abrir();
+        QVERIFY(puerto != 0);
+        ADOSQLSERVER::EstablecerServidorRemoto(QStringLiteral("127.0.0.1,%1").arg(puerto));
+        CodigoTitular = kTitular;
+    }
 
-void TstServidorOdbc::cleanup()
-{
-    ServidorRemoto().CerrarMERLAN();
-    BaseLocal().CerrarMERLAN();
-    ADOSQLSERVER::EstablecerServidorRemoto(QString());
-    if (QTest::currentTestFailed())
-        qInfo().noquote() << "received:" << tds->Recibidos().join("\n");
-    tds.reset();
-    dialogos.reset();
-    carpeta.reset();
-}
+    void cleanup()
+    {
+        ServidorRemoto().CerrarMERLAN();
+        BaseLocal().CerrarMERLAN();
+        ADOSQLSERVER::EstablecerServidorRemoto(QString());
+        if (QTest::currentTestFailed())
+            qInfo().noquote() << "received:" << tds->Recibidos().join("\n");
+        tds.reset();
+        dialogos.reset();
+        carpeta.reset();
+    }
 
-void TstServidorOdbc::comoElServicioDemo_data()
-{
-    QTest::addColumn<int>("tabla");
-    QTest::addColumn<bool>("descarga");  // through DameRecordset, else DevuelveRecordset
-    QTest::newRow("posiciones del dia") << 0 << true;
-    QTest::newRow("posiciones como recordset") << 0 << false;
-    QTest::newRow("cuenta del dia") << 1 << false;
-    QTest::newRow("localizadores") << 2 << false;
-    QTest::newRow("zonas") << 3 << false;
-    QTest::newRow("ciudad") << 4 << false;
-    QTest::newRow("titular") << 5 << false;
-}
+    void comoElServicioDemo_data()
+    {
+        QTest::addColumn<int>("tabla");
+        QTest::addColumn<bool>("descarga");  // through DameRecordset, else DevuelveRecordset
+        QTest::newRow("posiciones del dia") << 0 << true;
+        QTest::newRow("posiciones como recordset") << 0 << false;
+        QTest::newRow("cuenta del dia") << 1 << false;
+        QTest::newRow("localizadores") << 2 << false;
+        QTest::newRow("zonas") << 3 << false;
+        QTest::newRow("ciudad") << 4 << false;
+        QTest::newRow("titular") << 5 << false;
+    }
 
-void TstServidorOdbc::comoElServicioDemo()
-{
-    QFETCH(int, tabla);
-    QFETCH(bool, descarga);
-    const QList<Tabla> s = servicio();
-    // The demo service with the same rows.
-    const QString remoto = ADOSQLSERVER::ServidorRemotoConfigurado();
-    ADOSQLSERVER::EstablecerServidorRemoto(QString());
-    QStringList inserciones;
-    for (const Tabla &t : s) {
-        for (QVariantList f : t.filas) {
-            if (t.tablaDemo.isEmpty())
-                continue;
-            if (t.tablaDemo == "POSICIONES")
-                f << kTitular;
-            QStringList v;
-            for (const QVariant &x : f)
-                v << literal(x);
-            inserciones << "INSERT INTO " + t.tablaDemo + " VALUES (" + v.join(',') + ')';
+    void comoElServicioDemo()
+    {
+        QFETCH(int, tabla);
+        QFETCH(bool, descarga);
+        const QList<Tabla> s = servicio();
+        // The demo service with the same rows.
+        const QString remoto = ADOSQLSERVER::ServidorRemotoConfigurado();
+        ADOSQLSERVER::EstablecerServidorRemoto(QString());
+        QStringList inserciones;
+        for (const Tabla &t : s) {
+            for (QVariantList f : t.filas) {
+                if (t.tablaDemo.isEmpty())
+                    continue;
+                if (t.tablaDemo == "POSICIONES")
+                    f << kTitular;
+                QStringList v;
+                for (const QVariant &x : f)
+                    v << literal(x);
+                inserciones << "INSERT INTO " + t.tablaDemo + " VALUES (" + v.join(',') + ')';
+            }
         }
+        QVERIFY(carpeta->crearServicioVacio() && CarpetaPrueba::ejecutarEn(RutaServicioDemo(), inserciones));
+        QVERIFY(ServidorRemoto().ConectarMERLAN());
+        const QString sql = s[tabla].sql;
+        const QStringList demo = descarga ? descargar(sql) : leer(ServidorRemoto(), sql);
+        QCOMPARE(demo.size(), s[tabla].filas.size());
+
+        ADOSQLSERVER::EstablecerServidorRemoto(remoto);
+        QVERIFY(ServidorRemoto().ConectarMERLAN());
+        const QStringList odbc = descarga ? descargar(sql) : leer(ServidorRemoto(), sql);
+        QVERIFY2(!ServidorRemoto().UltimaOperacionFallida(), qPrintable(ServidorRemoto().UltimoError()));
+        if (tabla == 1)  // a count's column has no name on either side
+            QCOMPARE(odbc.value(0).section('=', 1), demo.value(0).section('=', 1));
+        else
+            QCOMPARE(odbc, demo);
+        QVERIFY(tds->Recibidos().contains("batch: " + sql));
     }
-    QVERIFY(carpeta->crearServicioVacio() && CarpetaPrueba::ejecutarEn(RutaServicioDemo(), inserciones));
-    QVERIFY(ServidorRemoto().ConectarMERLAN());
-    const QString sql = s[tabla].sql;
-    const QStringList demo = descarga ? descargar(sql) : leer(sql);
-    QCOMPARE(demo.size(), s[tabla].filas.size());
 
-    ADOSQLSERVER::EstablecerServidorRemoto(remoto);
-    QVERIFY(ServidorRemoto().ConectarMERLAN());
-    const QStringList odbc = descarga ? descargar(sql) : leer(sql);
-    QVERIFY2(!ServidorRemoto().UltimaOperacionFallida(), qPrintable(ServidorRemoto().UltimoError()));
-    if (tabla == 1)  // a count's column has no name on either side
-        QCOMPARE(odbc.value(0).section('=', 1), demo.value(0).section('=', 1));
-    else
-        QCOMPARE(odbc, demo);
-    QVERIFY(tds->Recibidos().contains("batch: " + sql));
-}
-
-void TstServidorOdbc::conectaConLaCadenaDelPrograma()
-{
-    QVERIFY(ServidorRemoto().ConectarMERLAN());
-    QCOMPARE(tds->UltimoLogin(), (QStringList{"sa", "bortelquin", "BDMERLAN"}));
-    QCOMPARE(ServidorRemoto().NumRegistros(SqlCuentaRemota(kDia, kTitular)), 3);
-    QVERIFY(dialogos->mensajes.isEmpty());
-}
-
-void TstServidorOdbc::descargaUnDia()
-{
-    QVERIFY(ServidorRemoto().ConectarMERLAN());
-    FechaDescarga = QDateTime(kDia, QTime(0, 0));
-    VistaMuda vista;
-    DescargaPosiciones d(vista);
-    QCOMPARE(d.BajarDia(), DescargaPosiciones::Dia::Bajado);
-    QCOMPARE(vista.lineas, QStringList{"Bajados 3 regs el día 05/03/2026"});
-    QCOMPARE(d.TotalInsertados, 3);
-    QStringList guardadas;
-    auto rs = BaseLocal().DevuelveRecordset("SELECT * FROM DATOS ORDER BY FECHA");
-    for (; rs && !rs->Eof(); rs->MoveNext()) {
-        QStringList f;
-        for (int i = 0; i < rs->FieldCount(); ++i)
-            f << comoTexto(rs->Fields(i));
-        guardadas << f.join('|');
+    void descargaUnDia()
+    {
+        QVERIFY(ServidorRemoto().ConectarMERLAN());
+        FechaDescarga = QDateTime(kDia, QTime(0, 0));
+        VistaMuda vista;
+        DescargaPosiciones d(vista);
+        QCOMPARE(d.BajarDia(), DescargaPosiciones::Dia::Bajado);
+        QCOMPARE(vista.lineas, QStringList{"Bajados 3 regs el día 05/03/2026"});
+        QCOMPARE(d.TotalInsertados, 3);
+        QCOMPARE(leer(BaseLocal(), "SELECT * FROM DATOS", false), (QStringList{
+            "356000000000001|fecha 2026-03-05 00:00:00|40.1|-3.2|0||",
+            "356000000000001|fecha 2026-03-05 07:04:09|40.4167751234|-3.7037901234|12.345678|Avda. de Andalucía, 5 (Móstoles)|Almacén Norte",
+            "356000000000002|fecha 2026-03-05 23:59:59|41.3887|2.1589|87.5||Señal débil ñ",
+        }));
+        // A second pass finds the day complete.
+        QCOMPARE(d.BajarDia(), DescargaPosiciones::Dia::NadaQueBajar);
     }
-    QCOMPARE(guardadas, (QStringList{
-        "356000000000001|fecha 2026-03-05 00:00:00|40.1|-3.2|0||",
-        "356000000000001|fecha 2026-03-05 07:04:09|40.4167751234|-3.7037901234|12.345678|Avda. de Andalucía, 5 (Móstoles)|Almacén Norte",
-        "356000000000002|fecha 2026-03-05 23:59:59|41.3887|2.1589|87.5||Señal débil ñ",
-    }));
-    // A second pass finds the day complete.
-    QCOMPARE(d.BajarDia(), DescargaPosiciones::Dia::NadaQueBajar);
-}
 
-void TstServidorOdbc::escrituras()
-{
-    QVERIFY(ServidorRemoto().ConectarMERLAN());
-    QString motivo;
-    QVERIFY(MiCiudad::Guardar(ServidorRemoto(), kTitular, "Alcalá de Henares", motivo));
-    QCOMPARE(ServidorRemoto().Execute("Insert into MiCiudad Values('B84512370','Toledo')"), 0);
-    QVERIFY(ServidorRemoto().UltimoError().contains("Violation of UNIQUE KEY"));
-    QCOMPARE(ServidorRemoto().Execute("Update Miciudad SET [Mi Ciudad]='Toledo' where titular='B84512370'"), 1);
-    QCOMPARE(ServidorRemoto().Execute("DELETE FROM Zonas WHERE IdZona=99"), 0);
-    QVERIFY(!ServidorRemoto().UltimaOperacionFallida());
-    QCOMPARE(MiCiudad::Leer(ServidorRemoto(), kTitular).value_or("?"), "Alcalá de Henares");
-    // Statements go as plain batches: no server cursor around a statement without rows.
-    QVERIFY(tds->Recibidos().contains("batch: Update Miciudad SET [Mi Ciudad]='Toledo' where titular='B84512370'"));
-}
+    void escrituras()
+    {
+        QVERIFY(ServidorRemoto().ConectarMERLAN());
+        QString motivo;
+        QVERIFY(MiCiudad::Guardar(ServidorRemoto(), kTitular, "Alcalá de Henares", motivo));
+        QCOMPARE(ServidorRemoto().Execute("Insert into MiCiudad Values('B84512370','Toledo')"), 0);
+        QVERIFY(ServidorRemoto().UltimoError().contains("Violation of UNIQUE KEY"));
+        QCOMPARE(ServidorRemoto().Execute("Update Miciudad SET [Mi Ciudad]='Toledo' where titular='B84512370'"), 1);
+        QCOMPARE(ServidorRemoto().Execute("DELETE FROM Zonas WHERE IdZona=99"), 0);
+        QVERIFY(!ServidorRemoto().UltimaOperacionFallida());
+        QCOMPARE(MiCiudad::Leer(ServidorRemoto(), kTitular).value_or("?"), "Alcalá de Henares");
+        // Statements go as plain batches: no server cursor around a statement without rows.
+        QVERIFY(tds->Recibidos().contains("batch: Update Miciudad SET [Mi Ciudad]='Toledo' where titular='B84512370'"));
+    }
 
-void TstServidorOdbc::sentenciaPreparada()
-{
-    QVERIFY(ServidorRemoto().ConectarMERLAN());
-    auto s = ServidorRemoto().Preparar("UPDATE Zonas SET [Descripcion zona]=? WHERE IdZona=?");
-    QVERIFY(s);
-    QCOMPARE(ServidorRemoto().Execute(*s, {"Nave ñ", 7}), 1);
-    QCOMPARE(ServidorRemoto().Execute(*s, {"Nave 2", 8}), 1);
-    // Qt binds the values again at each run, so the driver prepares and runs in one call each time.
-    const QString sql = "UPDATE Zonas SET [Descripcion zona]=@P1 WHERE IdZona=@P2";
-    QCOMPARE(tds->Recibidos().filter("rpc sp_prepexec"), QStringList(2, "rpc sp_prepexec: " + sql));
-}
+    void sentenciaPreparada()
+    {
+        QVERIFY(ServidorRemoto().ConectarMERLAN());
+        auto s = ServidorRemoto().Preparar("UPDATE Zonas SET [Descripcion zona]=? WHERE IdZona=?");
+        QVERIFY(s);
+        QCOMPARE(ServidorRemoto().Execute(*s, {"Nave ñ", 7}), 1);
+        QCOMPARE(ServidorRemoto().Execute(*s, {"Nave 2", 8}), 1);
+        // Qt binds the values again at each run, so the driver prepares and runs in one call each time.
+        const QString sql = "UPDATE Zonas SET [Descripcion zona]=@P1 WHERE IdZona=@P2";
+        QCOMPARE(tds->Recibidos().filter("rpc sp_prepexec"), QStringList(2, "rpc sp_prepexec: " + sql));
+    }
 
-void TstServidorOdbc::loginRechazado()
-{
-    tds->RechazarLogins("Login failed for user 'sa'.");
-    QVERIFY(!ServidorRemoto().ConectarMERLAN());
-    QCOMPARE(dialogos->mensajes.size(), 1);
-    QVERIFY2(dialogos->mensajes[0].texto.contains("Login failed for user 'sa'."), qPrintable(dialogos->mensajes[0].texto));
-    QVERIFY(!ServidorRemoto().Conectado() && ServidorRemoto().UltimaOperacionFallida());
-    QCOMPARE(ServidorRemoto().NumRegistros(SqlCuentaRemota(kDia, kTitular)), 0);
-}
+    void loginRechazado()
+    {
+        tds->RechazarLogins("Login failed for user 'sa'.");
+        QVERIFY(!ServidorRemoto().ConectarMERLAN());
+        QCOMPARE(dialogos->mensajes.size(), 1);
+        QVERIFY2(dialogos->mensajes[0].texto.contains("Login failed for user 'sa'."), qPrintable(dialogos->mensajes[0].texto));
+        QVERIFY(!ServidorRemoto().Conectado() && ServidorRemoto().UltimaOperacionFallida());
+        QCOMPARE(ServidorRemoto().NumRegistros(SqlCuentaRemota(kDia, kTitular)), 0);
+    }
 
-// The second result of a batch is never read: the driver cancels it and the connection goes on.
-void TstServidorOdbc::cancelaLoQueNoLee()
-{
-    QVERIFY(ServidorRemoto().ConectarMERLAN());
-    QCOMPARE(ServidorRemoto().NumRegistros(kDosResultados), 5);
-    QCOMPARE(ServidorRemoto().NumRegistros(SqlCuentaRemota(kDia, kTitular)), 3);
-    const QStringList r = tds->Recibidos();
-    QCOMPARE(r.mid(r.indexOf("batch: " + kDosResultados) + 1, 2), (QStringList{"attention", "batch: " + SqlCuentaRemota(kDia, kTitular)}));
-}
+    // With the program's connection string, the second result of a batch is never read: the driver
+    // cancels it and the connection goes on.
+    void cancelaLoQueNoLee()
+    {
+        QVERIFY(ServidorRemoto().ConectarMERLAN());
+        QCOMPARE(tds->UltimoLogin(), (QStringList{"sa", "bortelquin", "BDMERLAN"}));
+        QCOMPARE(ServidorRemoto().NumRegistros(kDosResultados), 5);
+        QCOMPARE(ServidorRemoto().NumRegistros(SqlCuentaRemota(kDia, kTitular)), 3);
+        const QStringList r = tds->Recibidos();
+        QCOMPARE(r.mid(r.indexOf("batch: " + kDosResultados) + 1, 2), (QStringList{"attention", "batch: " + SqlCuentaRemota(kDia, kTitular)}));
+        QVERIFY(dialogos->mensajes.isEmpty());
+    }
+};
 
 QTEST_MAIN(TstServidorOdbc)
 #include "tst_servidorodbc.moc"

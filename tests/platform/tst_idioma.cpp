@@ -10,35 +10,34 @@
 
 class TstIdioma : public QObject {
     Q_OBJECT
+
 private Q_SLOTS:
     void initTestCase() { InstalarTraduccionesQt(); }
-    void textos();
-    void fechaDeArchivo();
-};
 
-void TstIdioma::textos()
-{
-    // Qt's English texts of the file dialog and the print preview come out translated.
-    for (const auto &[contexto, texto] : {std::pair{"QFileDialog", "Look in:"}, {"QFileSystemModel", "Date Modified"},
-                                          {"QPrintPreviewDialog", "Print Preview"}}) {
-        const QString traducido = QCoreApplication::translate(contexto, texto);
-        QVERIFY2(!traducido.isEmpty() && traducido != QLatin1String(texto), texto);
+    void textos()
+    {
+        // Qt's English texts of the file dialog and the print preview come out translated.
+        for (const auto &[contexto, texto] : {std::pair{"QFileDialog", "Look in:"}, {"QFileSystemModel", "Date Modified"},
+                                              {"QPrintPreviewDialog", "Print Preview"}}) {
+            const QString traducido = QCoreApplication::translate(contexto, texto);
+            QVERIFY2(!traducido.isEmpty() && traducido != QLatin1String(texto), texto);
+        }
     }
-}
 
-void TstIdioma::fechaDeArchivo()
-{
-    QTemporaryDir dir;
-    QFile f(dir.filePath("copia.sdf"));
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    const QDateTime cuando(QDate(2026, 3, 5), QTime(16, 27));
-    QVERIFY(f.setFileTime(cuando, QFileDevice::FileModificationTime));
-    f.close();
-    QFileSystemModel m;
-    m.setRootPath(dir.path());
-    QVERIFY(Prueba::esperar([&] { return m.index(f.fileName(), 3).data().isValid(); }));
-    QCOMPARE(m.index(f.fileName(), 3).data().toString(), QString("5/3/26 16:27"));
-}
+    void fechaDeArchivo()
+    {
+        QTemporaryDir dir;
+        QFile f(dir.filePath("copia.sdf"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        const QDateTime cuando(QDate(2026, 3, 5), QTime(16, 27));
+        QVERIFY(f.setFileTime(cuando, QFileDevice::FileModificationTime));
+        f.close();
+        QFileSystemModel m;
+        m.setRootPath(dir.path());
+        QVERIFY(Prueba::esperar([&] { return m.index(f.fileName(), 3).data().isValid(); }));
+        QCOMPARE(m.index(f.fileName(), 3).data().toString(), QString("5/3/26 16:27"));
+    }
+};
 
 int main(int argc, char *argv[])
 {

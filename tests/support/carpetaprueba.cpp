@@ -14,6 +14,8 @@
 #include <QSqlQuery>
 #include <QtTest>
 
+#include <functional>
+
 CarpetaPrueba::CarpetaPrueba()
 {
     EstablecerCarpetaAplicacion(dir.path());
@@ -28,31 +30,23 @@ CarpetaPrueba::~CarpetaPrueba()
 
 QString CarpetaPrueba::archivo(const QString &relativo) const { return QDir(dir.path()).filePath(relativo); }
 
-bool CarpetaPrueba::crearBaseLocal()
+namespace {
+// Runs a maker that reports its failure in a text, and warns with it.
+bool crear(const std::function<bool(QString &)> &hacer)
 {
     QString error;
-    bool ok = CrearBaseLocal(RutaBaseLocal(), error);
+    const bool ok = hacer(error);
     if (!ok)
         qWarning("%s", qPrintable(error));
     return ok;
 }
-
-bool CarpetaPrueba::crearServicioVacio()
-{
-    QString error;
-    bool ok = CrearServicioVacio(RutaServicioDemo(), error);
-    if (!ok)
-        qWarning("%s", qPrintable(error));
-    return ok;
 }
 
+bool CarpetaPrueba::crearBaseLocal() { return crear([](QString &e) { return CrearBaseLocal(RutaBaseLocal(), e); }); }
+bool CarpetaPrueba::crearServicioVacio() { return crear([](QString &e) { return CrearServicioVacio(RutaServicioDemo(), e); }); }
 bool CarpetaPrueba::crearServicioDemo(const QDate &hoy)
 {
-    QString error;
-    bool ok = CrearServicioDemo(RutaServicioDemo(), hoy, error);
-    if (!ok)
-        qWarning("%s", qPrintable(error));
-    return ok;
+    return crear([&hoy](QString &e) { return CrearServicioDemo(RutaServicioDemo(), hoy, e); });
 }
 
 bool CarpetaPrueba::enlazarPaginas()

@@ -1,10 +1,9 @@
 #pragma once
-// A test double of SQL Server's side of the TDS 7.x wire protocol, on a loopback port. Not a
-// server: it knows no SQL. It speaks just enough of the protocol for unixODBC + FreeTDS to log in
-// (pre-login without encryption, login acknowledgement) and to run statements, sent as SQL
-// batches or as the RPCs the driver uses for prepared statements (sp_executesql, sp_prepare,
-// sp_prepexec, sp_execute, sp_unprepare; sp_cursoropen of a statement without rows, which the
-// driver sends for Qt's own set-up); an attention (cancel) is answered with DONE + attention.
+// A test double of SQL Server's side of the TDS 7.3 wire protocol, on a loopback port. Not a
+// server: it knows no SQL. It speaks just what unixODBC + FreeTDS send for the program: the
+// pre-login (no encryption), the login, SQL batches, the RPCs of a prepared statement
+// (sp_prepexec, sp_unprepare), the sp_cursoropen of Qt's own set-up (run directly, as SQL Server
+// runs a statement without rows) and the attention (cancel).
 // Each statement text is answered with the result a test function gives for it: typed columns
 // (int, float, nvarchar, datetime), rows with NULLs, an affected-row count or an error.
 #include <QByteArray>
@@ -62,11 +61,9 @@ private:
     std::list<std::thread> hilos;   // one per connection
 
     void aceptar();
-
     void atender(qintptr descriptor);
     void anotar(const QString &texto);
     QByteArray responderLogin(const QByteArray &datos);
     QByteArray responderRpc(const QByteArray &datos, QHash<int, QString> &preparadas);
-    QByteArray sinCursor(const QString &sentencia);
     QByteArray resultado(const QString &sentencia, bool enProcedimiento);
 };
