@@ -88,6 +88,57 @@ private Q_SLOTS:
         QVERIFY(qAbs(QTime::fromString(caja("txthorafin"), "HH:mm").secsTo(QTime::currentTime())) < 120);
     }
 
+    // Each marked day the calendar shows carries its number of positions; its tool tip the first
+    // and last time. The locator's key as the service compares it (letter case, trailing blanks).
+    void posicionesDeLosDias_data()
+    {
+        QTest::addColumn<QString>("otro");  // another locator chosen first ("" for Coche 'A')
+        QTest::addColumn<QDate>("dia");
+        QTest::addColumn<QString>("etiqueta");
+        QTest::addColumn<QString>("consejo");
+        QTest::newRow("último día, la clave en mayúsculas") << "" << kDespues << "7"
+            << "7 posiciones\nPrimera: 07:58:40 · Última: 20:00:05";
+        QTest::newRow("mes anterior, al pasar de mes") << "" << kAntes.addDays(-20) << "2"
+            << "2 posiciones\nPrimera: 08:00:00 · Última: 08:30:00";
+        QTest::newRow("día sin posiciones") << "" << kDespues.addDays(1) << "" << "";
+        QTest::newRow("otro localizador: su día") << "Moto" << kDespues.addDays(-1) << "1"
+            << "1 posición\nPrimera: 23:59:59 · Última: 23:59:59";
+        QTest::newRow("otro localizador: nada del anterior") << "Moto" << kDespues << "" << "";
+    }
+
+    void posicionesDeLosDias()
+    {
+        QFETCH(QString, otro);
+        QFETCH(QDate, dia);
+        QFETCH(QString, etiqueta);
+        QFETCH(QString, consejo);
+        QVERIFY(CarpetaPrueba::ejecutarEn(
+            RutaBaseLocal(), {"INSERT INTO DATOS (IMEI, FECHA) VALUES ('COCHE ''a''  ', '" + kDespues.toString("yyyy-MM-dd") + " 20:00:05')",
+                              "INSERT INTO DATOS (IMEI, FECHA) VALUES ('Moto', '" + kDespues.addDays(-1).toString("yyyy-MM-dd") + " 23:59:59')",
+                              "INSERT INTO DATOS (IMEI, FECHA) VALUES ('Coche ''A''', '" + kAntes.addDays(-20).toString("yyyy-MM-dd") + " 08:00:00')",
+                              "INSERT INTO DATOS (IMEI, FECHA) VALUES ('Coche ''A''', '" + kAntes.addDays(-20).toString("yyyy-MM-dd") + " 08:30:00')"}));
+        auto *lista = hijo<QListWidget>("lbldiferido");
+        lista->clear();
+        w->fraSeleccion->MeterLocalizadores();
+        if (!otro.isEmpty())
+            lista->setCurrentItem(lista->findItems(otro, Qt::MatchExactly).value(0));
+        auto *cal = hijo<KVCalen>("KVCalen1");
+        if (dia.month() != cal->Mes()) {
+            clic("btnmenosmes");
+            QCoreApplication::processEvents();  // the month's counts are read once it is drawn
+        }
+        int i = 0;
+        while (i < 41 && cal->Celda(i).fecha != dia)
+            ++i;
+        const ObjetoTexto &l = cal->Celda(i).etiquetaDerecha;
+        QCOMPARE(l.visible ? l.texto : QString(), etiqueta);
+        QCOMPARE(cal->Celda(i).colorFondo, ColorVB(etiqueta.isEmpty() ? 12648447 : 16701389));  // the marks as they were
+        QHelpEvent e(QEvent::ToolTip, cal->RectanguloCelda(i).center(), cal->mapToGlobal(cal->RectanguloCelda(i).center()));
+        QToolTip::hideText();
+        QApplication::sendEvent(cal, &e);
+        QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), consejo);
+    }
+
     void rechazos_data()
     {
         QTest::addColumn<QString>("caja");  // the box given the value, which gets the focus on a date/time error
