@@ -1,8 +1,9 @@
 // The playback window on a local file of 5,000,000 positions (5 locators, 1,000 days each): its
 // opening (every start-up step, the map page left loading behind) and a click on another locator
 // (calendar marks and the shown days' positions, summary, the day's first and last times),
-// absolute goals in seconds; and the reading of a 20-day track (20,000 rows) against the same rows read raw through Qt SQL. The file
-// is made once, straight through SQLite, and kept in the temporary folder for later runs.
+// absolute goals in seconds; and the reading of a 20-day track (20,000 rows) against the same rows
+// read raw through Qt SQL. The file is made once, straight through SQLite, and kept in the
+// temporary folder for later runs.
 // Run: ./bench_ventanadiferido [rounds]
 #include "comparacion.h"
 #include "dialogosguion.h"
