@@ -6,6 +6,7 @@
 #include "graficavelocidad.h"
 #include "kvcalen.h"
 #include "module1.h"
+#include "paginarecorrido.h"
 #include "pruebaweb.h"
 #include "regional.h"
 
@@ -277,6 +278,42 @@ private Q_SLOTS:
         QCOMPARE(motor->posicion(), 11);
         QVERIFY(!hijo<QCheckBox>("chkseguir")->isChecked());
         QCOMPARE(pagina("String(seguir)"), QStringLiteral("false"));
+    }
+
+    // The whole track as the page decodes it: each point's time (across midnight), speed and zone,
+    // the view fitted without the GPS jump, and a click on a drawn point finding that point.
+    void recorridoCompletoEnLaPagina_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QString>("lectura");
+        QTest::addColumn<bool>("enVista");
+        QTest::newRow("primero") << 0 << "23:59:58|Velocidad: 10 km/h|Zona: Nave 1" << true;
+        QTest::newRow("otra zona") << 1 << "23:59:59|Velocidad: 21 km/h|Zona: Nave 'B' <i>" << true;
+        QTest::newRow("tras la medianoche") << 2 << "00:00:03|Velocidad: 30 km/h|Zona: Nave 1" << true;
+        QTest::newRow("salto GPS") << 3 << "00:00:04|Velocidad: 40 km/h|Zona: Nave 1" << false;
+        QTest::newRow("último") << 4 << "00:01:05|Velocidad: 50 km/h|Zona: Nave 'B' <i>" << true;
+    }
+
+    void recorridoCompletoEnLaPagina()
+    {
+        QFETCH(int, n);
+        QFETCH(QString, lectura);
+        QFETCH(bool, enVista);
+        const QDateTime t0(kAntes, QTime(23, 59, 58));
+        const QString b = QStringLiteral("Nave 'B' <i>");
+        const QList<PuntoRecorrido> puntos{{t0, 40.41, -3.70, 10, "Nave 1"}, {t0.addSecs(1), 40.4101, -3.7001, 20.6, b},
+                                           {t0.addSecs(5), 40.4102, -3.6999, 30, "Nave 1"}, {t0.addSecs(6), 45.0, -3.7, 40, "Nave 1"},
+                                           {t0.addSecs(67), 40.41035, -3.70005, 50, b}};
+        w->Mapa()->Ejecutar(PaginaRecorrido::SentenciaVerRecorrido(puntos, {3}));
+        const QString k = QString::number(n);
+        QCOMPARE(pagina(qPrintable("String(estadoMapa().puntos)")), QStringLiteral("5"));
+        QCOMPARE(pagina(qPrintable("Array.from(lecturaPunto(" + k + ").children).slice(1, 4).map(e => e.textContent).join('|')")),
+                 lectura);
+        QCOMPARE(pagina(qPrintable("String(mapa.getBounds().contains(lugarPunto(" + k + ")))")),
+                 QString(enVista ? "true" : "false"));
+        const QString clic = "mapa.containerPointToLatLng(mapa.latLngToContainerPoint([" + QString::number(puntos[n].latitud, 'f', 6) +
+                             "," + QString::number(puntos[n].longitud, 'f', 6) + "]).add([3, -2]))";
+        QCOMPARE(pagina(qPrintable("String(puntoCercano({latlng: " + clic + "}, 8))")), k);
     }
 
     // A long zone name does not move the read-outs after it.
