@@ -1,14 +1,16 @@
 // The playback window on a local file of 5,000,000 positions (5 locators, 1,000 days each): its
 // opening (every start-up step, the map page left loading behind) and a click on another locator
-// (calendar marks, summary, the day's first and last times), absolute goals in seconds; and the
-// reading of a 20-day track (20,000 rows) against the same rows read raw through Qt SQL. The file
-// is made once, straight through SQLite, and kept in the temporary folder for later runs.
+// (calendar marks and the shown days' positions, summary, the day's first and last times),
+// absolute goals in seconds; and the reading of a 20-day track (20,000 rows) against the same rows
+// read raw through Qt SQL. The file is made once, straight through SQLite, and kept in the
+// temporary folder for later runs.
 // Run: ./bench_ventanadiferido [rounds]
 #include "comparacion.h"
 #include "dialogosguion.h"
 #include "entorno.h"
 #include "esquema.h"
 #include "frmdiferido.h"
+#include "kvcalen.h"
 #include "llenadocrudo.h"
 #include "marcoselecciondiferido.h"
 #include "proveedor.h"
@@ -103,6 +105,9 @@ int main(int argc, char **argv)
         lista->setCurrentRow(1 + r % (Localizadores - 1));
         const double pulsar = t.nsecsElapsed() / 1e9;
         bien = bien && w->fraSeleccion->sspanelcaption->text().contains(QString::number(Dias));
+        // The click also writes the positions of each shown day in its cell.
+        const KVCalen *cal = w->fraSeleccion->KVCalen1;
+        bien = bien && cal->DevuelveEtiqueta2(cal->FechaActual()) == QString::number(PorDia);
         std::printf("  round %d: opening %.3f s, locator click %.3f s\n", r + 1, abrir, pulsar);
         // The first opening also starts the web engine: later ones show the window's own cost.
         if (r > 0) {

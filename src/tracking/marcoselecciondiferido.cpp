@@ -13,11 +13,13 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSpinBox>
 #include <QStyle>
 #include <QToolButton>
+#include <QToolTip>
 
 using namespace ConsultasDiferido;
 using Module1::BaseLocal;
@@ -147,7 +149,11 @@ MarcoSeleccionDiferido::MarcoSeleccionDiferido(QWidget *padre)
 
     connect(lbldiferido, &QListWidget::currentRowChanged, this, [this](int) { lbldiferido_Click(); });
     connect(KVCalen1, &KVCalen::Click, this, &MarcoSeleccionDiferido::KVCalen1_Click);
+    // Raised before the new month is drawn: its cells are known once it is.
+    connect(KVCalen1, &KVCalen::CambiaMes, this, &MarcoSeleccionDiferido::PonerPosicionesDias, Qt::QueuedConnection);
+    connect(KVCalen1, &KVCalen::CambiaAnio, this, &MarcoSeleccionDiferido::PonerPosicionesDias, Qt::QueuedConnection);
     txthorafin->installEventFilter(this);
+    KVCalen1->installEventFilter(this);
 }
 
 void MarcoSeleccionDiferido::MeterLocalizadores()
@@ -201,6 +207,11 @@ void MarcoSeleccionDiferido::PreparaCalendario()
     txtfechainicio->clear();
     txthorainicio->clear();
     txthorafin->clear();
+    for (auto it = posicionesDias.cbegin(); it != posicionesDias.cend(); ++it)
+        KVCalen1->PonerTexto(it.key(), QString(), ObjetoCelda::EtiquetaDerecha, true);
+    posicionesDias.clear();
+    diasLeidos.clear();
+    diasMarcados.clear();
     ReseteaCalendario();
     const QString localizador = Localizador();
     auto rs = BaseLocal().DevuelveRecordset(SqlDiasLocalizador(localizador));
@@ -209,12 +220,48 @@ void MarcoSeleccionDiferido::PreparaCalendario()
     const DiasRegistrados dias = LeerDiasRegistrados(*rs);
     for (const QDate &d : dias.dias)
         KVCalen1->PonColorFondoCelda(d, ColorMarcado);
+    diasMarcados = QSet<QDate>(dias.dias.cbegin(), dias.dias.cend());
     KVCalen1->Refresh();
     if (dias.ultimo.isValid()) {
         KVCalen1->setFechaActual(dias.ultimo);
+        PonerPosicionesDias();
         KVCalen1_Click();
         sspanelcaption->setText(TextoResumen(Nombres.Mostrar(localizador), dias));
     }
+}
+
+void MarcoSeleccionDiferido::PonerPosicionesDias()
+{
+    QList<QDate> faltan;
+    for (int i = 0; i < 42; ++i) {
+        const QDate d = KVCalen1->Celda(i).fecha;
+        if (diasMarcados.contains(d) && !diasLeidos.contains(d)) {
+            faltan << d;
+            diasLeidos.insert(d);
+        }
+    }
+    if (faltan.isEmpty())
+        return;
+    auto rs = BaseLocal().DevuelveRecordset(PosicionesDias::SqlCuentas(Localizador(), faltan));
+    if (!rs)
+        return;
+    const QHash<QDate, PosicionesDia> leidas = PosicionesDias::LeerCuentas(*rs);
+    for (auto it = leidas.cbegin(); it != leidas.cend(); ++it) {
+        posicionesDias.insert(it.key(), it.value());
+        KVCalen1->PonerTexto(it.key(), PosicionesDias::TextoCelda(it->posiciones), ObjetoCelda::EtiquetaDerecha);
+    }
+    KVCalen1->Refresh();
+}
+
+QString MarcoSeleccionDiferido::ConsejoDia(const QDate &dia)
+{
+    const auto it = posicionesDias.find(dia);
+    if (it == posicionesDias.end())
+        return QString();
+    if (!it->primera.isValid())
+        if (auto rs = BaseLocal().DevuelveRecordset(PosicionesDias::SqlHoras(Localizador(), dia)))
+            PosicionesDias::LeerHoras(*rs, *it);
+    return PosicionesDias::TextoConsejo(*it);
 }
 
 QString MarcoSeleccionDiferido::dameHora(const QString &Fecha, bool ultima)
@@ -246,6 +293,16 @@ bool MarcoSeleccionDiferido::eventFilter(QObject *o, QEvent *e)
 {
     if (o == txthorafin && e->type() == QEvent::MouseButtonDblClick) {
         txthorafin->setText(Regional::HoraCorta(QTime::currentTime()));
+        return true;
+    }
+    if (o == KVCalen1 && e->type() == QEvent::ToolTip) {
+        const auto *h = static_cast<QHelpEvent *>(e);
+        const int celda = KVCalen1->CeldaEn(h->pos());
+        const QString texto = celda < 0 ? QString() : ConsejoDia(KVCalen1->Celda(celda).fecha);
+        if (texto.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(h->globalPos(), texto, KVCalen1, KVCalen1->RectanguloCelda(celda));
         return true;
     }
     return QGroupBox::eventFilter(o, e);

@@ -2,8 +2,11 @@
 // The selection frame of "Seguimiento Diferido" (objectName "frmdiferido", like its window): the
 // locator, its recorded days on the calendar, the period and the starting settings.
 #include "nombreslocalizadores.h"
+#include "posicionesdias.h"
 
 #include <QGroupBox>
+#include <QHash>
+#include <QSet>
 #include <QString>
 
 class KVCalen;
@@ -49,6 +52,11 @@ public:
     bool ComprobarSeleccion();
     // The selected locator's rows in the period typed.
     QString SqlRecorrido() const;
+    // The marked days the calendar shows get their number of positions (read once per day).
+    void PonerPosicionesDias();
+    // A day's tool tip: its positions, first and last time (read when first asked for); empty for
+    // a day without positions.
+    QString ConsejoDia(const QDate &dia);
 
 protected:
     bool eventFilter(QObject *o, QEvent *e) override;
@@ -59,4 +67,6 @@ private:
     QString dameHora(const QString &Fecha, bool ultima);
 
     QString iconoLocalizador;
+    QSet<QDate> diasMarcados, diasLeidos;
+    QHash<QDate, PosicionesDia> posicionesDias;
 };

@@ -6,7 +6,8 @@
 #include <QString>
 
 namespace PaginaRecorrido {
-// verrecorrido(first second of the day,[positions],[seconds],[km/h],[zones],[zone of each],[jumps]);
+// verrecorrido(first second of the day,'positions','seconds','km/h',[zones],'zone of each','jumps');
+// each quoted text a list of whole numbers separated by commas.
 QString SentenciaVerRecorrido(const QList<PuntoRecorrido> &puntos, const QList<int> &saltos);
 // marcarparadas([[lat,lon,'HH:mm','duration'],...]);
 QString SentenciaParadas(const QList<PuntoRecorrido> &puntos, const QList<TramoRecorrido> &paradas);

@@ -6,6 +6,7 @@
 #include "graficavelocidad.h"
 #include "kvcalen.h"
 #include "module1.h"
+#include "paginarecorrido.h"
 #include "pruebaweb.h"
 #include "regional.h"
 
@@ -90,6 +91,48 @@ private Q_SLOTS:
                  Regional::FechaCorta(kAntes) + " 09:00 18:00");
         QTest::mouseDClick(hijo<QLineEdit>("txthorafin"), Qt::LeftButton);  // the time of day
         QVERIFY(qAbs(QTime::fromString(caja("txthorafin"), "HH:mm").secsTo(QTime::currentTime())) < 120);
+    }
+
+    // Each marked day the calendar shows carries its number of positions (the locator's key as the
+    // service compares it: letter case, trailing blanks), its tool tip the first and last time.
+    void posicionesDeLosDias_data()
+    {
+        QTest::addColumn<QString>("otro");  // another locator chosen first
+        QTest::addColumn<QDate>("dia");
+        QTest::addColumn<QString>("consejo");  // and the label: its first word
+        QTest::newRow("último día, la clave en mayúsculas") << "" << kDespues << "7 posiciones\nPrimera: 07:58:40 · Última: 20:00:05";
+        QTest::newRow("mes anterior, al pasar de mes") << "" << kAntes.addDays(-20) << "2 posiciones\nPrimera: 08:00:00 · Última: 08:30:00";
+        QTest::newRow("otro localizador: su día") << "Moto" << kDespues.addDays(-1) << "1 posición\nPrimera: 23:59:59 · Última: 23:59:59";
+        QTest::newRow("otro localizador: nada del anterior") << "Moto" << kDespues << "";
+    }
+
+    void posicionesDeLosDias()
+    {
+        QFETCH(QString, otro);
+        QFETCH(QDate, dia);
+        QFETCH(QString, consejo);
+        const QString d = kAntes.addDays(-20).toString("yyyy-MM-dd ");
+        QStringList sql;
+        for (const QString &v : {"'COCHE ''a''  ', '" + kDespues.toString("yyyy-MM-dd ") + "20:00:05'", "'Coche ''A''', '" + d + "08:00:00'",
+                                 "'Moto', '" + kDespues.addDays(-1).toString("yyyy-MM-dd ") + "23:59:59'", "'Coche ''A''', '" + d + "08:30:00'"})
+            sql << "INSERT INTO DATOS (IMEI, FECHA) VALUES (" + v + ")";
+        QVERIFY(CarpetaPrueba::ejecutarEn(RutaBaseLocal(), sql));
+        auto *lista = hijo<QListWidget>("lbldiferido");
+        lista->clear();
+        w->fraSeleccion->MeterLocalizadores();
+        lista->setCurrentItem(lista->findItems(otro.isEmpty() ? kCoche : otro, Qt::MatchExactly).value(0));
+        auto *cal = hijo<KVCalen>("KVCalen1");
+        if (dia.month() != cal->Mes())
+            clic("btnmenosmes");
+        QCoreApplication::processEvents();  // a month's counts are read once it is drawn
+        int i = 0;
+        while (i < 41 && cal->Celda(i).fecha != dia)
+            ++i;
+        const ObjetoTexto &l = cal->Celda(i).etiquetaDerecha;
+        QCOMPARE(l.visible ? l.texto : QString(), consejo.section(u' ', 0, 0));
+        QHelpEvent e(QEvent::ToolTip, cal->RectanguloCelda(i).center(), cal->mapToGlobal(cal->RectanguloCelda(i).center()));
+        QApplication::sendEvent(cal, &e);
+        QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), consejo);
     }
 
     void rechazos_data()
@@ -230,6 +273,36 @@ private Q_SLOTS:
         QCOMPARE(motor->posicion(), 11);
         QVERIFY(!hijo<QCheckBox>("chkseguir")->isChecked());
         QCOMPARE(pagina("String(seguir)"), QStringLiteral("false"));
+    }
+
+    // The whole track as the page decodes it: each point's time (across midnight), speed and zone,
+    // the view fitted without the GPS jump, and a click by a drawn point finding that point.
+    void recorridoCompletoEnLaPagina_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QString>("lectura");  // and whether the point is in view
+        QTest::newRow("primero") << 0 << "23:59:58|Velocidad: 10 km/h|Zona: Nave 1|true";
+        QTest::newRow("otra zona") << 1 << "23:59:59|Velocidad: 21 km/h|Zona: Nave 'B' <i>|true";
+        QTest::newRow("tras la medianoche") << 2 << "00:00:03|Velocidad: 30 km/h|Zona: Nave 1|true";
+        QTest::newRow("salto GPS") << 3 << "00:00:04|Velocidad: 40 km/h|Zona: Nave 1|false";
+        QTest::newRow("último") << 4 << "00:01:05|Velocidad: 50 km/h|Zona: Nave 'B' <i>|true";
+    }
+
+    void recorridoCompletoEnLaPagina()
+    {
+        QFETCH(int, n);
+        QFETCH(QString, lectura);
+        const QDateTime t(kAntes, QTime(23, 59, 58));
+        const QList<PuntoRecorrido> p{{t, 40.41, -3.70, 10, "Nave 1"}, {t.addSecs(1), 40.4101, -3.7001, 20.6, "Nave 'B' <i>"},
+                                      {t.addSecs(5), 40.4102, -3.6999, 30, "Nave 1"}, {t.addSecs(6), 45.0, -3.7, 40, "Nave 1"},
+                                      {t.addSecs(67), 40.41035, -3.70005, 50, "Nave 'B' <i>"}};
+        w->Mapa()->Ejecutar(PaginaRecorrido::SentenciaVerRecorrido(p, {3}));
+        const QString k = QString::number(n);
+        const QString lugar = QStringLiteral("[%1,%2]").arg(p[n].latitud, 0, 'f', 6).arg(p[n].longitud, 0, 'f', 6);
+        QCOMPARE(pagina(qPrintable("Array.from(lecturaPunto(" + k + ").children).slice(1, 4).map(e => e.textContent).join('|') + '|' + "
+                                   "mapa.getBounds().contains(" + lugar + ")")), lectura);
+        QCOMPARE(pagina(qPrintable("String(puntoCercano({latlng: mapa.containerPointToLatLng(mapa.latLngToContainerPoint(" + lugar +
+                                   ").add([3, -2]))}, 8))")), k);
     }
 
     // A long zone name does not move the read-outs after it.
