@@ -8,6 +8,7 @@
 #include "module1.h"
 #include "posiciones.h"
 #include "prueba.h"
+#include "textosgrafica.h"
 
 #include <QBarCategoryAxis>
 #include <QChart>
@@ -142,6 +143,12 @@ void TstFrmVisitasZonas::ventana()
     auto *eje = qobject_cast<QBarCategoryAxis *>(chart->axes(Qt::Vertical).value(0));
     QVERIFY(eje);
     QCOMPARE(eje->categories(), (QStringList{kRaro, "Taller"}));
+    // Its numbers in Spanish: 20 minutes and half an hour, in hours with a decimal comma.
+    QApplication::processEvents();
+    const Prueba::TextosGrafica textos = Prueba::textosGrafica(*Prueba::hijo<QChartView>(v, "grafica"));
+    QCOMPARE(textos.barras, (QStringList{"0,33 h", "0,5 h"}));
+    const QString horas = textos.ejes.filter(QRegularExpression("^\\d")).join(' ');
+    QVERIFY2(horas.startsWith("0,0 0,1 "), qPrintable(horas));
 }
 
 // The report on the summary: the PDF holds the title, the holder, a hostile name and the totals row.
