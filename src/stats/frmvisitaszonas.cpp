@@ -190,6 +190,7 @@ void frmvisitaszonas::LlenarGrafica()
         ejeHoras->setLabelFormat(QStringLiteral("%.1f"));
         chart->addAxis(ejeHoras, Qt::AlignBottom);
         serie->attachAxis(ejeHoras);
+        ejeHoras->applyNiceNumbers();  // ticks on round hours, not on fifths of the longest bar
     }
     QChart *anterior = grafica->chart();
     grafica->setChart(chart);

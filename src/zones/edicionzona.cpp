@@ -51,7 +51,10 @@ QString TextoArea(const QString &coordenadas)
     return t;
 }
 
-QString MostrarArea(const QString &coordenadas) { return QStringLiteral("ponerArea('") + TextoArea(coordenadas) + QStringLiteral("');"); }
+QString MostrarArea(const QString &coordenadas)
+{
+    return QStringLiteral("ponerArea('") + TextoArea(coordenadas) + QStringLiteral("');");
+}
 
 QString AreaGuardada(const QString &coordenadas) { return TextoArea(coordenadas).replace(u'.', u','); }
 
