@@ -82,6 +82,13 @@ QString NumeroEstandar(double v)
     return negativo ? '-' + r : r;
 }
 
+QLocale LocaleNumeros()
+{
+    // Qt's Spanish locale groups only from five digits (and Qt 6.4 writes 1234567 as "1234.567");
+    // Catalan of Spain writes numbers exactly as the program does.
+    return QLocale(QLocale::Catalan, QLocale::Spain);
+}
+
 double LeerNumero(const QString &texto, bool *ok)
 {
     QString t = texto.trimmed();

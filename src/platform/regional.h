@@ -3,6 +3,7 @@
 // (Qt's own es_ES locale writes short dates as d/M/yy, so nothing is taken from the system).
 #include <QDate>
 #include <QDateTime>
+#include <QLocale>
 #include <QString>
 #include <QTime>
 
@@ -19,6 +20,9 @@ QString NombreDia(int diaSemana);                // 1 (Monday)..7 -> "lunes".."d
 QString NumeroEstandar(double v);
 // Fixed decimals with a decimal comma and no thousands separator ("0.00" in VB with the Spanish locale).
 QString NumeroDecimales(double v, int decimales);
+// The locale for numbers that Qt itself writes (chart labels and axes), for numbers only: "," for
+// decimals and "." for every thousand, as NumeroEstandar.
+QLocale LocaleNumeros();
 // Reads a number written with "." or "," as decimal separator; empty or unreadable is 0.
 double LeerNumero(const QString &texto, bool *ok = nullptr);
 

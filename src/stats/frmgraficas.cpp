@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QValueAxis>
+#include <cmath>
 
 QStringList frmgraficas::CategoriasHoras()
 {
@@ -26,6 +27,8 @@ QStringList frmgraficas::CategoriasHoras()
 void LlenarGrafica(QChartView *vista, const QStringList &categorias, const QStringList &valores, bool horizontal)
 {
     QChart *grafica = vista->chart();
+    grafica->setLocalizeNumbers(true);
+    grafica->setLocale(Regional::LocaleNumeros());
     grafica->removeAllSeries();
     for (QAbstractAxis *eje : grafica->axes())
         grafica->removeAxis(eje);
@@ -41,6 +44,7 @@ void LlenarGrafica(QChartView *vista, const QStringList &categorias, const QStri
     conjunto->setLabelColor(Qt::black);
     serie->append(conjunto);
     serie->setLabelsVisible(true);
+    serie->setLabelsPrecision(15);  // counts in full, never in exponent form
     serie->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
     grafica->addSeries(serie);
     // The axis takes every category once and no null one: a repeated or empty label gets blanks
@@ -60,8 +64,14 @@ void LlenarGrafica(QChartView *vista, const QStringList &categorias, const QStri
     serie->attachAxis(ejeX);
     auto *ejeY = new QValueAxis;
     ejeY->setRange(0, maximo > 0 ? maximo * 1.15 : 1);
-    ejeY->setLabelFormat(QStringLiteral("%d"));
+    ejeY->setLabelFormat(QStringLiteral("%.0f"));  // "%d" writes nothing with localized numbers
     ejeY->applyNiceNumbers();
+    // Counts: a tick on every whole number rather than halves written as whole numbers.
+    if (ejeY->max() / (ejeY->tickCount() - 1) < 1) {
+        const int tope = qMax(1, int(std::ceil(maximo * 1.15)));
+        ejeY->setRange(0, tope);
+        ejeY->setTickCount(tope + 1);
+    }
     grafica->addAxis(ejeY, horizontal ? Qt::AlignBottom : Qt::AlignLeft);
     serie->attachAxis(ejeY);
     grafica->legend()->setAlignment(Qt::AlignBottom);

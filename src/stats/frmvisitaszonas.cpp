@@ -23,6 +23,7 @@
 #include <QTableView>
 #include <QValueAxis>
 #include <QVBoxLayout>
+#include <cmath>
 
 namespace {
 template <class W> W *Nombrado(W *w, const char *nombre, const QString &accesible = QString())
@@ -164,6 +165,8 @@ void frmvisitaszonas::LlenarGrafica()
     auto *chart = new QChart;
     chart->setTitle(QStringLiteral("TIEMPO DENTRO POR ZONA (horas)"));
     chart->legend()->hide();
+    chart->setLocalizeNumbers(true);
+    chart->setLocale(Regional::LocaleNumeros());
     const auto tiempos = Motor.TiempoPorZona();
     if (!tiempos.isEmpty()) {
         auto *serie = new QHorizontalBarSeries;
@@ -172,12 +175,12 @@ void frmvisitaszonas::LlenarGrafica()
         // Bars top-down in zone order: the axis draws its first category at the bottom.
         for (auto it = tiempos.crbegin(); it != tiempos.crend(); ++it) {
             zonas << it->first;
-            *barras << double(it->second) / 3600.0;
+            *barras << std::round(double(it->second) / 36.0) / 100.0;  // hours, to the hundredth
         }
         serie->append(barras);
         serie->setLabelsVisible(true);
         serie->setLabelsFormat(QStringLiteral("@value h"));
-        serie->setLabelsPrecision(3);
+        serie->setLabelsPrecision(15);  // the hundredths in full, never in exponent form
         chart->addSeries(serie);
         auto *ejeZonas = new QBarCategoryAxis;
         ejeZonas->append(zonas);
@@ -187,6 +190,7 @@ void frmvisitaszonas::LlenarGrafica()
         ejeHoras->setLabelFormat(QStringLiteral("%.1f"));
         chart->addAxis(ejeHoras, Qt::AlignBottom);
         serie->attachAxis(ejeHoras);
+        ejeHoras->applyNiceNumbers();  // ticks on round hours, not on fifths of the longest bar
     }
     QChart *anterior = grafica->chart();
     grafica->setChart(chart);

@@ -4,6 +4,8 @@
 
 #include "argumentosscript.h"
 
+#include <cmath>
+
 namespace EdicionZona {
 
 QString Geolocalizar(const QString &ciudad)
@@ -36,6 +38,25 @@ Dibujo Dibujar(const QList<Zona> &zonas, int registroEdicion)
                             ArgumentoScript(v.longitud) + QStringLiteral("');");
     return r;
 }
+
+QString TextoArea(const QString &coordenadas)
+{
+    const auto vertices = GeometriaZona::Leer(coordenadas);
+    const double area = vertices ? GeometriaZona(*vertices).AreaMetros() : 0;
+    QString t = QString::number(std::round(area * 100) / 100, 'f', 2);
+    while (t.endsWith(u'0'))
+        t.chop(1);
+    if (t.endsWith(u'.'))
+        t.chop(1);
+    return t;
+}
+
+QString MostrarArea(const QString &coordenadas)
+{
+    return QStringLiteral("ponerArea('") + TextoArea(coordenadas) + QStringLiteral("');");
+}
+
+QString AreaGuardada(const QString &coordenadas) { return TextoArea(coordenadas).replace(u'.', u','); }
 
 QString Rechazo(const QString &coordenadas, bool edicion, const QString &nombre)
 {

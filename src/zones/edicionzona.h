@@ -26,6 +26,15 @@ struct Dibujo {
 };
 Dibujo Dibujar(const QList<Zona> &zonas, int registroEdicion);
 
+// The area of an outline (its vertex list text) on the ellipsoid, in square metres as the editor
+// shows it under the map: rounded to hundredths, "." as decimal separator and no trailing zeros
+// ("1234.5"); "0" for fewer than three vertices or an unreadable text.
+QString TextoArea(const QString &coordenadas);
+// The statement that shows that area on the page.
+QString MostrarArea(const QString &coordenadas);
+// The area as the editor stores it in Area: the same text with a decimal comma.
+QString AreaGuardada(const QString &coordenadas);
+
 // The message that refuses a save, checked in this order; empty when the save goes on. After the
 // three written checks, an outline that crosses itself is refused with the sides and the point.
 QString Rechazo(const QString &coordenadas, bool edicion, const QString &nombre);

@@ -21,6 +21,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWebEnginePage>
 #include <QWebEngineView>
 
 namespace {
@@ -141,6 +142,16 @@ frmnuevazona::frmnuevazona(QWidget *parent) : QDialog(parent)
         }
     });
 
+    // The page announces each change of the vertex list in its title; the area shown under the map
+    // is computed here, as the list's is.
+    connect(puente->Pagina(), &QWebEnginePage::titleChanged, this, [this](const QString &titulo) {
+        if (!titulo.startsWith(QStringLiteral("vertices|")))
+            return;
+        puente->LeerCampoFormulario(QStringLiteral("Coordenadas"), this, [this](const QString &coordenadas) {
+            puente->Ejecutar(EdicionZona::MostrarArea(coordenadas));
+        });
+    });
+
     if (QScreen *s = QGuiApplication::primaryScreen())
         resize(s->availableGeometry().size() * 0.85);
     // The page opens before the first show: a web view first made on screen recreates the
@@ -236,13 +247,12 @@ void frmnuevazona::DibujarZonas()
 
 void frmnuevazona::btnasignarzona_Click()
 {
-    // The page answers asynchronously: the button waits for both reads.
+    // The page answers asynchronously: the button waits for the read. The area is that of the
+    // vertices read, computed as the page's status shows it.
     btnasignarzona->setEnabled(false);
     puente->LeerCampoFormulario(QStringLiteral("Coordenadas"), this, [this](const QString &coordenadas) {
-        puente->LeerHtmlElemento(QStringLiteral("status"), this, [this, coordenadas](const QString &estado) {
-            btnasignarzona->setEnabled(true);
-            Guardar(coordenadas, QString(estado).replace('.', ','));
-        });
+        btnasignarzona->setEnabled(true);
+        Guardar(coordenadas, EdicionZona::AreaGuardada(coordenadas));
     });
 }
 

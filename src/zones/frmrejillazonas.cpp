@@ -1,6 +1,6 @@
 #include "frmrejillazonas.h"
 #include "frmnuevazona.h"
-#include "geometriazona.h"
+#include "edicionzona.h"
 #include "intercambiozonas.h"
 #include "miciudad.h"
 
@@ -283,11 +283,10 @@ void frmrejillazonas::ImportarArchivo(const QString &ruta)
         } else {
             Adodc1->AddNew();
         }
-        const double area = GeometriaZona(GeometriaZona::Leer(z.coordenadas).value_or(QList<PuntoZona>())).AreaMetros();
         Adodc1->SetField(0, CodigoTitular);
         Adodc1->SetField(1, z.nombre);
         Adodc1->SetField(2, z.coordenadas);
-        Adodc1->SetField(3, QString::number(area, 'f', 2).replace('.', ','));
+        Adodc1->SetField(3, EdicionZona::AreaGuardada(z.coordenadas));
         if (Adodc1->Update())
             hechas << z.nombre;
         else

@@ -7,6 +7,7 @@
 #include "module1.h"
 #include "posiciones.h"
 #include "prueba.h"
+#include "textosgrafica.h"
 
 #include <QBarCategoryAxis>
 #include <QChart>
@@ -135,6 +136,12 @@ void TstFrmVisitasZonas::ventana()
     auto *eje = qobject_cast<QBarCategoryAxis *>(chart->axes(Qt::Vertical).value(0));
     QVERIFY(eje);
     QCOMPARE(eje->categories(), (QStringList{kRaro, "Taller"}));
+    // Its numbers in Spanish: 20 minutes and half an hour, in hours with a decimal comma, on an
+    // axis of round tenths.
+    QApplication::processEvents();
+    const Prueba::TextosGrafica textos = Prueba::textosGrafica(*Prueba::hijo<QChartView>(v, "grafica"));
+    QCOMPARE(textos.barras, (QStringList{"0,33 h", "0,5 h"}));
+    QCOMPARE(textos.ejes.filter(QRegularExpression("^\\d")), (QStringList{"0,0", "0,1", "0,2", "0,3", "0,4", "0,5"}));
     // The report: the PDF holds the title, the holder, a hostile name and the totals row.
     InformeVisitas informe(*v.Resumen);
     informe.Titular = Module1::NombreTitular;

@@ -2,11 +2,13 @@
 #include "archivoinforme.h"
 #include "carpetaprueba.h"
 #include "datosgraficas.h"
+#include "frmgraficas.h"
 #include "frmgraficaszonas.h"
 #include "informes.h"
 #include "modeloestadistica.h"
 #include "module1.h"
 #include "regional.h"
+#include "textosgrafica.h"
 
 #include <QBarCategoryAxis>
 #include <QAbstractBarSeries>
@@ -97,6 +99,8 @@ private Q_SLOTS:
     void textosDeGraficas();
     void graficas_data();
     void graficas();
+    void numerosDeGraficas_data();
+    void numerosDeGraficas();
 
 private:
     std::unique_ptr<CarpetaPrueba> carpeta;
@@ -278,6 +282,32 @@ void TstInformes::graficas()
     g.show();
     QTest::mouseClick(g.findChild<QPushButton *>("Command1"), Qt::LeftButton);
     QVERIFY(!g.isVisible());
+}
+
+void TstInformes::numerosDeGraficas_data()
+{
+    QTest::addColumn<QStringList>("valores");
+    QTest::addColumn<QStringList>("barras");
+    QTest::addColumn<QStringList>("eje");  // the count axis, sorted as texts
+    QTest::newRow("un impacto: sin medios") << QStringList{"1", "0"} << QStringList{"1"} << QStringList{"0", "1", "2"};
+    QTest::newRow("sin impactos") << QStringList{"0", "0"} << QStringList{} << QStringList{"0", "1"};
+    QTest::newRow("millones, sin exponente") << QStringList{"1234567", "20"} << QStringList{"1.234.567", "20"}
+                                             << QStringList{"0", "1.000.000", "1.500.000", "500.000"};
+}
+
+// Counts on a chart as the program writes numbers: whole, "." for thousands.
+void TstInformes::numerosDeGraficas()
+{
+    QFETCH(QStringList, valores);
+    QChartView vista;
+    vista.resize(600, 400);
+    LlenarGrafica(&vista, {"a", "b"}, valores);
+    vista.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&vista));
+    QApplication::processEvents();
+    const Prueba::TextosGrafica t = Prueba::textosGrafica(vista);
+    QTEST(t.barras, "barras");
+    QTEST(t.ejes.filter(QRegularExpression("^[0-9.,]+$")), "eje");
 }
 
 QTEST_MAIN(TstInformes)
