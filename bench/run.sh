@@ -14,7 +14,7 @@ export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 informe="$(mktemp)"
 trap 'rm -f "$informe"' EXIT
 fallos=0
-for b in bench_datos bench_descarga bench_mantenimiento bench_estadisticas bench_calendario bench_mapa bench_diferido bench_ventanadiferido; do
+for b in bench_datos bench_descarga bench_mantenimiento bench_estadisticas bench_calendario bench_mapa bench_diferido bench_ventanadiferido bench_visitas; do
   echo "== $b"
   if ! "$build/bench/$b" 2>&1 | tee -a "$informe"; then
     echo "$b FAILED" | tee -a "$informe"

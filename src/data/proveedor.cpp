@@ -44,7 +44,12 @@ int compararTSQL(void *, int n1, const void *p1, int n2, const void *p2)
     int n = qMin(n1, n2);
     for (int i = 0; i < n; ++i) {
         unsigned char x = a[i], y = b[i];
+        if (x == y)
+            continue;  // the same byte: the same letter so far, also inside a multi-byte one
         if (x >= 0x80 || y >= 0x80) {
+            // Compare from the start of the letter that differs (its leading bytes are equal).
+            while (i > 0 && (a[i] & 0xC0) == 0x80)
+                --i;
             QString sa = QString::fromUtf8(reinterpret_cast<const char *>(a + i), n1 - i);
             QString sb = QString::fromUtf8(reinterpret_cast<const char *>(b + i), n2 - i);
             int c = sa.compare(sb, Qt::CaseInsensitive);

@@ -153,6 +153,8 @@ private Q_SLOTS:
         QCOMPARE(porZona.size(), 2);
         QVERIFY(porZona[0].endsWith("|2") && porZona[1].endsWith("|2"));
         QCOMPARE(BaseLocal().NumRegistros("SELECT Count(*) FROM DATOS WHERE 'ABC ' = IMEI AND ZONA IN ('almacén')"), 2);
+        // Letters that share their first byte are still told apart (é and ñ).
+        QCOMPARE(BaseLocal().NumRegistros("SELECT Count(*) FROM DATOS WHERE ZONA = 'almacñn'"), 0);
     }
 
     void porIndice_data()
