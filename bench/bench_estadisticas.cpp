@@ -77,7 +77,9 @@ bool llenar(const QString &ruta, qint64 n)
     return ok;
 }
 
-// The hand-written SQLite for a kind: the same columns, filter, grouping and order.
+// The hand-written SQLite for a kind: the same columns, filter, grouping and order. Zones and
+// locators are grouped and ordered as SQL Server compares them (case and trailing blanks ignored),
+// as the window's answer is: the files declare no collation, so it is named here.
 QString aMano(int tipo, const QString &desde, const QString &hasta)
 {
     QStringList imeis;
@@ -89,8 +91,12 @@ QString aMano(int tipo, const QString &desde, const QString &hasta)
                               .arg(imeis.join(','), desde, hasta);
     switch (tipo) {
     case 1: return QStringLiteral("SELECT %1 AS d, %2 AS h, COUNT(*)").arg(dia, hora) + donde + QStringLiteral("GROUP BY d, h ORDER BY d, h");
-    case 2: return QStringLiteral("SELECT ZONA, %1 AS h, COUNT(*)").arg(hora) + donde + QStringLiteral("GROUP BY ZONA, h ORDER BY ZONA, h");
-    default: return QStringLiteral("SELECT IMEI, ZONA, %1 AS h, COUNT(*)").arg(hora) + donde + QStringLiteral("GROUP BY IMEI, ZONA, h ORDER BY IMEI, ZONA, h");
+    case 2:
+        return QStringLiteral("SELECT ZONA, %1 AS h, COUNT(*)").arg(hora) + donde +
+               QStringLiteral("GROUP BY ZONA COLLATE TSQL, h ORDER BY ZONA COLLATE TSQL, h");
+    default:
+        return QStringLiteral("SELECT IMEI, ZONA, %1 AS h, COUNT(*)").arg(hora) + donde +
+               QStringLiteral("GROUP BY IMEI COLLATE TSQL, ZONA COLLATE TSQL, h ORDER BY IMEI COLLATE TSQL, ZONA COLLATE TSQL, h");
     }
 }
 
